@@ -1,0 +1,233 @@
+// The seam between the wizard and the operating system.
+//
+// Every operating-system service the wizard uses goes through Machine. The
+// Windows program installs platform/win32's implementation; unit tests install
+// platform/fake's in-memory machine. Strings are bytes in the system's
+// single-byte code page, exactly as the wizard holds them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tavrik::platform {
+
+// An opaque operating-system handle (process, thread, file, library,
+// window). Zero is "no handle".
+using Handle = std::uintptr_t;
+constexpr Handle kNoHandle = 0;
+
+// Mirrors the Win32 PROCESS_INFORMATION record.
+struct ProcessInfo {
+    Handle process = kNoHandle;
+    Handle thread = kNoHandle;
+    std::uint32_t processId = 0;
+    std::uint32_t threadId = 0;
+};
+
+// The start-up options the wizard uses when it starts a child process.
+struct StartOptions {
+    bool hidden = false;      // STARTF_USESHOWWINDOW with SW_HIDE
+    bool newConsole = false;  // CREATE_NEW_CONSOLE
+    // Empty: the child inherits the wizard's current directory.
+    std::string currentDirectory;
+};
+
+enum class WaitResult { Signalled, TimedOut, Failed };
+constexpr std::uint32_t kInfinite = 0xFFFFFFFFu;
+
+// File attribute bits, as Windows reports them.
+enum FileAttribute : std::uint32_t {
+    kAttrReadOnly = 0x01,
+    kAttrHidden = 0x02,
+    kAttrSystem = 0x04,
+    kAttrDirectory = 0x10,
+    kAttrArchive = 0x20,
+    kAttrNormal = 0x80,
+};
+
+struct DirectoryEntry {
+    std::string name;  // the bare name, no folder
+    std::uint32_t attributes = 0;
+    bool IsDirectory() const { return (attributes & kAttrDirectory) != 0; }
+};
+
+// Access and creation modes for the raw file routines.
+enum class FileAccess { Read, Write, ReadWrite };
+enum class FileCreation { OpenExisting, CreateAlways };
+enum class SeekOrigin { Begin = 0, Current = 1, End = 2 };
+
+// Drive types as GetDriveTypeA reports them.
+enum DriveType : unsigned {
+    kDriveUnknown = 0,
+    kDriveNoRootDir = 1,
+    kDriveRemovable = 2,
+    kDriveFixed = 3,
+    kDriveRemote = 4,
+    kDriveCdRom = 5,
+    kDriveRamDisk = 6,
+};
+
+// The fields of SYSTEM_POWER_STATUS.
+struct PowerStatus {
+    std::uint8_t acLineStatus = 255;  // 0 offline, 1 online, 255 unknown
+    std::uint8_t batteryFlag = 255;
+    std::uint8_t batteryLifePercent = 255;
+    std::uint32_t batteryLifeTime = 0xFFFFFFFFu;
+    std::uint32_t batteryFullLifeTime = 0xFFFFFFFFu;
+};
+
+// The OSVERSIONINFO(EX)A record; recordSize is the size field the caller
+// sets (156 for the extended record, 148 for the basic one).
+struct OsVersion {
+    std::uint32_t recordSize = 0;
+    std::uint32_t major = 0;
+    std::uint32_t minor = 0;
+    std::uint32_t build = 0;
+    std::uint32_t platformId = 0;
+    std::string servicePack;
+};
+constexpr std::uint32_t kOsVersionExSize = 156;
+constexpr std::uint32_t kOsVersionSize = 148;
+
+// What a registry value holds. Type codes are Windows' (REG_SZ = 1,
+// REG_EXPAND_SZ = 2, REG_BINARY = 3, REG_DWORD = 4, ...).
+struct RegistryValue {
+    std::uint32_t type = 0;
+    std::string data;  // raw bytes; for strings without the final NUL
+};
+constexpr std::uint32_t kRegSz = 1;
+constexpr std::uint32_t kRegExpandSz = 2;
+constexpr std::uint32_t kRegBinary = 3;
+constexpr std::uint32_t kRegDword = 4;
+
+// A shell link (.lnk) as the restart page writes it.
+struct ShellLink {
+    std::string linkPath;  // the .lnk file
+    std::string targetPath;
+    std::string description;
+    std::string workingDirectory;
+    std::string arguments;
+};
+
+// SetErrorMode flag used around reads from the medium.
+constexpr unsigned kSemFailCriticalErrors = 0x0001;
+
+// ExitWindowsEx flags.
+constexpr unsigned kEwxReboot = 0x0002;
+constexpr unsigned kEwxForce = 0x0004;
+
+// System metrics used by the wizard.
+constexpr int kSmCxFullScreen = 16;
+constexpr int kSmCyFullScreen = 17;
+
+class Machine {
+public:
+    virtual ~Machine() = default;
+
+    // --- Registry, always under HKEY_LOCAL_MACHINE; keys are paths relative
+    // to the root, with backslashes. Names compare without regard to case.
+    virtual bool RegistryKeyExists(const std::string& key) = 0;
+    // Opens the key, creating it (and missing parents) when createIfMissing.
+    // Returns whether the key is now open-able.
+    virtual bool RegistryOpenKey(const std::string& key, bool createIfMissing) = 0;
+    // Reads a value of an existing key. False when the key or value is missing.
+    virtual bool RegistryReadValue(const std::string& key, const std::string& name,
+                                   RegistryValue& value) = 0;
+    virtual bool RegistryWriteString(const std::string& key, const std::string& name,
+                                     const std::string& text) = 0;
+    // Deletes the key with all its sub-keys.
+    virtual bool RegistryDeleteKeyTree(const std::string& key) = 0;
+    virtual bool RegistryDeleteValue(const std::string& key, const std::string& name) = 0;
+    // RegFlushKey(HKEY_LOCAL_MACHINE).
+    virtual bool RegistryFlush() = 0;
+
+    // --- INI files (GetPrivateProfileStringA semantics; the wizard never
+    // writes one). A relative path with a backslash resolves against the
+    // current directory.
+    virtual std::string ReadIniString(const std::string& path, const std::string& section,
+                                      const std::string& key, const std::string& defaultValue) = 0;
+
+    // --- Files and folders.
+    virtual bool FileExists(const std::string& path) = 0;       // a file, not a folder
+    virtual bool DirectoryExists(const std::string& path) = 0;  // a folder
+    // Lists the entries matching a pattern such as "C:\dir\*.*" or
+    // "E:\BRENDOL\DICO\*.bmp", in the order the file system gives them,
+    // "." and ".." included where the file system reports them. False when
+    // nothing matches or the folder cannot be read.
+    virtual bool ListDirectory(const std::string& pattern, std::vector<DirectoryEntry>& entries) = 0;
+    virtual bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) = 0;
+    virtual bool DeleteFile(const std::string& path) = 0;
+    virtual bool RenameFile(const std::string& from, const std::string& to) = 0;
+    // Creates one folder; its parent must exist.
+    virtual bool CreateDirectory(const std::string& path) = 0;
+
+    // Raw file handles (CreateFileA / SetFilePointer / ReadFile / WriteFile).
+    // Returns kNoHandle when the file cannot be opened.
+    virtual Handle OpenFile(const std::string& path, FileAccess access, FileCreation creation) = 0;
+    // New position, or -1 on failure (also for kNoHandle).
+    virtual std::int64_t SeekFile(Handle file, std::int64_t offset, SeekOrigin origin) = 0;
+    // Bytes written or read, or -1 on failure.
+    virtual std::int64_t WriteFile(Handle file, const void* data, std::size_t size) = 0;
+    virtual std::int64_t ReadFile(Handle file, void* data, std::size_t size) = 0;
+    virtual bool CloseFile(Handle file) = 0;
+
+    // The process's current directory, any length, without a forced
+    // trailing backslash (a drive root keeps its own, "C:\").
+    virtual std::string CurrentDirectory() = 0;
+
+    // False when the variable is not set.
+    virtual bool GetEnvironmentVariable(const std::string& name, std::string& value) = 0;
+
+    // --- Processes.
+    // CreateProcessA with no application name, the command line as given,
+    // no inherited handles, the parent's environment.
+    virtual bool CreateProcess(const std::string& commandLine, const StartOptions& options,
+                               ProcessInfo& info) = 0;
+    virtual WaitResult WaitForProcess(Handle process, std::uint32_t timeoutMs) = 0;
+    virtual bool GetExitCodeProcess(Handle process, std::uint32_t& exitCode) = 0;
+    virtual bool CloseHandle(Handle handle) = 0;
+
+    // Executable names of the processes in a snapshot, in snapshot order.
+    // False when the snapshot cannot be taken.
+    virtual bool ProcessSnapshot(std::vector<std::string>& exeNames) = 0;
+
+    // --- Top-level windows, in stacking order.
+    virtual Handle TopWindow() = 0;                  // GetTopWindow(NULL)
+    virtual Handle NextWindow(Handle window) = 0;    // GetWindow(GW_HWNDNEXT)
+    virtual std::string WindowText(Handle window) = 0;  // at most 1023 bytes
+
+    // --- Drives: "A:\\\0C:\\\0\0" as GetLogicalDriveStringsA returns it,
+    // whole, whatever its length.
+    virtual std::string LogicalDriveStrings() = 0;
+    virtual unsigned DriveType(const std::string& rootPath) = 0;
+
+    // --- System information.
+    virtual bool GetPowerStatus(PowerStatus& status) = 0;
+    // Fills the record whose recordSize the caller set; false when the
+    // system refuses that record size.
+    virtual bool GetVersion(OsVersion& version) = 0;
+    // ISO 639 name of the system default locale ("fr", "en", ...); empty
+    // when the system reports none.
+    virtual std::string SystemDefaultLanguageName() = 0;
+    virtual int SystemMetric(int index) = 0;
+    // Returns the previous mode.
+    virtual unsigned SetErrorMode(unsigned mode) = 0;
+
+    // --- Dynamic libraries.
+    virtual Handle LoadLibrary(const std::string& name) = 0;
+    virtual void* GetProcAddress(Handle library, const std::string& name) = 0;
+    virtual bool FreeLibrary(Handle library) = 0;
+
+    // --- Shell link, privileges, restart.
+    virtual bool CreateShellLink(const ShellLink& link) = 0;
+    virtual bool EnableShutdownPrivilege() = 0;
+    virtual bool ExitWindows(unsigned flags, unsigned reason) = 0;
+};
+
+// The machine the wizard runs on. The program sets it once at start-up;
+// a test sets its fake before it runs the code under test.
+Machine& CurrentMachine();
+void SetCurrentMachine(Machine* machine);
+
+}  // namespace tavrik::platform
