@@ -1,0 +1,67 @@
+// What only the in-memory machine can set up: values of other types,
+// missing rights, flushes. The cases shared with the real machine are in
+// tests/conformance.
+#include <gtest/gtest.h>
+
+#include "config/Registry.h"
+#include "platform/fake/FakeMachine.h"
+#include "platform/fake/ScopedCurrentMachine.h"
+
+namespace tavrik {
+namespace {
+
+using platform::FakeMachine;
+using platform::RegistryValue;
+
+class RegistryTest : public ::testing::Test {
+protected:
+    FakeMachine machine;
+    platform::ScopedCurrentMachine installed{machine};
+};
+
+TEST_F(RegistryTest, AValueOfAnotherTypeReadsAsEmpty) {
+    machine.SetRegistryValue(kProductKey, "Install", platform::DwordValue(1));
+    machine.SetRegistryValue(kProductKey, "Blob", RegistryValue{platform::kRegBinary, "ab"});
+    machine.SetRegistryValue(kProductKey, "Path", RegistryValue{platform::kRegExpandSz, "C:"});
+
+    std::string value = "stale";
+    ReadRegString(value, kProductKey, "Install");
+    EXPECT_EQ(value, "");
+    ReadRegString(value, kProductKey, "Blob");
+    EXPECT_EQ(value, "");
+    ReadRegString(value, kProductKey, "Path");
+    EXPECT_EQ(value, "C:");
+}
+
+TEST_F(RegistryTest, WritesAndDeletionsFlushEvenWhenTheyFail) {
+    machine.SetRegistryDenied(true);
+    const int before = machine.RegistryFlushCount();
+
+    EXPECT_TRUE(WriteRegString(kProductKey, "Install", "0"));
+    EXPECT_TRUE(DeleteRegValue(kProductKey, "Install"));
+    EXPECT_TRUE(DeleteRegKey(kProductKey));
+    EXPECT_EQ(machine.RegistryFlushCount(), before + 3);
+    EXPECT_FALSE(machine.HasRegistryKey(kProductKey));
+}
+
+TEST_F(RegistryTest, WithoutRightsReadsStillSeeExistingValues) {
+    machine.SetRegistryValue(kMakerKey, "Platform", platform::StringValue("ELNA"));
+    machine.SetRegistryDenied(true);
+    std::string value;
+    ReadRegString(value, kMakerKey, "Platform");
+    EXPECT_EQ(value, "ELNA");
+    ReadRegString(value, kProductKey, "PathInstall");
+    EXPECT_EQ(value, "");
+    EXPECT_FALSE(machine.HasRegistryKey(kProductKey));
+}
+
+TEST_F(RegistryTest, ReadsDoNotFlush) {
+    const int before = machine.RegistryFlushCount();
+    std::string value;
+    ReadRegString(value, kProductKey, "PathInstall");
+    EXPECT_FALSE(RegKeyExists(kZeliaMarkerKey));
+    EXPECT_EQ(machine.RegistryFlushCount(), before);
+}
+
+}  // namespace
+}  // namespace tavrik
