@@ -1,0 +1,215 @@
+#include "platform/fake/FakeMachine.h"
+
+#include "platform/fake/CaseFolding.h"
+#include "platform/fake/IniParser.h"
+
+namespace tavrik::platform {
+
+FakeMachine::FakeMachine() {
+    power_.acLineStatus = 1;   // on mains
+    power_.batteryFlag = 128;  // no system battery
+    SetVersion(5, 1, 2600, "Service Pack 3");
+    metrics_[kSmCxFullScreen] = 1024;
+    metrics_[kSmCyFullScreen] = 738;
+}
+
+FakeMachine::~FakeMachine() = default;
+
+// --- Registry.
+
+bool FakeMachine::RegistryKeyExists(const std::string& key) { return registry_.KeyExists(key); }
+
+bool FakeMachine::RegistryOpenKey(const std::string& key, bool createIfMissing) {
+    return registry_.OpenKey(key, createIfMissing);
+}
+
+bool FakeMachine::RegistryReadValue(const std::string& key, const std::string& name,
+                                    RegistryValue& value) {
+    return registry_.ReadValue(key, name, value);
+}
+
+bool FakeMachine::RegistryWriteString(const std::string& key, const std::string& name,
+                                      const std::string& text) {
+    return registry_.WriteValue(key, name, StringValue(text));
+}
+
+bool FakeMachine::RegistryDeleteKeyTree(const std::string& key) {
+    return registry_.DeleteKeyTree(key);
+}
+
+bool FakeMachine::RegistryDeleteValue(const std::string& key, const std::string& name) {
+    return registry_.DeleteValue(key, name);
+}
+
+bool FakeMachine::RegistryFlush() { return registry_.Flush(); }
+
+void FakeMachine::SetRegistryValue(const std::string& key, const std::string& name,
+                                   const RegistryValue& value) {
+    if (!registry_.SetValue(key, name, value)) {
+        throw FakeSetupError("malformed registry key: " + key);
+    }
+}
+
+void FakeMachine::CreateRegistryKey(const std::string& key) {
+    if (!registry_.CreateKey(key)) {
+        throw FakeSetupError("malformed registry key: " + key);
+    }
+}
+
+std::optional<RegistryValue> FakeMachine::RegistryValueOf(const std::string& key,
+                                                          const std::string& name) const {
+    RegistryValue value;
+    if (!registry_.ReadValue(key, name, value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::vector<std::string> FakeMachine::RegistrySubKeys(const std::string& key) const {
+    return registry_.SubKeyNames(key);
+}
+
+std::vector<std::string> FakeMachine::RegistryValueNames(const std::string& key) const {
+    return registry_.ValueNames(key);
+}
+
+// --- INI files.
+
+std::string FakeMachine::IniFilePath(const std::string& path) const {
+    const bool hasFolder = path.find_first_of("\\/") != std::string::npos;
+    const bool hasDrive = path.size() >= 2 && path[1] == ':';
+    if (hasFolder || hasDrive) {
+        return path;
+    }
+    return windowsDirectory_ + "\\" + path;
+}
+
+std::string FakeMachine::ReadIniString(const std::string& path, const std::string& section,
+                                       const std::string& key, const std::string& defaultValue) {
+    // A file that cannot be read reads as an empty one: every key defaults.
+    const std::string bytes = files_.ReadReachableFile(IniFilePath(path)).value_or("");
+    return ReadIniValue(bytes, section, key, defaultValue);
+}
+
+// --- Files and folders.
+
+bool FakeMachine::FileExists(const std::string& path) { return files_.FileExists(path); }
+
+bool FakeMachine::DirectoryExists(const std::string& path) { return files_.DirectoryExists(path); }
+
+bool FakeMachine::ListDirectory(const std::string& pattern, std::vector<DirectoryEntry>& entries) {
+    return files_.ListDirectory(pattern, entries);
+}
+
+bool FakeMachine::CopyFile(const std::string& from, const std::string& to, bool failIfExists) {
+    return files_.CopyFile(from, to, failIfExists);
+}
+
+bool FakeMachine::DeleteFile(const std::string& path) { return files_.DeleteFile(path); }
+
+bool FakeMachine::RenameFile(const std::string& from, const std::string& to) {
+    return files_.RenameFile(from, to);
+}
+
+bool FakeMachine::CreateDirectory(const std::string& path) { return files_.CreateDirectory(path); }
+
+Handle FakeMachine::OpenFile(const std::string& path, FileAccess access, FileCreation creation) {
+    return fileHandles_.Open(path, access, creation);
+}
+
+std::int64_t FakeMachine::SeekFile(Handle file, std::int64_t offset, SeekOrigin origin) {
+    return fileHandles_.Seek(file, offset, origin);
+}
+
+std::int64_t FakeMachine::WriteFile(Handle file, const void* data, std::size_t size) {
+    return fileHandles_.Write(file, data, size);
+}
+
+std::int64_t FakeMachine::ReadFile(Handle file, void* data, std::size_t size) {
+    return fileHandles_.Read(file, data, size);
+}
+
+bool FakeMachine::CloseFile(Handle file) { return CloseHandle(file); }
+
+std::string FakeMachine::CurrentDirectory() { return files_.CurrentDirectory(); }
+
+void FakeMachine::SetCurrentDirectory(const std::string& path) {
+    if (!files_.SetCurrentDirectory(path)) {
+        throw FakeSetupError("not an existing folder: " + path);
+    }
+}
+
+void FakeMachine::MakeReadOnly(const std::string& path) {
+    const std::uint32_t attributes = FileAttributes(path).value_or(0);
+    files_.SetAttributes(path, attributes | kAttrReadOnly);
+}
+
+// --- Environment.
+
+bool FakeMachine::GetEnvironmentVariable(const std::string& name, std::string& value) {
+    const auto found = environment_.find(CaseFoldedKey(name));
+    if (found == environment_.end()) {
+        return false;
+    }
+    value = found->second.second;
+    return true;
+}
+
+void FakeMachine::SetEnvironmentVariable(const std::string& name, const std::string& value) {
+    if (name.empty() || name.find('=') != std::string::npos) {
+        throw FakeSetupError("not an environment variable name: " + name);
+    }
+    environment_[CaseFoldedKey(name)] = {name, value};
+}
+
+void FakeMachine::UnsetEnvironmentVariable(const std::string& name) {
+    environment_.erase(CaseFoldedKey(name));
+}
+
+// --- Processes and handles.
+
+bool FakeMachine::CreateProcess(const std::string& commandLine, const StartOptions& options,
+                                ProcessInfo& info) {
+    const bool directoryExists =
+        options.currentDirectory.empty() || files_.DirectoryExists(options.currentDirectory);
+    return processes_.Create(commandLine, options, directoryExists, info);
+}
+
+WaitResult FakeMachine::WaitForProcess(Handle process, std::uint32_t timeoutMs) {
+    return processes_.Wait(process, timeoutMs);
+}
+
+bool FakeMachine::GetExitCodeProcess(Handle process, std::uint32_t& exitCode) {
+    return processes_.ExitCode(process, exitCode);
+}
+
+bool FakeMachine::CloseHandle(Handle handle) {
+    return fileHandles_.Close(handle) || processes_.Close(handle);
+}
+
+int FakeMachine::OpenHandleCount() const {
+    return fileHandles_.OpenCount() + processes_.OpenHandleCount();
+}
+
+bool FakeMachine::ProcessSnapshot(std::vector<std::string>& exeNames) {
+    if (snapshotFails_) {
+        return false;
+    }
+    exeNames = snapshot_;
+    for (const std::string& name : processes_.RunningNames()) {
+        exeNames.push_back(name);
+    }
+    return true;
+}
+
+// --- Libraries.
+
+Handle FakeMachine::LoadLibrary(const std::string& name) { return libraries_.Load(name); }
+
+void* FakeMachine::GetProcAddress(Handle library, const std::string& name) {
+    return libraries_.Lookup(library, name);
+}
+
+bool FakeMachine::FreeLibrary(Handle library) { return libraries_.Free(library); }
+
+}  // namespace tavrik::platform
