@@ -1,0 +1,48 @@
+// What every page does to itself when shown: background, button glyphs,
+// title.
+#include "app/Unit1.h"
+#include "install/InstallSwitches.h"
+#include "vcl/Bitmap.h"
+#include "vcl/Picture.h"
+
+namespace tavrik {
+
+namespace {
+
+constexpr vcl::TColor kTitleColour = 9389353;  // red 41, green 69, blue 143
+
+// The button takes the bitmap's size less one pixel each way and keeps its
+// own copy of the picture; black is transparent.
+void SetGlyph(vcl::TSpeedButton* button, const char* path) {
+    vcl::TBitmap bitmap;
+    bitmap.LoadFromFile(path);
+    bitmap.SetTransparentColor(vcl::clBlack);
+    button->SetWidth(bitmap.Width() - 1);
+    button->SetHeight(bitmap.Height() - 1);
+    button->SetGlyph(bitmap);
+}
+
+}  // namespace
+
+void TMainForm::SetValidGlyph(vcl::TSpeedButton* button) { SetGlyph(button, ".\\BMP\\valid.bmp"); }
+
+void TMainForm::SetExitGlyph(vcl::TSpeedButton* button) { SetGlyph(button, ".\\BMP\\sortie.bmp"); }
+
+void TMainForm::SetYesGlyph(vcl::TSpeedButton* button) { SetGlyph(button, ".\\BMP\\yes.bmp"); }
+
+void TMainForm::SetNoGlyph(vcl::TSpeedButton* button) { SetGlyph(button, ".\\BMP\\no.bmp"); }
+
+void TMainForm::StyleTitleLabel(vcl::TLabel* label) {
+    label->SetCaption(PageTitleText());
+    label->Font().SetColor(kTitleColour);
+    label->Font().SetSize(12);
+    label->Font().SetStyle(vcl::fsBold);
+}
+
+void TMainForm::LoadBackground(vcl::TImage* image) {
+    vcl::TPicture picture;
+    picture.LoadFromFile(".\\BMP\\page_fon.bmp");
+    image->SetPicture(picture);
+}
+
+}  // namespace tavrik

@@ -1,0 +1,132 @@
+// The form-wide key handler: the whole wizard can be driven without a
+// mouse. It never consumes a key, and it ignores Shift, Ctrl and Alt.
+#include <string>
+
+#include "app/ProgramState.h"
+#include "app/Unit1.h"
+#include "localisation/FlagGrid.h"
+
+namespace tavrik {
+
+namespace {
+
+bool IsArrow(std::uint16_t key) {
+    return key == kKeyLeft || key == kKeyUp || key == kKeyRight || key == kKeyDown;
+}
+
+}  // namespace
+
+void TMainForm::OnKeyDown(TObject* /*sender*/, std::uint16_t& key, vcl::ShiftState /*shift*/) {
+    const int page = ActivePage();
+    switch (key) {
+        case kKeyF1:
+            if (page == kPageUpdateConfirmation) {
+                touche_ConfMAJ_noClick(this);
+            } else if (page == kPageRecommendation) {
+                SpeedButtonSortie_PageRecomClick(this);
+            } else if (page == kPageLanguageChoice || page == kPageLicence ||
+                       page == kPageRunningApplications || page == kPageReboot ||
+                       page == kPageMainsPower) {
+                Close();
+            } else if (page == kPageInstallInProgress && SetupFinished) {
+                Close();
+            }
+            break;
+        case kKeyF3:
+            if (page == kPageLanguageConfirmation) {
+                SpeedButton_oui_CF_LGClick(this);
+            }
+            break;
+        case kKeyF4:
+            if (page == kPageUpdateConfirmation) {
+                touche_ConfMAJ_noClick(this);
+            } else if (page == kPageLanguageConfirmation) {
+                ShowPage(kPageLanguageChoice);
+            }
+            break;
+        case kKeyReturn:
+            switch (page) {
+                case kPageVersionError:
+                    OnClickValidePageErreurVersion(this);
+                    break;
+                case kPageUpdateConfirmation:
+                    IsInstallation = !RadioButton2->Checked();
+                    touche_ConfMAJ_yesClick(this);
+                    break;
+                case kPageLanguageChoice:
+                    SelectedLanguage = std::to_string(FlagGrid->Index);
+                    ShowPage(kPageLanguageConfirmation);
+                    break;
+                case kPageInstallInProgress:
+                    if (SetupFinished || !DllTestPassed) {
+                        Bouton_Valide_MAJEnCoursClick(this);
+                    }
+                    break;
+                case kPageRecommendation:
+                    SpeedButtonValide_PageRecomClick(this);
+                    break;
+                case kPageLicence:
+                    SpeedButton31Click(this);
+                    break;
+                case kPageReboot:
+                    SpeedButtonPageRebootClick(this);
+                    break;
+                case kPageMainsPower:
+                    SpeedButtonValidPageControleSecteurClick(this);
+                    break;
+                default:
+                    break;
+            }
+            break;
+        default:
+            if (IsArrow(key)) {
+                if (page == kPageUpdateConfirmation) {
+                    ToggleUpdateChoice();
+                } else if (page == kPageLanguageChoice) {
+                    MoveFlagSelection(key);
+                } else if (page == kPageVolumeInstall && key == kKeyUp) {
+                    UpDown1Click(UpDown1, vcl::UpDownButton::Next);
+                } else if (page == kPageVolumeInstall && key == kKeyDown) {
+                    UpDown1Click(UpDown1, vcl::UpDownButton::Previous);
+                }
+            }
+            break;
+    }
+}
+
+// Page 3: each arrow flips between reinstallation and removal; the
+// underlined line marks the choice.
+void TMainForm::ToggleUpdateChoice() {
+    if (RadioButton1->Checked()) {
+        RadioButton1->SetChecked(false);
+        RadioButton2->SetChecked(true);
+        Label_inst->Font().SetStyle(vcl::fsBold);
+        Label_desinst->Font().SetStyle(vcl::fsBold | vcl::fsUnderline);
+    } else {
+        RadioButton1->SetChecked(true);
+        RadioButton2->SetChecked(false);
+        Label_inst->Font().SetStyle(vcl::fsBold | vcl::fsUnderline);
+        Label_desinst->Font().SetStyle(vcl::fsBold);
+    }
+}
+
+// Page 4: the grid moves its selection and the highlight; the scroll bar
+// follows the selected row.
+void TMainForm::MoveFlagSelection(std::uint16_t key) {
+    FlagKeyNavigation = true;
+    int top = SelectionShape != nullptr ? SelectionShape->Top() : 0;
+    int left = SelectionShape != nullptr ? SelectionShape->Left() : 0;
+    int selected = FlagGrid->Index;
+    FlagGrid->GridNavigate(key, top, left, selected);
+    if (SelectionShape != nullptr) {
+        SelectionShape->SetTop(top);
+        SelectionShape->SetLeft(left);
+    }
+    ScrollBar1->SetPosition(FlagGrid->RowOf(FlagGrid->Index));
+    if (LanguagePageImage != nullptr) {
+        LanguagePageImage->Repaint();
+    }
+    SelectedLanguage = std::to_string(FlagGrid->Index);
+}
+
+}  // namespace tavrik

@@ -1,0 +1,26 @@
+#include "app/ProgramEntry.h"
+
+#include <exception>
+
+#include "app/ProgramState.h"
+#include "app/Unit1.h"
+#include "vcl/Application.h"
+
+namespace tavrik {
+
+int RunWizard(const std::string& commandLine) {
+    vcl::TApplication application;
+    if (!commandLine.empty()) {
+        application.SetTag(1);
+    }
+    try {
+        application.Initialize();
+        application.CreateForm(MainForm);
+        application.Run();
+    } catch (const std::exception& error) {
+        application.ShowException(error);
+    }
+    return 0;
+}
+
+}  // namespace tavrik

@@ -1,0 +1,125 @@
+#include "app/Unit1.h"
+
+#include <string>
+
+#include "app/ProgramExit.h"
+#include "app/ProgramState.h"
+#include "app/Unit1Description.h"
+#include "config/IniFile.h"
+#include "config/Registry.h"
+#include "install/ManualInstall.h"
+#include "localisation/DictionaryNames.h"
+#include "localisation/FlagGrid.h"
+#include "platform/Machine.h"
+#include "trace/TraceLog.h"
+#include "vcl/Application.h"
+#include "vcl/FileRoutines.h"
+#include "vcl/FormReader.h"
+
+namespace tavrik {
+
+namespace {
+
+// Windows 2000 (5.0) and XP (5.1) only.
+bool IsOsSupported() {
+    auto& machine = platform::CurrentMachine();
+    platform::OsVersion version;
+    version.recordSize = platform::kOsVersionExSize;
+    if (!machine.GetVersion(version)) {
+        version = platform::OsVersion{};
+        version.recordSize = platform::kOsVersionSize;
+        if (!machine.GetVersion(version)) {
+            return false;
+        }
+    }
+    return version.major == 5 && (version.minor == 0 || version.minor == 1);
+}
+
+}  // namespace
+
+TMainForm::TMainForm(vcl::TComponent* owner) : vcl::TForm(owner) {
+    // Handlers of other pages may run during construction (the manual
+    // branch) and reach the form through MainForm.
+    MainForm = this;
+    PublishHandlers();
+    vcl::ReadForm(*this, kUnit1Description);
+    BindComponents();
+    StartUp();
+}
+
+void TMainForm::StartUp() {
+    auto& machine = platform::CurrentMachine();
+
+    IsElnaPlatform = false;
+    std::string platformName;
+    ReadRegString(platformName, kMakerKey, "Platform");
+    IsElnaPlatform = platformName == "ELNA";
+
+    ResetTraceLog();
+
+    SetSystemCloseEnabled(false);
+
+    SystemValid = true;
+    WaitImageNumber = 1;
+    if (!IsOsSupported()) {
+        AppendTraceLine("Systeme non valide");
+        SystemValid = false;
+    }
+
+    DictionaryFileName = DictionaryFileOfReference(GetDicoTxt());
+
+    FlagKeyNavigation = false;
+    IsInstallation = true;
+    InstallPathChosen = false;
+    SetupFinished = false;
+    MainSetupPending = false;
+    ComponentSetupExitCode = -1;
+    WaitPollCountdown = 0;
+    RvsServerPresent = false;
+    IsPortable = false;
+    IsFixedPc = false;
+    DllTestPassed = false;
+
+    const std::string serverFlag = ReadIniString(".\\tavrik.ini", "RVS", "SERVEUR_RVS_FLAG", "");
+    const std::string clientUpdateFlag =
+        ReadIniString(".\\tavrik.ini", "RVS", "ENABLE_MAJ_CLIENT_RVS", "");
+
+    std::string workstationType;
+    if (machine.GetEnvironmentVariable("TYPEPOSTE", workstationType)) {
+        if (workstationType == "PORTABLE") {
+            IsPortable = true;
+        } else if (workstationType == "FIXE") {
+            IsFixedPc = true;
+        }
+    }
+
+    RvsServerPresent = !serverFlag.empty() && vcl::FileExists(serverFlag);
+    const bool clientUpdateFlagPresent =
+        !clientUpdateFlag.empty() && vcl::FileExists(clientUpdateFlag);
+
+    std::string manual;
+    ReadRegString(manual, kProductKey, "Manual");
+    if (manual == "1" && IsPortable && clientUpdateFlagPresent) {
+        AppendTraceLine("Install manuelle");
+        RunManualInstall(*this);
+        ExitProcessNow(0);
+        return;
+    }
+
+    PageControlPrincipal->SetStyle(vcl::TTabStyle::tsTabs);
+    PageControlPrincipal->SetTabHeight(1);
+    PageControlPrincipal->SetTabWidth(1);
+    PageControlPrincipal->SetMultiLine(false);
+
+    WriteRegString(kProductKey, "Install", "0");
+    SelectedLanguage = "0";
+    FlagGrid = new TFlagGrid(Width(), Height());
+    GetDicoTxt();
+    ShowPage(kPageRecommendation);
+}
+
+void TMainForm::ShowPage(int page) { PageControlPrincipal->SetActivePageIndex(page); }
+
+int TMainForm::ActivePage() const { return PageControlPrincipal->ActivePageIndex(); }
+
+}  // namespace tavrik

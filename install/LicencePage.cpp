@@ -1,0 +1,81 @@
+// Page 8: the licence agreement of an independent installation. The two
+// disabled radio marks only show the choice made by clicking the labels.
+#include <string>
+
+#include "app/ProgramState.h"
+#include "app/Unit1.h"
+#include "config/StartDirectory.h"
+#include "localisation/DictionaryNames.h"
+#include "trace/TraceLog.h"
+#include "vcl/Exceptions.h"
+
+namespace tavrik {
+
+namespace {
+
+constexpr vcl::TColor kTextColour = 0x873D21;
+constexpr vcl::TColor kAgreementBackground = 0xB6D9E6;
+
+// French has its own text, in either case of the code; every other
+// language reads the English one.
+std::string LicenceFileName() {
+    std::string code = LanguageCodeOf(DictionaryFileName);
+    if (code != "FR" && code != "fr") {
+        code = "GB";
+    }
+    return StartDirectory() + "cluf_" + code + ".txt";
+}
+
+}  // namespace
+
+// Unlike the other pages of the decision, this one keeps the font the
+// previous page gave the form.
+void TMainForm::PageClufShow(TObject* /*sender*/) {
+    AppendTraceLine("PageClufShow");
+    LoadBackground(Image_PageCLUF);
+    SetExitGlyph(SpeedButton32);
+    SetValidGlyph(SpeedButton31);
+    StyleTitleLabel(Label_HC_CLUF);
+
+    // A missing or unreadable text leaves the agreement empty; it can still
+    // be refused or accepted.
+    Memo1->Lines().Clear();
+    try {
+        Memo1->Lines().LoadFromFile(LicenceFileName());
+    } catch (const vcl::EFOpenError&) {
+        Memo1->Lines().Clear();
+    }
+
+    Label1->SetCaption(GetPhrase(122389, true));
+    Label2->SetCaption(GetPhrase(122390, true));
+    Label1->Font().SetColor(kTextColour);
+    Label2->Font().SetColor(kTextColour);
+    Memo1->Font().SetColor(kTextColour);
+    Memo1->SetColor(kAgreementBackground);
+    RadioButtonCLUFOui->SetColor(kAgreementBackground);
+    RadioButtonCLUFNon->SetColor(kAgreementBackground);
+}
+
+void TMainForm::Label1Click(TObject* /*sender*/) {
+    RadioButtonCLUFOui->SetChecked(true);
+    RadioButtonCLUFNon->SetChecked(false);
+}
+
+void TMainForm::Label2Click(TObject* /*sender*/) {
+    RadioButtonCLUFOui->SetChecked(false);
+    RadioButtonCLUFNon->SetChecked(true);
+}
+
+// Acceptance goes straight to the work, without a mains test; refusal
+// ends the program without writing anything.
+void TMainForm::SpeedButton31Click(TObject* /*sender*/) {
+    if (RadioButtonCLUFOui->Checked()) {
+        ShowPage(kPageInstallInProgress);
+    } else if (RadioButtonCLUFNon->Checked()) {
+        Close();
+    }
+}
+
+void TMainForm::SpeedButton32Click(TObject* /*sender*/) { Close(); }
+
+}  // namespace tavrik

@@ -1,0 +1,67 @@
+#include "install/ManualInstall.h"
+
+#include <string>
+
+#include "app/ProgramState.h"
+#include "config/IniFile.h"
+#include "config/Registry.h"
+#include "config/StartDirectory.h"
+#include "install/SetupCommandLine.h"
+#include "platform/Machine.h"
+
+namespace tavrik {
+
+namespace {
+
+// Starts a child into SetupProcessInfo, waits for it without limit and
+// closes its handles. A child that cannot start leaves the record zeroed.
+void RunAndWait(const std::string& commandLine, const platform::StartOptions& options) {
+    auto& machine = platform::CurrentMachine();
+    SetupProcessInfo = {};
+    machine.CreateProcess(commandLine, options, SetupProcessInfo);
+    if (SetupProcessInfo.process != platform::kNoHandle) {
+        machine.WaitForProcess(SetupProcessInfo.process, platform::kInfinite);
+        machine.CloseHandle(SetupProcessInfo.process);
+        machine.CloseHandle(SetupProcessInfo.thread);
+    }
+}
+
+}  // namespace
+
+void StopDiagnosticService() {
+    platform::StartOptions options;
+    options.hidden = true;
+    options.currentDirectory = "c:\\app\\qxdiag\\";
+    RunAndWait("c:\\app\\qxdiag\\qxd.bat stop >nul", options);
+}
+
+void RunManualInstall(TMainForm& /*form*/) {
+    StopDiagnosticService();
+    const std::string start = StartDirectory();
+    WriteRegString(kProductKey, "CD", start);
+    WriteRegString(kProductKey, "Install", "1");
+    std::string isInstall;
+    std::string language;
+    ReadRegString(isInstall, kProductKey, "IsInstall");
+    ReadRegString(language, kProductKey, "Langue");
+
+    const std::string name = ReadIniString(start + "tavrik.ini", "INSTALL", "NAME", "");
+    std::string pathInstall;
+    ReadRegString(pathInstall, kProductKey, "PathInstall");
+    WriteDictionaryReference(pathInstall + "\\APP\\" + name + "\\EXE\\",
+                             "Dico=THESAU" + language + ".DBZ");
+
+    const bool installation = isInstall == "1";
+    platform::StartOptions options;
+    options.newConsole = true;
+    RunAndWait(SetupCommandLine(start, pathInstall, installation), options);
+
+    if (installation) {
+        DeleteRegValue(kProductKey, "Manual");
+        DeleteRegValue(kProductKey, "IsInstall");
+    } else {
+        DeleteRegKey(kProductKey);
+    }
+}
+
+}  // namespace tavrik

@@ -1,0 +1,94 @@
+// Page 7, the first page: what to check before installing, or why this PC
+// may not be installed.
+#include <string>
+
+#include "app/ProgramState.h"
+#include "app/Unit1.h"
+#include "localisation/DictionaryNames.h"
+#include "platform/Machine.h"
+#include "system/MainsPower.h"
+#include "trace/TraceLog.h"
+#include "util/StringUtilities.h"
+#include "vcl/Application.h"
+#include "vcl/Picture.h"
+
+namespace tavrik {
+
+namespace {
+
+constexpr vcl::TColor kTextColour = 0x873D21;
+constexpr vcl::TColor kWarningColour = 0x0000FF;
+const char* const kProductName = "Solvane Interface";
+
+}  // namespace
+
+void TMainForm::OnShowPageRecommendation(TObject* /*sender*/) {
+    AppendTraceLine("Recommendation");
+
+    auto& machine = platform::CurrentMachine();
+    {
+        vcl::TPicture picture;
+        picture.LoadFromFile(".\\BMP\\page_fon.bmp");
+        SetLeft((machine.SystemMetric(platform::kSmCxFullScreen) - picture.Width()) / 2);
+        SetTop((machine.SystemMetric(platform::kSmCyFullScreen) - picture.Height()) / 2);
+    }
+
+    ApplyLanguageFont(DictionaryFileOfReference(GetDicoTxt()));
+    LoadBackground(Image_PageRecom);
+    StyleTitleLabel(Label_HC_PageRecom);
+    SetValidGlyph(SpeedButtonValide_PageRecom);
+    Label_PageRecom->Font().SetColor(kTextColour);
+
+    std::string text;
+    if (SystemValid) {
+        SetExitGlyph(SpeedButtonSortie_PageRecom);
+        if (IsPortable || IsFixedPc || RvsServerPresent) {
+            Label_PageRecom->Font().SetColor(kWarningColour);
+            SpeedButtonValide_PageRecom->SetVisible(true);
+            SpeedButtonSortie_PageRecom->SetVisible(false);
+            text = GetPhrase(126057, false) + "\n";
+            if (!RvsServerPresent) {
+                text += GetPhrase(126058, false) + "\n";
+            }
+            text += "\n" + GetPhrase(122391, false);
+        } else if (!RunFollowsRestart()) {
+            Label_PageRecom->SetAlignment(vcl::TAlignment::taLeftJustify);
+            text = GetPhrase(126839, false) + "\n- " + GetPhrase(126840, false) + "\n- " +
+                   ReplaceFirstStar(GetPhrase(126841, false), kProductName) + "\n- " +
+                   GetPhrase(126842, false) + "\n\n" + GetPhrase(93411, true);
+        } else {
+            text = GetPhrase(17877, false) + "\n\n" + GetPhrase(126842, false) + "\n\n" +
+                   GetPhrase(93411, true);
+        }
+    } else {
+        Label_PageRecom->Font().SetColor(kWarningColour);
+        SpeedButtonSortie_PageRecom->SetVisible(false);
+        text = GetPhrase(122392, false) + " :\n" + GetPhrase(122393, false) + "\n" + "\n" +
+               GetPhrase(122391, true);
+    }
+    Label_PageRecom->SetCaption(text);
+    ExtraAppLabel = GetPhrase(122270, false);
+}
+
+void TMainForm::SpeedButtonValide_PageRecomClick(TObject* /*sender*/) {
+    if (RunFollowsRestart() && !IsOnMainsPower()) {
+        return;
+    }
+    if (!SystemValid || IsPortable || IsFixedPc || RvsServerPresent) {
+        Close();
+    } else {
+        std::string running;
+        if (CheckRunningApplications(running)) {
+            ShowPage(kPageRunningApplications);
+        } else if (RunFollowsRestart()) {
+            ShowPage(kPageInstallInProgress);
+        } else {
+            ShowPage(kPageLanguageChoice);
+        }
+    }
+    vcl::Application()->ProcessMessages();
+}
+
+void TMainForm::SpeedButtonSortie_PageRecomClick(TObject* /*sender*/) { Close(); }
+
+}  // namespace tavrik

@@ -1,0 +1,31 @@
+// Page 2: the dead end of a refused run. A refused downgrade and a refused
+// machine type show the same message.
+#include <string>
+
+#include "app/ProgramState.h"
+#include "app/Unit1.h"
+#include "localisation/DictionaryNames.h"
+#include "trace/TraceLog.h"
+
+namespace tavrik {
+
+namespace {
+
+constexpr vcl::TColor kWarningColour = 0x0000FF;  // pure red
+
+}  // namespace
+
+void TMainForm::OnPageErreurVersion(TObject* /*sender*/) {
+    AppendTraceLine("OnPageErreurVersion");
+    ApplyLanguageFont(DictionaryFileOf(DictionaryFileName));
+    LoadBackground(Image_Page_ErreurVersion);
+    SetValidGlyph(Bouton_Valide_PageErreurVersion);
+    StyleTitleLabel(Label_HC_BadVersion);
+    Label_BadVersion->Font().SetColor(kWarningColour);
+    Label_BadVersion->SetCaption(GetPhrase(122392, false) + " :\n\n" + GetPhrase(46846, true) +
+                                 "\n\n" + GetPhrase(122391, true));
+}
+
+void TMainForm::OnClickValidePageErreurVersion(TObject* /*sender*/) { Close(); }
+
+}  // namespace tavrik

@@ -1,0 +1,127 @@
+// Page 1: the fixed volume that receives a first installation.
+#include <string>
+
+#include "app/ProgramState.h"
+#include "app/Unit1.h"
+#include "config/Registry.h"
+#include "localisation/DictionaryNames.h"
+#include "platform/Machine.h"
+#include "trace/TraceLog.h"
+
+namespace tavrik {
+
+namespace {
+
+constexpr vcl::TColor kTextColour = 0x873D21;
+
+struct DriveTypeName {
+    unsigned type;
+    const char* name;
+};
+
+const DriveTypeName DriveTypeNames[] = {
+    {platform::kDriveUnknown, "Unknown"},      {platform::kDriveNoRootDir, "Invalid path"},
+    {platform::kDriveRemovable, "Removable"},  {platform::kDriveFixed, "Fixed volume"},
+    {platform::kDriveRemote, "Network drive"}, {platform::kDriveCdRom, "CD-ROM"},
+    {platform::kDriveRamDisk, "RAM disk"},
+};
+
+std::string DriveTypeNameOf(unsigned type) {
+    for (const DriveTypeName& entry : DriveTypeNames) {
+        if (entry.type == type) {
+            return entry.name;
+        }
+    }
+    return "";
+}
+
+// "C:\ Fixed volume" for each fixed drive, in the order the system gives
+// the drives. The whole list is walked, so all 26 letters fit.
+void ListFixedVolumes(vcl::TStrings& items) {
+    auto& machine = platform::CurrentMachine();
+    const std::string drives = machine.LogicalDriveStrings();
+    std::string root;
+    for (std::string::size_type i = 0; i <= drives.size(); ++i) {
+        const char c = i < drives.size() ? drives[i] : '\0';
+        if (c != '\0') {
+            root += c;
+            continue;
+        }
+        if (root.empty()) {
+            break;
+        }
+        const unsigned type = machine.DriveType(root);
+        if (type == platform::kDriveFixed) {
+            items.Add(root + " " + DriveTypeNameOf(type));
+        }
+        root.clear();
+    }
+}
+
+}  // namespace
+
+void TMainForm::On_PageInstall(TObject* /*sender*/) {
+    AppendTraceLine("On_PageInstall");
+    ApplyLanguageFont(DictionaryFileOf(DictionaryFileName));
+    LoadBackground(Image_Page_Volume_Install);
+    SetValidGlyph(Bouton_Valide_PageVolInstall);
+    StyleTitleLabel(Label_HC_VolInstall);
+    Label_VolInstall->Font().SetColor(kTextColour);
+    Label_VolInstall->SetCaption(GetPhrase(116387, true));
+
+    listbox1->Items().Clear();
+    listbox1->Font().SetColor(kTextColour);
+    ListFixedVolumes(listbox1->Items());
+    // The up-down's position is left where it was: only the list's
+    // selection matters.
+    UpDown1->SetMax(listbox1->Items().Count());
+    listbox1->SetItemIndex(0);  // selects nothing in an empty list
+}
+
+void TMainForm::OnClickValidePageVolChoix(TObject* /*sender*/) {
+    const vcl::TStrings& items = listbox1->Items();
+    for (int i = 0; i < items.Count(); ++i) {
+        if (listbox1->Selected(i)) {
+            WriteRegString(kProductKey, "PathInstall", items[i].substr(0, 2));
+            InstallPathChosen = true;
+            ContinueToInstallation(false);
+            return;
+        }
+    }
+}
+
+void TMainForm::OnDblClickListVolumes(TObject* sender) { OnClickValidePageVolChoix(sender); }
+
+// The form previews keys: Enter validates the volume page, and only it.
+void TMainForm::OnKeyPressedListVolumes(TObject* sender, char& key) {
+    if (key == '\r' && ActivePage() == kPageVolumeInstall) {
+        OnDblClickListVolumes(sender);
+    }
+}
+
+// The upper arrow (and the up-arrow key) moves the selection up the list,
+// the lower one down; both stop at the ends. An empty list has nothing to
+// move.
+void TMainForm::UpDown1Click(TObject* /*sender*/, vcl::UpDownButton button) {
+    const int count = listbox1->Items().Count();
+    if (count == 0) {
+        return;
+    }
+    if (button == vcl::UpDownButton::Next) {
+        if (listbox1->Selected(0)) {
+            return;
+        }
+        listbox1->SetItemIndex(listbox1->ItemIndex() - 1);
+        UpDown1->SetPosition(UpDown1->Position() - 1);
+    } else {
+        if (listbox1->Selected(count - 1)) {
+            return;
+        }
+        listbox1->SetItemIndex(listbox1->ItemIndex() + 1);
+        UpDown1->SetPosition(UpDown1->Position() + 1);
+    }
+}
+
+void TMainForm::Upown1OnChanging(TObject* /*sender*/, bool& allowChange) { allowChange = true; }
+
+}  // namespace tavrik

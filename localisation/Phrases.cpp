@@ -1,0 +1,86 @@
+// Phrases and fonts from the dictionary library. The library is loaded and
+// released for every call, so a change of dictionary takes effect at the
+// next phrase and nothing is cached.
+#include <cstring>
+#include <string>
+
+#include "app/ProgramState.h"
+#include "app/Unit1.h"
+#include "config/StartDirectory.h"
+#include "localisation/DictionaryChoice.h"
+#include "localisation/DictionaryNames.h"
+#include "platform/Machine.h"
+#include "util/StringUtilities.h"
+
+namespace tavrik {
+
+namespace {
+
+using SetDbzFileFullName = void (*)(const char*);
+using GetDicoPhrase = const char* (*)(long);
+using GetLanguageConfiguration = void (*)(const char*, char*, const int, int*);
+
+constexpr const char* kLibrary = "lx32.dll";
+constexpr int kFontNameBufferSize = 50;
+constexpr int kDefaultCharset = 12;
+
+}  // namespace
+
+std::string TMainForm::GetPhrase(long number, bool appendPeriod) {
+    auto& machine = platform::CurrentMachine();
+    const platform::Handle library = machine.LoadLibrary(kLibrary);
+    auto getPhrase = reinterpret_cast<GetDicoPhrase>(
+        machine.GetProcAddress(library, "@LX_API_GetDicoPhrase$ql"));
+    auto setFile = reinterpret_cast<SetDbzFileFullName>(
+        machine.GetProcAddress(library, "@LX_API_SetDBZFileFullName$qpxc"));
+    if (setFile != nullptr) {
+        const std::string path = StartDirectory() + "BRENDOL\\DICO\\" +
+                                 DictionaryNameOf(DictionaryFileName) + ".DBZ";
+        setFile(path.c_str());
+    }
+    std::string text;
+    if (getPhrase != nullptr) {
+        // Copied at once: the text belongs to the library, released below.
+        const char* phrase = getPhrase(number);
+        if (phrase != nullptr) {
+            text = phrase;
+        }
+    }
+    if (appendPeriod) {
+        text += ". ";
+    }
+    if (library != platform::kNoHandle) {
+        machine.FreeLibrary(library);
+    }
+    CapitaliseFirst(text);
+    return text;
+}
+
+void TMainForm::ApplyLanguageFont(const std::string& dictionaryFile) {
+    auto& machine = platform::CurrentMachine();
+    const platform::Handle library = machine.LoadLibrary(kLibrary);
+    auto getConfiguration = reinterpret_cast<GetLanguageConfiguration>(
+        machine.GetProcAddress(library, "@LX_API_getLanguageConfiguration$qpxcpcxipi"));
+    char buffer[kFontNameBufferSize];
+    std::memset(buffer, 0, sizeof buffer);
+    int charset = kDefaultCharset;
+    std::string fontName;
+    if (getConfiguration != nullptr) {
+        getConfiguration(dictionaryFile.c_str(), buffer, kFontNameBufferSize, &charset);
+        buffer[kFontNameBufferSize - 1] = '\0';  // a library that fills it all
+        fontName = buffer;
+    }
+    if (library != platform::kNoHandle) {
+        machine.FreeLibrary(library);
+    }
+    vcl::TFont font;
+    font.SetName(fontName);
+    font.SetCharset(static_cast<vcl::TFontCharset>(charset & 0xFF));
+    font.SetSize(12);
+    font.SetStyle(vcl::fsBold);
+    Font().Assign(font);
+}
+
+std::string TMainForm::GetDicoTxt() { return tavrik::GetDicoTxt(); }
+
+}  // namespace tavrik

@@ -1,0 +1,60 @@
+// A whole wizard on the in-memory machine and the headless host: the demo
+// medium on drive E: (a CD-ROM), the trace log on C:, and a scripted
+// dictionary library whose phrases name their dictionary and number, so a
+// test sees which text came from where.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Unit1.h"
+#include "platform/fake/FakeMachine.h"
+#include "platform/fake/ScopedCurrentMachine.h"
+#include "vcl/Application.h"
+#include "vcl/headless/HeadlessHost.h"
+
+namespace tavrik::testing {
+
+class WizardTest : public ::testing::Test {
+protected:
+    WizardTest();
+    ~WizardTest() override;
+
+    // Program entry without a blocking loop: the application with its Tag,
+    // the form and its first showing.
+    void StartWizard(const std::string& commandLine = "");
+    TMainForm& Form() { return *form_; }
+    bool Started() const { return form_ != nullptr; }
+
+    std::uint16_t Press(std::uint16_t key, vcl::ShiftState shift = 0);
+    void Click(vcl::TControl* control) { host.Click(*control); }
+    int Page() const { return form_->ActivePage(); }
+    bool Closed() const;
+
+    std::string TraceLog() const;
+    std::vector<std::string> TraceLines() const;
+    std::string RegistryString(const std::string& key, const std::string& name) const;
+
+    // Replaces a file of the medium (a CD-ROM the wizard cannot write).
+    void PutOnMedium(const std::string& relativePath, const std::string& bytes);
+    void RemoveFromMedium(const std::string& relativePath);
+
+    platform::FakeMachine machine;
+    platform::ScopedCurrentMachine machineScope{machine};
+    vcl::HeadlessHost host;
+    std::unique_ptr<vcl::TApplication> application;
+    std::vector<int> processExits;
+
+private:
+    TMainForm* form_ = nullptr;
+};
+
+// Text the scripted library answers for a phrase: "<dictionary>#<number>",
+// e.g. "THESAUFR#47044" (first letter as given; the wizard capitalises).
+std::string ScriptedPhrase(const std::string& dictionary, long number);
+
+}  // namespace tavrik::testing

@@ -1,0 +1,206 @@
+#include <gtest/gtest.h>
+
+#include "WizardFixture.h"
+#include "app/ProgramEntry.h"
+#include "app/ProgramState.h"
+#include "config/Registry.h"
+#include "localisation/FlagGrid.h"
+
+namespace tavrik::testing {
+namespace {
+
+using platform::StringValue;
+
+class StartUpTest : public WizardTest {};
+
+TEST_F(StartUpTest, OpensOnTheRecommendationPageWithAFreshTraceAndInstallReset) {
+    machine.WriteFile("C:\\TraceTavrik.log", "previous run\r\n");
+    machine.SetRegistryValue(kProductKey, "Install", StringValue("1"));
+    StartWizard();
+
+    EXPECT_EQ(Page(), kPageRecommendation);
+    EXPECT_EQ(TraceLines(), std::vector<std::string>{"Recommendation"});
+    EXPECT_EQ(RegistryString(kProductKey, "Install"), "0");
+    EXPECT_FALSE(host.SystemCloseEnabled(Form()));
+    EXPECT_EQ(SelectedLanguage, "0");
+    EXPECT_TRUE(IsInstallation);
+    EXPECT_EQ(ComponentSetupExitCode, -1);
+    EXPECT_EQ(WaitImageNumber, 1);
+    ASSERT_NE(FlagGrid, nullptr);
+    EXPECT_EQ(FlagGrid->AreaWidth, Form().Width());
+    EXPECT_EQ(FlagGrid->AreaHeight, Form().Height());
+    EXPECT_GT(Form().Width(), 648);  // the outer size, frame included
+}
+
+TEST_F(StartUpTest, TheDictionaryComesFromTheSystemLanguage) {
+    machine.SetSystemDefaultLanguageName("de");
+    StartWizard();
+    EXPECT_EQ(DictionaryFileName, "THESAUDE.DBZ");
+}
+
+TEST_F(StartUpTest, TheDictionaryOfTheInstalledApplicationWins) {
+    machine.AddDrive('D', platform::kDriveFixed);
+    machine.SetRegistryValue(kProductKey, "PathInstall", StringValue("D:"));
+    machine.WriteFile("D:\\APP\\BRENDOL\\EXE\\DICO.TXT", "Dico=THESAUES.DBZ");
+    StartWizard();
+    EXPECT_EQ(DictionaryFileName, "THESAUES.DBZ");
+}
+
+TEST_F(StartUpTest, OnlyTheExactPlatformNameElnaCounts) {
+    machine.SetRegistryValue(kMakerKey, "Platform", StringValue("ELNA"));
+    StartWizard();
+    EXPECT_TRUE(IsElnaPlatform);
+}
+
+TEST_F(StartUpTest, ElnaInAnotherCaseIsNotElna) {
+    machine.SetRegistryValue(kMakerKey, "Platform", StringValue("elna"));
+    StartWizard();
+    EXPECT_FALSE(IsElnaPlatform);
+}
+
+struct WorkstationCase {
+    const char* typePoste;  // nullptr: unset
+    bool portable;
+    bool fixed;
+};
+
+class WorkstationTypeTest : public WizardTest,
+                            public ::testing::WithParamInterface<WorkstationCase> {};
+
+TEST_P(WorkstationTypeTest, ReadsTypePosteExactly) {
+    if (GetParam().typePoste != nullptr) {
+        machine.SetEnvironmentVariable("TYPEPOSTE", GetParam().typePoste);
+    }
+    StartWizard();
+    EXPECT_EQ(IsPortable, GetParam().portable);
+    EXPECT_EQ(IsFixedPc, GetParam().fixed);
+}
+
+INSTANTIATE_TEST_SUITE_P(Types, WorkstationTypeTest,
+                         ::testing::Values(WorkstationCase{"PORTABLE", true, false},
+                                           WorkstationCase{"FIXE", false, true},
+                                           WorkstationCase{"portable", false, false},
+                                           WorkstationCase{"", false, false},
+                                           WorkstationCase{nullptr, false, false}));
+
+struct VersionCase {
+    unsigned major;
+    unsigned minor;
+    bool accepted;
+};
+
+class OsVersionTest : public WizardTest, public ::testing::WithParamInterface<VersionCase> {};
+
+TEST_P(OsVersionTest, AcceptsWindows2000AndXpOnly) {
+    machine.SetVersion(GetParam().major, GetParam().minor);
+    StartWizard();
+    EXPECT_EQ(SystemValid, GetParam().accepted);
+    const auto lines = TraceLines();
+    const bool traced = !lines.empty() && lines.front() == "Systeme non valide";
+    EXPECT_EQ(traced, !GetParam().accepted);
+    EXPECT_EQ(Page(), kPageRecommendation);  // start-up goes on either way
+}
+
+INSTANTIATE_TEST_SUITE_P(Versions, OsVersionTest,
+                         ::testing::Values(VersionCase{5, 0, true}, VersionCase{5, 1, true},
+                                           VersionCase{5, 2, false}, VersionCase{4, 0, false},
+                                           VersionCase{6, 1, false}, VersionCase{6, 0, false}));
+
+TEST_F(StartUpTest, TheBasicVersionRecordIsTriedWhenTheExtendedOneIsRefused) {
+    machine.SetVersion(5, 0);
+    machine.RefuseVersionRecords(true, false);
+    StartWizard();
+    EXPECT_TRUE(SystemValid);
+}
+
+TEST_F(StartUpTest, NoVersionAtAllIsNotAccepted) {
+    machine.RefuseVersionRecords(true, true);
+    StartWizard();
+    EXPECT_FALSE(SystemValid);
+}
+
+TEST_F(StartUpTest, ACommandLineMarksARunAfterARestart) {
+    StartWizard("-reboot");
+    EXPECT_EQ(application->Tag(), 1);
+}
+
+TEST_F(StartUpTest, AnEmptyCommandLineIsAnOrdinaryRun) {
+    StartWizard();
+    EXPECT_EQ(application->Tag(), 0);
+}
+
+TEST_F(StartUpTest, TheRvsServerFlagFileMarksAnExcludedWorkstation) {
+    machine.WriteFile("C:\\RVS\\serveur.flg", "");
+    StartWizard();
+    EXPECT_TRUE(RvsServerPresent);
+}
+
+class ManualInstallTest : public WizardTest {
+protected:
+    void SetUp() override {
+        machine.AddDrive('D', platform::kDriveFixed);
+        machine.SetRegistryValue(kProductKey, "PathInstall", StringValue("D:"));
+        machine.SetRegistryValue(kProductKey, "Langue", StringValue("DE"));
+        machine.SetRegistryValue(kProductKey, "IsInstall", StringValue("1"));
+        machine.AddDirectory("C:\\app\\qxdiag");
+        machine.ScriptProcess("c:\\app\\qxdiag\\qxd.bat stop >nul", {});
+        machine.ScriptProcess("E:\\setup.exe -s -f1E:\\install.iss -f2D:\\setup.log", {});
+    }
+    void Conditions(const char* manual, const char* typePoste, bool flagFile) {
+        machine.SetRegistryValue(kProductKey, "Manual", StringValue(manual));
+        machine.SetEnvironmentVariable("TYPEPOSTE", typePoste);
+        if (flagFile) machine.WriteFile("C:\\RVS\\majclient.flg", "");
+    }
+};
+
+TEST_F(ManualInstallTest, AllThreeConditionsRunTheSetupWithoutAnyPage) {
+    Conditions("1", "PORTABLE", true);
+    StartWizard();
+
+    EXPECT_EQ(processExits, std::vector<int>{0});
+    EXPECT_EQ(TraceLines(), std::vector<std::string>{"Install manuelle"});
+    ASSERT_EQ(machine.ProcessStarts().size(), 2u);
+    EXPECT_TRUE(machine.ProcessStarts()[0].options.hidden);
+    EXPECT_EQ(machine.ProcessStarts()[1].commandLine,
+              "E:\\setup.exe -s -f1E:\\install.iss -f2D:\\setup.log");
+    EXPECT_TRUE(machine.ProcessStarts()[1].options.newConsole);
+    EXPECT_EQ(RegistryString(kProductKey, "Install"), "1");  // not reset to "0"
+    EXPECT_EQ(RegistryString(kProductKey, "Manual"), "<missing>");
+    EXPECT_EQ(RegistryString(kProductKey, "CD"), "E:\\");
+    EXPECT_EQ(machine.ReadFile("D:\\APP\\BRENDOL\\EXE\\DICO.TXT"), "Dico=THESAUDE.DBZ");
+    EXPECT_EQ(machine.OpenHandleCount(), 0);
+}
+
+TEST_F(ManualInstallTest, WithoutTheClientUpdateFlagTheWizardOpens) {
+    Conditions("1", "PORTABLE", false);
+    StartWizard();
+    EXPECT_TRUE(processExits.empty());
+    EXPECT_EQ(Page(), kPageRecommendation);
+    EXPECT_EQ(RegistryString(kProductKey, "Install"), "0");
+}
+
+TEST_F(ManualInstallTest, AFixedPcNeverTakesTheManualBranch) {
+    Conditions("1", "FIXE", true);
+    StartWizard();
+    EXPECT_TRUE(processExits.empty());
+    EXPECT_EQ(Page(), kPageRecommendation);
+}
+
+TEST_F(ManualInstallTest, ManualMustBeExactlyOne) {
+    Conditions("yes", "PORTABLE", true);
+    StartWizard();
+    EXPECT_TRUE(processExits.empty());
+}
+
+class ProgramEntryTest : public WizardTest {};
+
+TEST_F(ProgramEntryTest, AMissingBackgroundIsShownAsAFileErrorAndTheRunEndsWithZero) {
+    RemoveFromMedium("BMP\\page_fon.bmp");
+    EXPECT_EQ(RunWizard(""), 0);
+    ASSERT_FALSE(host.Exceptions().empty());
+    EXPECT_NE(host.Exceptions().front().message.find("page_fon.bmp"), std::string::npos);
+    EXPECT_EQ(TraceLines(), std::vector<std::string>{"Recommendation"});
+}
+
+}  // namespace
+}  // namespace tavrik::testing

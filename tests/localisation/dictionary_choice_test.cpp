@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include "config/Registry.h"
+#include "localisation/DictionaryChoice.h"
+#include "localisation/DictionaryNames.h"
+#include "platform/fake/FakeMachine.h"
+#include "platform/fake/ScopedCurrentMachine.h"
+
+namespace tavrik {
+namespace {
+
+using platform::FakeMachine;
+
+TEST(DictionaryNames, BareNamesAndFlagPathsNameTheSameDictionary) {
+    EXPECT_EQ(DictionaryNameOf("THESAUFR.DBZ"), "THESAUFR");
+    EXPECT_EQ(DictionaryNameOf("E:\\BRENDOL\\DICO\\THESAUFR.bmp"), "THESAUFR");
+    EXPECT_EQ(DictionaryNameOf("E:\\a.b\\THESAUIT.old.bmp"), "AUIT.old");  // the last '.' counts
+    EXPECT_EQ(LanguageCodeOf("E:\\BRENDOL\\DICO\\THESAUru.bmp"), "ru");
+    EXPECT_EQ(DictionaryFileOf("E:\\BRENDOL\\DICO\\THESAUEL.bmp"), "THESAUEL.DBZ");
+}
+
+TEST(DictionaryNames, ShortOrDotlessNamesGiveEmptyPieces) {
+    EXPECT_EQ(DictionaryNameOf("SHORT.DBZ"), "");
+    EXPECT_EQ(DictionaryNameOf("THESAUFR"), "");
+    EXPECT_EQ(DictionaryNameOf(""), "");
+    EXPECT_EQ(DictionaryFileOf("x.bmp"), ".DBZ");
+    EXPECT_EQ(LanguageCodeOf("F.x"), "");
+    EXPECT_EQ(LanguageCodeOf("FR.x"), "FR");
+}
+
+TEST(DictionaryNames, TheFileNameOfAReferenceIsCharactersSixToSeventeen) {
+    EXPECT_EQ(DictionaryFileOfReference("DICO=THESAUFR.DBZ"), "THESAUFR.DBZ");
+    EXPECT_EQ(DictionaryFileOfReference("Dico=THESAUES.DBZ\r\n"), "THESAUES.DBZ");
+    EXPECT_EQ(DictionaryFileOfReference("DICO=THE"), "THE");
+    EXPECT_EQ(DictionaryFileOfReference("DICO="), "");
+    EXPECT_EQ(DictionaryFileOfReference("DIC"), "");
+}
+
+class DictionaryChoiceTest : public ::testing::Test {
+protected:
+    FakeMachine machine;
+    platform::ScopedCurrentMachine installed{machine};
+    const std::string dicoTxt = "D:\\APP\\BRENDOL\\EXE\\DICO.TXT";
+
+    void SetUp() override {
+        machine.AddDrive('E', platform::kDriveCdRom);
+        machine.AddDrive('D', platform::kDriveFixed);
+        machine.SetCurrentDirectory("E:\\");
+        machine.WriteFile("E:\\tavrik.ini", "[INSTALL]\r\nNAME=BRENDOL\r\n");
+        machine.WriteFile("E:\\BRENDOL\\DICO\\CodeAssOS.ini",
+                          "[ASSOCIATION]\r\nfr=FR\r\nde=DE\r\nen=GB\r\nru=RU\r\nxx=\r\n");
+        machine.SetRegistryValue(kProductKey, "PathInstall", platform::StringValue("D:"));
+    }
+};
+
+TEST_F(DictionaryChoiceTest, TheInstalledApplicationsLanguageComesFirst) {
+    machine.WriteFile(dicoTxt, "Dico=THESAUES.DBZ");
+    machine.SetSystemDefaultLanguageName("de");
+    EXPECT_EQ(GetDicoTxt(), "Dico=THESAUES.DBZ");
+
+    machine.WriteFile(dicoTxt, "Dico=THESAUES.DBZ\r\nmore lines\r\n");
+    EXPECT_EQ(GetDicoTxt(), "Dico=THESAUES.DBZ");
+
+    machine.WriteFile(dicoTxt, "Dico=THES");
+    EXPECT_EQ(GetDicoTxt(), "Dico=THES");
+    EXPECT_EQ(machine.OpenHandleCount(), 0);
+}
+
+TEST_F(DictionaryChoiceTest, AReadOnlyDicoTxtIsStillRead) {
+    machine.WriteFile(dicoTxt, "Dico=THESAUIT.DBZ");
+    machine.MakeReadOnly(dicoTxt);
+    EXPECT_EQ(GetDicoTxt(), "Dico=THESAUIT.DBZ");
+}
+
+TEST_F(DictionaryChoiceTest, WithoutDicoTxtTheSystemLanguageDecides) {
+    machine.SetSystemDefaultLanguageName("de");
+    EXPECT_EQ(GetDicoTxt(), "DICO=THESAUDE.DBZ");
+    machine.SetSystemDefaultLanguageName("EN");  // INI keys ignore case
+    EXPECT_EQ(GetDicoTxt(), "DICO=THESAUGB.DBZ");
+    machine.SetSystemDefaultLanguageName("sw");
+    EXPECT_EQ(GetDicoTxt(), "DICO=THESAUFR.DBZ");
+    machine.SetSystemDefaultLanguageName("xx");  // an empty value
+    EXPECT_EQ(GetDicoTxt(), "DICO=THESAUFR.DBZ");
+    machine.SetSystemDefaultLanguageName("");
+    EXPECT_EQ(GetDicoTxt(), "DICO=THESAUFR.DBZ");
+}
+
+TEST_F(DictionaryChoiceTest, MissingNameOrPathInstallMoveWhereDicoTxtIsRead) {
+    machine.WriteFile("E:\\tavrik.ini", "[OTHER]\r\n");
+    machine.WriteFile("D:\\APP\\EXE\\DICO.TXT", "DICO=THESAURU.DBZ");
+    EXPECT_EQ(GetDicoTxt(), "DICO=THESAURU.DBZ");
+
+    machine.SetRegistryValue(kProductKey, "PathInstall", platform::StringValue(""));
+    machine.WriteFile("E:\\APP\\EXE\\DICO.TXT", "DICO=THESAUPL.DBZ");  // current drive root
+    EXPECT_EQ(GetDicoTxt(), "DICO=THESAUPL.DBZ");
+}
+
+TEST_F(DictionaryChoiceTest, WithoutTheAssociationFileTheCodeIsFrench) {
+    machine.AddDirectory("C:\\Medium");
+    machine.SetCurrentDirectory("C:\\Medium");
+    EXPECT_EQ(DetectLanguageCode("de"), "FR");
+}
+
+}  // namespace
+}  // namespace tavrik
