@@ -67,8 +67,15 @@ WizardTest::WizardTest() {
     for (const char* file : {"tavrik.ini", "ap.ini"}) {
         machine.WriteFile(std::string("E:\\") + file, ReadHostFile(medium + file));
     }
-    machine.WriteFile("E:\\BRENDOL\\DICO\\CodeAssOS.ini",
-                      ReadHostFile(medium + "BRENDOL/DICO/CodeAssOS.ini"));
+    for (const char* file :
+         {"cluf_FR.txt", "cluf_GB.txt", "BRENDOL/applic.ini", "BRENDOL/DICO/CodeAssOS.ini",
+          "BRENDOL/DICO/THESAUFR.bmp", "BRENDOL/DICO/THESAUGB.bmp", "BRENDOL/DICO/THESAURU.bmp"}) {
+        std::string windowsPath = std::string("E:\\") + file;
+        for (char& c : windowsPath) {
+            if (c == '/') c = '\\';
+        }
+        machine.WriteFile(windowsPath, ReadHostFile(medium + file));
+    }
     machine.SetCurrentDirectory("E:\\");
     machine.SetSystemDefaultLanguageName("fr");
     machine.AddLibrary(

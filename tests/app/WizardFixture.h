@@ -1,5 +1,6 @@
 // A whole wizard on the in-memory machine and the headless host: the demo
-// medium on drive E: (a CD-ROM), the trace log on C:, and a scripted
+// medium on drive E: (a CD-ROM; three of its flags: FR, GB, RU in listing
+// order), the trace log on C:, and a scripted
 // dictionary library whose phrases name their dictionary and number, so a
 // test sees which text came from where.
 #pragma once

@@ -1,0 +1,233 @@
+// Every row of the form-wide key table, each through the key as a person
+// presses it (key preview first).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "WizardFixture.h"
+#include "app/ProgramState.h"
+#include "config/Registry.h"
+#include "localisation/FlagGrid.h"
+#include "vcl/Host.h"
+
+namespace tavrik::testing {
+namespace {
+
+class KeyboardTest : public WizardTest {
+protected:
+    void SetUp() override { StartWizard(); }
+    void On(int page) {
+        Form().ShowPage(page);
+        ASSERT_EQ(Page(), page);
+    }
+};
+
+class F1ClosesTest : public KeyboardTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(F1ClosesTest, F1ClosesTheWizard) {
+    On(GetParam());
+    Press(kKeyF1);
+    EXPECT_TRUE(Closed());
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, F1ClosesTest,
+                         ::testing::Values(kPageUpdateConfirmation, kPageLanguageChoice,
+                                           kPageRecommendation, kPageLicence,
+                                           kPageRunningApplications, kPageReboot, kPageMainsPower));
+
+TEST_F(KeyboardTest, F1DoesNothingOnTheOtherPages) {
+    for (int page : {kPageVolumeInstall, kPageVersionError, kPageLanguageConfirmation}) {
+        On(page);
+        Press(kKeyF1);
+        EXPECT_FALSE(Closed()) << "page " << page;
+        EXPECT_EQ(Page(), page);
+    }
+}
+
+TEST_F(KeyboardTest, F1OnTheProgressPageWaitsForTheEndOfTheSetup) {
+    On(kPageInstallInProgress);
+    SetupFinished = false;
+    Press(kKeyF1);
+    EXPECT_FALSE(Closed());
+    SetupFinished = true;
+    Press(kKeyF1);
+    EXPECT_TRUE(Closed());
+}
+
+TEST_F(KeyboardTest, ModifiersDoNotChangeWhatAKeyDoes) {
+    On(kPageLicence);
+    Press(kKeyF1, vcl::kShiftShift | vcl::kShiftCtrl | vcl::kShiftAlt);
+    EXPECT_TRUE(Closed());
+}
+
+TEST_F(KeyboardTest, F2DoesNothingAnywhere) {
+    for (int page = 1; page <= 11; ++page) {
+        On(page);
+        const std::size_t lines = TraceLines().size();
+        Press(kKeyF2);
+        EXPECT_FALSE(Closed()) << "page " << page;
+        EXPECT_EQ(Page(), page);
+        EXPECT_EQ(TraceLines().size(), lines) << "page " << page;
+    }
+}
+
+TEST_F(KeyboardTest, F3ConfirmsTheLanguageOnPage5Only) {
+    On(kPageLanguageConfirmation);
+    Press(kKeyF3);
+    const auto lines = TraceLines();
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "pathInstall.IsEmpty()"), lines.end());
+
+    On(kPageRecommendation);
+    const std::size_t before = TraceLines().size();
+    Press(kKeyF3);
+    EXPECT_EQ(TraceLines().size(), before);
+    EXPECT_EQ(Page(), kPageRecommendation);
+}
+
+TEST_F(KeyboardTest, F4LeavesPage3AndGoesBackFromPage5) {
+    On(kPageLanguageConfirmation);
+    Press(kKeyF4);
+    EXPECT_EQ(Page(), kPageLanguageChoice);
+    EXPECT_FALSE(Closed());
+
+    On(kPageUpdateConfirmation);
+    Press(kKeyF4);
+    EXPECT_TRUE(Closed());
+}
+
+TEST_F(KeyboardTest, F4DoesNothingElsewhere) {
+    for (int page : {kPageLanguageChoice, kPageRecommendation, kPageLicence, kPageMainsPower}) {
+        On(page);
+        Press(kKeyF4);
+        EXPECT_FALSE(Closed());
+        EXPECT_EQ(Page(), page);
+    }
+}
+
+TEST_F(KeyboardTest, EnterOnTheVersionErrorPageEndsTheProgram) {
+    On(kPageVersionError);
+    Press(kKeyReturn);
+    EXPECT_TRUE(Closed());
+}
+
+TEST_F(KeyboardTest, EnterOnPage3DecidesFromTheRemovalMark) {
+    // Installed with the medium's own version: the confirmation goes on as a
+    // removal.
+    machine.SetRegistryValue(kProductKey, "PathInstall", platform::StringValue("C:"));
+    machine.WriteFile("C:\\APP\\BRENDOL\\applic.ini", "[APPLICATION]\r\nVSOFT=5.2.0\r\n");
+    On(kPageUpdateConfirmation);
+    Press(kKeyDown);  // removal
+    Press(kKeyReturn);
+    EXPECT_FALSE(IsInstallation);
+    const auto lines = TraceLines();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), std::string("touche_ConfMAJ_yesClick")), 1);
+}
+
+TEST_F(KeyboardTest, ArrowsOnPage3FlipTheChoiceAndTwoPressesRestoreIt) {
+    On(kPageUpdateConfirmation);
+    ASSERT_TRUE(Form().RadioButton1->Checked());
+    for (std::uint16_t key : {kKeyLeft, kKeyUp, kKeyRight, kKeyDown}) {
+        Press(key);
+        EXPECT_FALSE(Form().RadioButton1->Checked());
+        EXPECT_TRUE(Form().RadioButton2->Checked());
+        EXPECT_EQ(Form().Label_desinst->Font().Style(), vcl::fsBold | vcl::fsUnderline);
+        EXPECT_EQ(Form().Label_inst->Font().Style(), vcl::fsBold);
+        Press(key);
+        EXPECT_TRUE(Form().RadioButton1->Checked());
+        EXPECT_FALSE(Form().RadioButton2->Checked());
+        EXPECT_EQ(Form().Label_inst->Font().Style(), vcl::fsBold | vcl::fsUnderline);
+        EXPECT_EQ(Form().Label_desinst->Font().Style(), vcl::fsBold);
+    }
+}
+
+TEST_F(KeyboardTest, EnterOnPage4ConfirmsTheHighlightedFlag) {
+    On(kPageLanguageChoice);
+    Press(kKeyRight);
+    EXPECT_TRUE(FlagKeyNavigation);
+    EXPECT_EQ(SelectedLanguage, std::to_string(FlagGrid->Index));
+    const std::string chosen = SelectedLanguage;
+    Press(kKeyReturn);
+    EXPECT_EQ(Page(), kPageLanguageConfirmation);
+    EXPECT_EQ(SelectedLanguage, chosen);
+}
+
+TEST_F(KeyboardTest, ArrowsOnPage4MoveTheHighlightAndTheScrollBar) {
+    On(kPageLanguageChoice);
+    const int index = FlagGrid->Index;
+    Press(kKeyLeft);
+    EXPECT_NE(FlagGrid->Index, index);
+    EXPECT_EQ(Form().FondSelection->Left(), FlagGrid->LeftOf(FlagGrid->Index) - 3);
+    EXPECT_EQ(Form().FondSelection->Top(),
+              FlagGrid->TopOf(FlagGrid->Index) + FlagGrid->TopMargin - 3);
+    EXPECT_EQ(Form().ScrollBar1->Position(), FlagGrid->RowOf(FlagGrid->Index));
+}
+
+TEST_F(KeyboardTest, EnterOnTheProgressPageWaitsUnlessTheLibrariesWereInUse) {
+    On(kPageInstallInProgress);
+    SetupFinished = false;
+    DllTestPassed = true;
+    Press(kKeyReturn);
+    EXPECT_FALSE(Closed());
+    DllTestPassed = false;  // libraries in use: Enter ends the program
+    Press(kKeyReturn);
+    EXPECT_TRUE(Closed());
+}
+
+TEST_F(KeyboardTest, EnterOnPage7Validates) {
+    Press(kKeyReturn);
+    EXPECT_EQ(Page(), kPageLanguageChoice);
+}
+
+TEST_F(KeyboardTest, EnterOnTheLicencePageValidatesItsChoice) {
+    On(kPageLicence);
+    Press(kKeyReturn);
+    EXPECT_EQ(Page(), kPageLicence);  // nothing chosen yet
+    Click(Form().Label1);
+    Press(kKeyReturn);
+    EXPECT_EQ(Page(), kPageInstallInProgress);
+}
+
+TEST_F(KeyboardTest, EnterOnTheMainsPageFollowsThePowerStatus) {
+    On(kPageMainsPower);
+    platform::PowerStatus battery;
+    battery.acLineStatus = 0;
+    machine.SetPowerStatus(battery);
+    Press(kKeyReturn);
+    EXPECT_EQ(Page(), kPageMainsPower);
+    platform::PowerStatus mains;
+    mains.acLineStatus = 1;
+    machine.SetPowerStatus(mains);
+    Press(kKeyReturn);
+    EXPECT_EQ(Page(), kPageInstallInProgress);
+}
+
+TEST_F(KeyboardTest, UpAndDownOnPage1MoveTheVolumeSelectionWithinItsLimits) {
+    machine.AddDrive('D', platform::kDriveFixed);
+    On(kPageVolumeInstall);
+    ASSERT_EQ(Form().listbox1->Items().Count(), 2);
+    EXPECT_EQ(Form().listbox1->ItemIndex(), 0);
+    Press(kKeyUp);
+    EXPECT_EQ(Form().listbox1->ItemIndex(), 0);
+    Press(kKeyDown);
+    EXPECT_EQ(Form().listbox1->ItemIndex(), 1);
+    Press(kKeyDown);
+    EXPECT_EQ(Form().listbox1->ItemIndex(), 1);
+    Press(kKeyUp);
+    EXPECT_EQ(Form().listbox1->ItemIndex(), 0);
+}
+
+TEST_F(KeyboardTest, EnterValidatesTheVolumePageThroughTheKeyPressHandler) {
+    On(kPageVolumeInstall);
+    host.TypeChar(Form(), '\r');
+    EXPECT_EQ(RegistryString(kProductKey, "PathInstall"), "C:");
+}
+
+TEST_F(KeyboardTest, EnterOnOtherPagesIsNotAVolumeValidation) {
+    On(kPageRecommendation);
+    host.TypeChar(Form(), '\r');
+    EXPECT_EQ(RegistryString(kProductKey, "PathInstall"), "<missing>");
+}
+
+}  // namespace
+}  // namespace tavrik::testing
