@@ -1,0 +1,38 @@
+// What an image may require of the oldest accepted system: the highest
+// subsystem and OS versions in its headers, and the DLL functions known to
+// exist there (read from a list such as win2000-imports.txt).
+#pragma once
+
+#include <istream>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "PeImage.h"
+
+namespace tavrik::pecheck {
+
+struct Version {
+    unsigned major = 5;
+    unsigned minor = 0;
+};
+
+class ImportPolicy {
+public:
+    // The list format: "[DLL name]" starts a DLL's group, then one function
+    // name per line; '#' starts a comment. False, with the line, on an error.
+    bool Load(std::istream& list, std::string& error);
+
+    bool Allows(const std::string& dll, const std::string& function) const;
+
+private:
+    std::map<std::string, std::set<std::string>> functionsByDll_;  // DLL names in lower case
+};
+
+// Every reason the image would not load on the oldest system, one message
+// each; empty when it would.
+std::vector<std::string> CheckImage(const PeImage& image, const ImportPolicy& policy,
+                                    Version highest);
+
+}  // namespace tavrik::pecheck
