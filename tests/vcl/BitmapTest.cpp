@@ -1,0 +1,86 @@
+#include "vcl/Bitmap.h"
+
+#include "BmpBuilder.h"
+#include "VclTestFixture.h"
+#include "vcl/Exceptions.h"
+#include "vcl/Image.h"
+#include "vcl/Picture.h"
+#include "vcl/SpeedButton.h"
+
+namespace tavrik::vcl {
+namespace {
+
+using BitmapTest = testing::VclTest;
+using testing::Bmp24;
+
+TEST_F(BitmapTest, LoadsThroughTheMachineRelativeToTheCurrentDirectory) {
+    machine.AddDirectory("C:\\medium");
+    machine.SetCurrentDirectory("C:\\medium");
+    machine.WriteFile("C:\\medium\\BMP\\valid.bmp",
+                      Bmp24(2, 2, {0x000000, 0xFFFFFF, 0x808080, 0x102030}));
+    TBitmap bitmap;
+    bitmap.LoadFromFile(".\\BMP\\valid.bmp");
+    EXPECT_EQ(bitmap.Width(), 2);
+    EXPECT_EQ(bitmap.Height(), 2);
+    EXPECT_EQ(bitmap.PixelColor(1, 0), clWhite);
+    EXPECT_EQ(bitmap.PixelColor(1, 1), RGBColor(0x10, 0x20, 0x30));
+    EXPECT_EQ(bitmap.PixelColor(5, 5), clBlack);
+    EXPECT_EQ(machine.OpenFileCount(), 0);
+}
+
+TEST_F(BitmapTest, MissingAndMalformedFilesRaiseTheFrameworkErrorsAndKeepThePicture) {
+    machine.WriteFile("C:\\bad.bmp", "BM not really");
+    machine.WriteFile("C:\\good.bmp", Bmp24(1, 1, {0x00FF00}));
+    TBitmap bitmap;
+    bitmap.LoadFromFile("C:\\good.bmp");
+    try {
+        bitmap.LoadFromFile("C:\\missing.bmp");
+        FAIL();
+    } catch (const EFOpenError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "Cannot open file \"C:\\missing.bmp\". The file does not exist");
+    }
+    EXPECT_THROW(bitmap.LoadFromFile("C:\\bad.bmp"), EInvalidGraphic);
+    EXPECT_THROW(bitmap.LoadFromFile("C:\\"), EFOpenError);  // a folder
+    EXPECT_EQ(bitmap.PixelColor(0, 0), RGBColor(0, 0xFF, 0));
+    EXPECT_EQ(machine.OpenFileCount(), 0);
+}
+
+TEST_F(BitmapTest, TransparentColourIsTheBottomLeftPixelUntilFixed) {
+    const std::string file = Bmp24(2, 2, {0x000000, 0x000000, 0x808080, 0xFFFFFF});
+    TBitmap bitmap;
+    bitmap.LoadFromBytes(reinterpret_cast<const std::uint8_t*>(file.data()), file.size());
+    EXPECT_EQ(bitmap.TransparentColor(), clGray);
+    bitmap.SetTransparentColor(clBlack);
+    EXPECT_EQ(bitmap.TransparentColor(), clBlack);
+}
+
+TEST_F(BitmapTest, GlyphAndPictureKeepTheirOwnCopies) {
+    auto* button = new TSpeedButton(form);
+    auto* image = new TImage(form);
+    button->SetParent(form);
+    image->SetParent(form);
+    ShowForm();
+    machine.WriteFile("C:\\valid.bmp",
+                      Bmp24(18, 18, std::vector<std::uint32_t>(18 * 18, 0x00FF00)));
+    {
+        TBitmap bitmap;
+        bitmap.LoadFromFile("C:\\valid.bmp");
+        bitmap.SetTransparentColor(clBlack);
+        button->SetWidth(bitmap.Width() - 1);
+        button->SetGlyph(bitmap);
+        bitmap.ReleaseHandle();
+        TPicture picture;
+        picture.LoadFromFile("C:\\valid.bmp");
+        image->SetPicture(picture);
+    }
+    EXPECT_EQ(button->Width(), 17);
+    EXPECT_EQ(button->Glyph().Width(), 18);
+    EXPECT_EQ(button->Glyph().TransparentColor(), clBlack);
+    EXPECT_EQ(image->Picture().Height(), 18);
+    EXPECT_NE(host.ChangesOf(*button) & kChangePicture, 0u);
+    EXPECT_NE(host.ChangesOf(*image) & kChangePicture, 0u);
+}
+
+}  // namespace
+}  // namespace tavrik::vcl

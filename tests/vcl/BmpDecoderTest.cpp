@@ -1,0 +1,272 @@
+#include "vcl/BmpDecoder.h"
+
+#include <gtest/gtest.h>
+
+#include "BmpBuilder.h"
+
+namespace tavrik::vcl {
+namespace {
+
+using testing::Bmp24;
+using testing::BmpSpec;
+using testing::BuildBmp;
+
+bool Decode(const std::string& file, DecodedBitmap& out, std::string& error) {
+    return DecodeBmp(reinterpret_cast<const std::uint8_t*>(file.data()), file.size(), out, error);
+}
+
+DecodedBitmap MustDecode(const std::string& file) {
+    DecodedBitmap out;
+    std::string error;
+    EXPECT_TRUE(Decode(file, out, error)) << error;
+    return out;
+}
+
+std::string MustFail(const std::string& file) {
+    DecodedBitmap out;
+    std::string error;
+    EXPECT_FALSE(Decode(file, out, error));
+    EXPECT_TRUE(out.bgra.empty());
+    EXPECT_EQ(out.width, 0);
+    return error;
+}
+
+// 0x00RRGGBB of a pixel, and its alpha.
+std::uint32_t Rgb(const DecodedBitmap& b, int x, int y) {
+    const std::uint8_t* p = &b.bgra[static_cast<std::size_t>((y * b.width + x) * 4)];
+    return (static_cast<std::uint32_t>(p[2]) << 16) | (p[1] << 8) | p[0];
+}
+int Alpha(const DecodedBitmap& b, int x, int y) {
+    return b.bgra[static_cast<std::size_t>((y * b.width + x) * 4 + 3)];
+}
+
+TEST(BmpDecoder, Reads24BitBottomUpRowsTopRowFirst) {
+    // Width 3 forces row padding.
+    const auto b = MustDecode(Bmp24(3, 2,
+                                    {0xFF0000, 0x00FF00, 0x0000FF,  //
+                                     0x123456, 0xABCDEF, 0x000000}));
+    ASSERT_EQ(b.width, 3);
+    ASSERT_EQ(b.height, 2);
+    EXPECT_EQ(Rgb(b, 0, 0), 0xFF0000u);
+    EXPECT_EQ(Rgb(b, 1, 0), 0x00FF00u);
+    EXPECT_EQ(Rgb(b, 2, 0), 0x0000FFu);
+    EXPECT_EQ(Rgb(b, 0, 1), 0x123456u);
+    EXPECT_EQ(Rgb(b, 1, 1), 0xABCDEFu);
+    EXPECT_EQ(Alpha(b, 2, 1), 255);
+}
+
+TEST(BmpDecoder, ReadsTopDownWhenHeightIsNegative) {
+    BmpSpec spec;
+    spec.width = 1;
+    spec.height = -2;
+    spec.pixelData = std::string("\x01\x02\x03\0\x04\x05\x06\0", 8);
+    const auto b = MustDecode(BuildBmp(spec));
+    EXPECT_EQ(Rgb(b, 0, 0), 0x030201u);  // first stored row is the top one
+    EXPECT_EQ(Rgb(b, 0, 1), 0x060504u);
+}
+
+TEST(BmpDecoder, ReadsPalettedPictures) {
+    BmpSpec one;
+    one.width = 10;
+    one.height = 1;
+    one.bitCount = 1;
+    one.palette = {0x000000, 0xFFFFFF};
+    one.pixelData = std::string("\xA0\x40\0\0", 4);  // 1010 0000 0100 0000
+    const auto b1 = MustDecode(BuildBmp(one));
+    EXPECT_EQ(Rgb(b1, 0, 0), 0xFFFFFFu);
+    EXPECT_EQ(Rgb(b1, 1, 0), 0x000000u);
+    EXPECT_EQ(Rgb(b1, 2, 0), 0xFFFFFFu);
+    EXPECT_EQ(Rgb(b1, 9, 0), 0xFFFFFFu);
+
+    BmpSpec four;
+    four.width = 3;
+    four.height = 1;
+    four.bitCount = 4;
+    four.palette = {0x111111, 0x222222, 0x333333};
+    four.pixelData = std::string("\x12\x00\0\0", 4);
+    const auto b4 = MustDecode(BuildBmp(four));
+    EXPECT_EQ(Rgb(b4, 0, 0), 0x222222u);
+    EXPECT_EQ(Rgb(b4, 1, 0), 0x333333u);
+    EXPECT_EQ(Rgb(b4, 2, 0), 0x111111u);
+
+    BmpSpec eight;
+    eight.width = 2;
+    eight.height = 1;
+    eight.bitCount = 8;
+    eight.palette = {0x0000FF, 0x00FF00};
+    eight.pixelData = std::string("\x01\x07\0\0", 4);  // index 7 is beyond the palette
+    const auto b8 = MustDecode(BuildBmp(eight));
+    EXPECT_EQ(Rgb(b8, 0, 0), 0x00FF00u);
+    EXPECT_EQ(Rgb(b8, 1, 0), 0x000000u);
+}
+
+TEST(BmpDecoder, ReadsSixteenAndThirtyTwoBitPictures) {
+    BmpSpec rgb555;
+    rgb555.width = 1;
+    rgb555.height = 1;
+    rgb555.bitCount = 16;
+    rgb555.pixelData = std::string("\x00\x7C\0\0", 4);  // pure red in 5-5-5
+    EXPECT_EQ(Rgb(MustDecode(BuildBmp(rgb555)), 0, 0), 0xFF0000u);
+
+    BmpSpec rgb565 = rgb555;
+    rgb565.compression = 3;
+    rgb565.masks = {0xF800, 0x07E0, 0x001F};
+    rgb565.pixelData = std::string("\xE0\x07\0\0", 4);  // pure green in 5-6-5
+    EXPECT_EQ(Rgb(MustDecode(BuildBmp(rgb565)), 0, 0), 0x00FF00u);
+
+    BmpSpec argb;
+    argb.width = 1;
+    argb.height = 1;
+    argb.bitCount = 32;
+    argb.pixelData = std::string("\x30\x20\x10\x00", 4);
+    const auto b32 = MustDecode(BuildBmp(argb));
+    EXPECT_EQ(Rgb(b32, 0, 0), 0x102030u);
+    EXPECT_EQ(Alpha(b32, 0, 0), 255);  // the unused byte is not taken as alpha
+
+    BmpSpec v5 = argb;
+    v5.headerSize = 124;
+    v5.compression = 3;
+    v5.masks = {0x000000FF, 0x0000FF00, 0x00FF0000};  // red in the low byte
+    EXPECT_EQ(Rgb(MustDecode(BuildBmp(v5)), 0, 0), 0x302010u);
+}
+
+TEST(BmpDecoder, ReadsOs2CoreHeaderWithThreeBytePalette) {
+    BmpSpec spec;
+    spec.headerSize = 12;
+    spec.width = 2;
+    spec.height = 1;
+    spec.bitCount = 8;
+    spec.palette = {0xABCDEF, 0x123456};
+    spec.pixelData = std::string("\x01\x00\0\0", 4);
+    const auto b = MustDecode(BuildBmp(spec));
+    EXPECT_EQ(Rgb(b, 0, 0), 0x123456u);
+    EXPECT_EQ(Rgb(b, 1, 0), 0xABCDEFu);
+}
+
+TEST(BmpDecoder, ReadsRle8WithRunsLiteralsDeltaAndLineEnds) {
+    BmpSpec spec;
+    spec.width = 4;
+    spec.height = 3;
+    spec.bitCount = 8;
+    spec.compression = 1;
+    spec.palette = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF};
+    spec.pixelData = std::string(
+        "\x04\x01"                  // bottom row: 4 x red
+        "\x00\x00"                  // end of line
+        "\x00\x03\x02\x03\x02\x00"  // literal green, blue, green (+ pad)
+        "\x00\x02\x01\x01"          // delta: right 1, up 1
+        "\x01\x03"                  // one blue at (x=1... after the delta)
+        "\x00\x01",                 // end of picture
+        18);
+    const auto b = MustDecode(BuildBmp(spec));
+    // File row 0 is the bottom line (y = 2).
+    for (int x = 0; x < 4; ++x) EXPECT_EQ(Rgb(b, x, 2), 0xFF0000u);
+    EXPECT_EQ(Rgb(b, 0, 1), 0x00FF00u);
+    EXPECT_EQ(Rgb(b, 1, 1), 0x0000FFu);
+    EXPECT_EQ(Rgb(b, 2, 1), 0x00FF00u);
+    // After the literal x = 3; the delta moves to x = 4 on the top line,
+    // which is outside the picture: that pixel is dropped.
+    EXPECT_EQ(Rgb(b, 3, 0), 0x000000u);
+}
+
+TEST(BmpDecoder, ReadsRle4AlternatingNibbles) {
+    BmpSpec spec;
+    spec.width = 5;
+    spec.height = 1;
+    spec.bitCount = 4;
+    spec.compression = 2;
+    spec.palette = {0x000000, 0x111111, 0x222222};
+    spec.pixelData = std::string("\x03\x12\x00\x03\x21\x20\x00\x01", 8);
+    const auto b = MustDecode(BuildBmp(spec));
+    EXPECT_EQ(Rgb(b, 0, 0), 0x111111u);
+    EXPECT_EQ(Rgb(b, 1, 0), 0x222222u);
+    EXPECT_EQ(Rgb(b, 2, 0), 0x111111u);
+    EXPECT_EQ(Rgb(b, 3, 0), 0x222222u);
+    EXPECT_EQ(Rgb(b, 4, 0), 0x111111u);
+}
+
+TEST(BmpDecoder, EveryTruncationOfAnUncompressedFileFails) {
+    const std::string file = Bmp24(3, 3, std::vector<std::uint32_t>(9, 0x808080));
+    // The padding of the very last row (3 bytes) may be missing.
+    for (std::size_t length = 0; length < file.size() - 3; ++length) {
+        SCOPED_TRACE(length);
+        MustFail(file.substr(0, length));
+    }
+    MustDecode(file.substr(0, file.size() - 3));
+}
+
+TEST(BmpDecoder, TruncatedRleCommandFailsButAMissingEndMarkIsAccepted) {
+    BmpSpec spec;
+    spec.width = 4;
+    spec.height = 1;
+    spec.bitCount = 8;
+    spec.compression = 1;
+    spec.palette = {0x000000, 0xFFFFFF};
+    spec.pixelData = std::string("\x00\x04\x01\x01", 4);  // literal of 4, only 2 present
+    EXPECT_EQ(MustFail(BuildBmp(spec)), "truncated file");
+    spec.pixelData = std::string("\x04\x01", 2);
+    EXPECT_EQ(Rgb(MustDecode(BuildBmp(spec)), 3, 0), 0xFFFFFFu);
+}
+
+TEST(BmpDecoder, RejectsCorruptHeaders) {
+    const std::string good = Bmp24(2, 2, std::vector<std::uint32_t>(4, 0));
+    auto patched = [&](std::size_t at, std::string bytes) {
+        std::string file = good;
+        file.replace(at, bytes.size(), bytes);
+        return file;
+    };
+    EXPECT_EQ(MustFail(patched(0, "XM")), "not a bitmap file");
+    EXPECT_EQ(MustFail(patched(14, std::string("\x20\0\0\0", 4))), "unknown bitmap header");
+    EXPECT_EQ(MustFail(patched(18, std::string("\0\0\0\0", 4))), "bad dimensions");
+    EXPECT_EQ(MustFail(patched(18, std::string("\xFE\xFF\xFF\xFF", 4))), "bad dimensions");
+    EXPECT_EQ(MustFail(patched(22, std::string("\0\0\0\x80", 4))), "picture too large");
+    EXPECT_EQ(MustFail(patched(26, std::string("\2\0", 2))), "bad plane count");
+    EXPECT_EQ(MustFail(patched(28, std::string("\7\0", 2))), "unsupported bit count");
+    EXPECT_EQ(MustFail(patched(30, std::string("\4\0\0\0", 4))), "unsupported compression");
+    EXPECT_EQ(MustFail(patched(30, std::string("\1\0\0\0", 4))), "RLE8 needs 8 bits per pixel");
+    EXPECT_EQ(MustFail(patched(10, std::string("\xFF\xFF\0\0", 4))), "bad pixel data offset");
+    EXPECT_EQ(MustFail(patched(10, std::string("\x10\0\0\0", 4))), "bad pixel data offset");
+}
+
+TEST(BmpDecoder, RejectsHugeDimensionsBeforeAllocating) {
+    BmpSpec spec;
+    spec.width = 30000;
+    spec.height = 30000;  // each side allowed, the area is not
+    spec.pixelData = "x";
+    EXPECT_EQ(MustFail(BuildBmp(spec)), "picture too large");
+    spec.width = 40000;
+    spec.height = 1;
+    EXPECT_EQ(MustFail(BuildBmp(spec)), "picture too large");
+    // Within the limits but without the rows: refused as truncated.
+    spec.width = 4000;
+    spec.height = 4000;
+    EXPECT_EQ(MustFail(BuildBmp(spec)), "truncated file");
+}
+
+TEST(BmpDecoder, RejectsTopDownRleAndMissingPalette) {
+    BmpSpec rle;
+    rle.width = 1;
+    rle.height = -1;
+    rle.bitCount = 8;
+    rle.compression = 1;
+    rle.palette = {0};
+    rle.pixelData = std::string("\x01\x00\x00\x01", 4);
+    EXPECT_EQ(MustFail(BuildBmp(rle)), "compressed bitmaps cannot be top-down");
+
+    BmpSpec noPalette;
+    noPalette.width = 1;
+    noPalette.height = 1;
+    noPalette.bitCount = 8;
+    noPalette.pixelData = std::string("\0\0\0\0", 4);
+    EXPECT_EQ(MustFail(BuildBmp(noPalette)), "missing palette");
+}
+
+TEST(BmpDecoder, NullDataFails) {
+    DecodedBitmap out;
+    std::string error;
+    EXPECT_FALSE(DecodeBmp(nullptr, 10, out, error));
+    EXPECT_FALSE(error.empty());
+}
+
+}  // namespace
+}  // namespace tavrik::vcl

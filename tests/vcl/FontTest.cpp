@@ -1,0 +1,71 @@
+#include "vcl/Font.h"
+
+#include "VclTestFixture.h"
+#include "vcl/GroupBox.h"
+#include "vcl/Label.h"
+
+namespace tavrik::vcl {
+namespace {
+
+TEST(Font, SizeAndHeightConvertAtNinetySixDotsPerInch) {
+    EXPECT_EQ(FontHeightFromSize(12), -16);
+    EXPECT_EQ(FontHeightFromSize(8), -11);   // 10.67 rounds to 11
+    EXPECT_EQ(FontHeightFromSize(10), -13);  // 13.33 rounds to 13
+    EXPECT_EQ(FontHeightFromSize(18), -24);
+    EXPECT_EQ(FontSizeFromHeight(-16), 12);
+    EXPECT_EQ(FontSizeFromHeight(-24), 18);
+    EXPECT_EQ(FontSizeFromHeight(-11), 8);   // 8.25
+    EXPECT_EQ(FontSizeFromHeight(-13), 10);  // 9.75
+    TFont font;
+    font.SetSize(12);
+    EXPECT_EQ(font.Height(), -16);
+    EXPECT_EQ(font.Size(), 12);
+}
+
+TEST(Font, ColoursAreStoredBlueGreenRed) {
+    EXPECT_EQ(clRed, 0x0000FFu);
+    EXPECT_EQ(RGBColor(41, 69, 143), 9389353u);
+    EXPECT_EQ(RGBColor(33, 61, 135), 8863009u);
+    EXPECT_EQ(RedOf(0x873D21), 0x21);
+    EXPECT_EQ(BlueOf(0x873D21), 0x87);
+    EXPECT_TRUE(IsSystemColor(clWindowText));
+    EXPECT_EQ(ColorToRgb(clWindowText), clBlack);
+    EXPECT_EQ(ColorToRgb(0x873D21), 0x873D21u);
+}
+
+using FontInheritanceTest = testing::VclTest;
+
+TEST_F(FontInheritanceTest, FormFontDefaultsAndFlowsToControlsThatFollowIt) {
+    EXPECT_EQ(form->Font().Name(), "MS Sans Serif");
+    EXPECT_EQ(form->Font().Height(), -16);
+    EXPECT_EQ(form->Font().Style(), fsBold);
+    EXPECT_EQ(form->Font().Charset(), DEFAULT_CHARSET);
+
+    auto* group = new TGroupBox(form);
+    group->SetParent(form);
+    auto* follower = new TLabel(form);
+    follower->SetParent(group);
+    auto* own = new TLabel(form);
+    own->SetParent(group);
+    own->Font().SetColor(clRed);  // its own font from now on
+    EXPECT_FALSE(own->ParentFont());
+
+    TFont language;
+    language.SetName("Arial");
+    language.SetCharset(RUSSIAN_CHARSET);
+    language.SetSize(12);
+    language.SetStyle(fsBold);
+    form->SetFont(language);
+    EXPECT_EQ(follower->Font().Name(), "Arial");
+    EXPECT_EQ(follower->Font().Charset(), RUSSIAN_CHARSET);
+    EXPECT_TRUE(follower->ParentFont());
+    EXPECT_EQ(own->Font().Name(), "MS Sans Serif");
+    EXPECT_EQ(own->Font().Color(), clRed);
+
+    own->SetParentFont(true);
+    EXPECT_EQ(own->Font().Name(), "Arial");
+    EXPECT_EQ(own->Font().Color(), clWindowText);
+}
+
+}  // namespace
+}  // namespace tavrik::vcl

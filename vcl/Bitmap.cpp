@@ -1,0 +1,96 @@
+#include "vcl/Bitmap.h"
+
+#include "vcl/BmpDecoder.h"
+#include "vcl/Exceptions.h"
+#include "vcl/FileRoutines.h"
+
+namespace tavrik::vcl {
+
+namespace {
+// Largest file worth reading: the largest picture at 32 bits plus headers.
+constexpr std::size_t kMaxBitmapFileSize = static_cast<std::size_t>(kMaxBmpPixels) * 4 + 64 * 1024;
+}  // namespace
+
+void TBitmap::LoadFromFile(const std::string& path) {
+    if (!FileExists(path)) {
+        throw EFOpenError("Cannot open file \"" + path + "\". The file does not exist");
+    }
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes, kMaxBitmapFileSize)) {
+        throw EFOpenError("Cannot open file \"" + path + "\". The file cannot be read");
+    }
+    DecodedBitmap decoded;
+    std::string error;
+    if (!DecodeBmp(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), decoded,
+                   error)) {
+        throw EInvalidGraphic("Bitmap image is not valid (" + error + "): \"" + path + "\"");
+    }
+    TakeDecoded(decoded);
+}
+
+void TBitmap::LoadFromBytes(const std::uint8_t* data, std::size_t size) {
+    DecodedBitmap decoded;
+    std::string error;
+    if (!DecodeBmp(data, size, decoded, error)) {
+        throw EInvalidGraphic("Bitmap image is not valid (" + error + ")");
+    }
+    TakeDecoded(decoded);
+}
+
+void TBitmap::TakeDecoded(DecodedBitmap& decoded) {
+    width_ = decoded.width;
+    height_ = decoded.height;
+    bgra_ = std::move(decoded.bgra);
+    Changed();
+}
+
+void TBitmap::Assign(const TBitmap& other) {
+    if (this == &other) return;
+    width_ = other.width_;
+    height_ = other.height_;
+    bgra_ = other.bgra_;
+    transparentColorFixed_ = other.transparentColorFixed_;
+    transparentColor_ = other.transparentColor_;
+    transparent_ = other.transparent_;
+    Changed();
+}
+
+void TBitmap::SetSize(int width, int height) {
+    if (width < 0 || height < 0 || static_cast<std::int64_t>(width) * height > kMaxBmpPixels) {
+        throw EInvalidGraphic("Bitmap size is not valid");
+    }
+    width_ = width;
+    height_ = height;
+    bgra_.assign(static_cast<std::size_t>(width) * height * 4, 0);
+    for (std::size_t i = 3; i < bgra_.size(); i += 4) bgra_[i] = 255;
+    Changed();
+}
+
+TColor TBitmap::PixelColor(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return clBlack;
+    const std::uint8_t* p = &bgra_[(static_cast<std::size_t>(y) * width_ + x) * 4];
+    return RGBColor(p[2], p[1], p[0]);
+}
+
+TColor TBitmap::TransparentColor() const {
+    if (transparentColorFixed_) return transparentColor_;
+    return PixelColor(0, height_ - 1);
+}
+
+void TBitmap::SetTransparentColor(TColor color) {
+    transparentColorFixed_ = true;
+    transparentColor_ = color;
+    Changed();
+}
+
+void TBitmap::SetTransparent(bool transparent) {
+    if (transparent == transparent_) return;
+    transparent_ = transparent;
+    Changed();
+}
+
+void TBitmap::Changed() {
+    if (onChange_) onChange_();
+}
+
+}  // namespace tavrik::vcl

@@ -1,0 +1,69 @@
+// A bitmap held as 32-bit BGRA pixels, top row first.
+//
+// LoadFromFile reads through the platform seam and decodes with the one
+// BMP decoder. The transparent colour is the bottom-left pixel's unless one
+// was set; hosts leave pixels of that colour unpainted where the bitmap is
+// drawn transparently (speed button glyphs, transparent images).
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "vcl/Color.h"
+#include "vcl/Events.h"
+
+namespace tavrik::vcl {
+
+struct DecodedBitmap;
+
+class TBitmap : public TObject {
+public:
+    TBitmap() = default;
+    const char* ClassName() const override { return "TBitmap"; }
+
+    // Raises EFOpenError when the file cannot be read and EInvalidGraphic
+    // when it is not a bitmap we can decode; the bitmap is then unchanged.
+    void LoadFromFile(const std::string& path);
+    // Same from bytes in memory (EInvalidGraphic only).
+    void LoadFromBytes(const std::uint8_t* data, std::size_t size);
+    // Copies the picture and the transparency settings.
+    void Assign(const TBitmap& other);
+    // Makes a blank bitmap of this size, all black.
+    void SetSize(int width, int height);
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    bool Empty() const { return width_ == 0 || height_ == 0; }
+    const std::vector<std::uint8_t>& Pixels() const { return bgra_; }
+    // The colour of one pixel (clBlack outside the picture).
+    TColor PixelColor(int x, int y) const;
+
+    TColor TransparentColor() const;
+    // Fixes the transparent colour (it no longer follows the pixels).
+    void SetTransparentColor(TColor color);
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool transparent);
+
+    // The framework releases the native image behind a bitmap here. Our
+    // bitmap has none; both keep the pixels and return nothing.
+    void ReleaseHandle() {}
+    void Dormant() {}
+
+    void SetOnChange(std::function<void()> onChange) { onChange_ = std::move(onChange); }
+
+private:
+    void TakeDecoded(DecodedBitmap& decoded);
+    void Changed();
+
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<std::uint8_t> bgra_;
+    bool transparentColorFixed_ = false;
+    TColor transparentColor_ = clBlack;
+    bool transparent_ = false;
+    std::function<void()> onChange_;
+};
+
+}  // namespace tavrik::vcl

@@ -1,0 +1,329 @@
+#include "vcl/Control.h"
+
+#include <algorithm>
+
+#include "vcl/Exceptions.h"
+#include "vcl/Form.h"
+
+namespace tavrik::vcl {
+
+namespace {
+
+void CollectTree(TControl* control, std::vector<TControl*>& out) {
+    out.push_back(control);
+    if (auto* window = dynamic_cast<TWinControl*>(control)) {
+        for (TControl* child : window->Children()) CollectTree(child, out);
+    }
+}
+
+}  // namespace
+
+TControl::TControl(TComponent* owner, ControlKind kind) : TComponent(owner), kind_(kind) {
+    font_.SetOnChange([this] { FontChanged(); });
+}
+
+TControl::~TControl() {
+    DestroyComponents();
+    font_.SetOnChange(nullptr);
+    if (hasPeer_) {
+        CurrentHost().DestroyPeer(*this);
+        hasPeer_ = false;
+    }
+    if (parent_ != nullptr) parent_->RemoveChild(this);
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    if (left == left_ && top == top_ && width == width_ && height == height_) return;
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    Changed(kChangeBounds);
+    RealignParent();
+}
+
+void TControl::SetAlign(TAlign align) {
+    if (align == align_) return;
+    align_ = align;
+    RealignParent();
+}
+
+void TControl::RealignParent() {
+    if (align_ != TAlign::alNone && parent_ != nullptr) parent_->AlignControls();
+}
+
+template <typename ChangeFn>
+void TControl::ChangeShowing(ChangeFn change) {
+    std::vector<TControl*> tree;
+    CollectTree(this, tree);
+    std::vector<bool> before;
+    before.reserve(tree.size());
+    for (TControl* control : tree) before.push_back(control->IsShowing());
+    change();
+    // The tree may have changed shape inside change() only by this control
+    // moving, so the collected controls are still the subtree.
+    for (std::size_t i = 0; i < tree.size(); ++i) {
+        const bool now = tree[i]->IsShowing();
+        if (now != before[i]) tree[i]->ShowingChanged(now);
+    }
+}
+
+void TControl::SetVisible(bool visible) {
+    if (visible == visible_) return;
+    ChangeShowing([&] {
+        visible_ = visible;
+        Changed(kChangeVisible);
+        RealignParent();
+    });
+}
+
+bool TControl::IsShowing() const {
+    if (!visible_) return false;
+    if (parent_ != nullptr) return parent_->IsShowing();
+    return kind_ == ControlKind::Form;
+}
+
+void TControl::SetEnabled(bool enabled) {
+    if (enabled == enabled_) return;
+    enabled_ = enabled;
+    Changed(kChangeEnabled);
+}
+
+bool TControl::IsEnabledInTree() const {
+    for (const TControl* control = this; control != nullptr; control = control->parent_) {
+        if (!control->enabled_) return false;
+    }
+    return true;
+}
+
+void TControl::SetParent(TWinControl* parent) {
+    if (parent == parent_) return;
+    for (const TControl* up = parent; up != nullptr; up = up->parent_) {
+        if (up == this) throw EComponentError("A control cannot be its own parent");
+    }
+    if (kind_ == ControlKind::Form && parent != nullptr) {
+        throw EComponentError("A form cannot be placed inside another control");
+    }
+    ChangeShowing([&] {
+        if (hasPeer_) DestroyPeerTree();
+        TWinControl* oldParent = parent_;
+        if (oldParent != nullptr) oldParent->RemoveChild(this);
+        parent_ = parent;
+        if (parent_ != nullptr) {
+            parent_->AddChild(this);
+            if (parentFont_) FollowParentFont();
+            RealignParent();
+        }
+        ParentChanged(oldParent);
+        if (parent_ != nullptr && parent_->HasPeer()) CreatePeerTree();
+    });
+}
+
+TForm* TControl::ParentForm() const {
+    const TControl* top = this;
+    while (top->parent_ != nullptr) top = top->parent_;
+    if (top->kind_ != ControlKind::Form) return nullptr;
+    return const_cast<TForm*>(static_cast<const TForm*>(top));
+}
+
+void TControl::BringToFront() {
+    if (parent_ == nullptr) return;
+    auto& siblings = parent_->children_;
+    auto it = std::find(siblings.begin(), siblings.end(), this);
+    std::rotate(it, it + 1, siblings.end());
+    Changed(kChangeZOrder);
+}
+
+void TControl::SendToBack() {
+    if (parent_ == nullptr) return;
+    auto& siblings = parent_->children_;
+    auto it = std::find(siblings.begin(), siblings.end(), this);
+    std::rotate(siblings.begin(), it, it + 1);
+    Changed(kChangeZOrder);
+}
+
+void TControl::SetParentFont(bool parentFont) {
+    parentFont_ = parentFont;
+    if (parentFont_) FollowParentFont();
+}
+
+void TControl::FollowParentFont() {
+    if (parent_ == nullptr) return;
+    followingParent_ = true;
+    font_.Assign(parent_->font_);
+    followingParent_ = false;
+}
+
+void TControl::FontChanged() {
+    if (!followingParent_) parentFont_ = false;
+    Changed(kChangeFont);
+    if (auto* window = dynamic_cast<TWinControl*>(this)) {
+        for (TControl* child : window->Children()) {
+            if (child->parentFont_) child->FollowParentFont();
+        }
+    }
+}
+
+void TControl::SetColor(TColor color) {
+    if (color == color_) return;
+    color_ = color;
+    Changed(kChangeColor);
+}
+
+void TControl::SetCursor(TCursor cursor) {
+    if (cursor == cursor_) return;
+    cursor_ = cursor;
+    Changed(kChangeCursor);
+}
+
+void TControl::SetCaption(const std::string& caption) {
+    if (caption == caption_) return;
+    caption_ = caption;
+    Changed(kChangeText);
+}
+
+void TControl::Invalidate() {
+    if (hasPeer_) CurrentHost().Invalidate(*this);
+}
+
+void TControl::Update() {
+    if (hasPeer_) CurrentHost().Update(*this);
+}
+
+void TControl::Repaint() {
+    Invalidate();
+    Update();
+}
+
+// The handler runs from a copy: it may replace or clear itself.
+void TControl::Click() {
+    if (!OnClick) return;
+    const TNotifyEvent handler = OnClick;
+    handler(this);
+}
+
+void TControl::Changed(ChangeSet changes) {
+    if (hasPeer_) CurrentHost().PropertiesChanged(*this, changes);
+}
+
+void TControl::CreatePeerTree() {
+    if (!HasHost()) return;
+    if (!hasPeer_) {
+        peer_ = CurrentHost().CreatePeer(*this);
+        hasPeer_ = true;
+    }
+    if (auto* window = dynamic_cast<TWinControl*>(this)) {
+        for (TControl* child : window->Children()) child->CreatePeerTree();
+    }
+}
+
+void TControl::DestroyPeerTree() {
+    if (auto* window = dynamic_cast<TWinControl*>(this)) {
+        for (TControl* child : window->Children()) child->DestroyPeerTree();
+    }
+    if (hasPeer_) {
+        CurrentHost().DestroyPeer(*this);
+        hasPeer_ = false;
+        peer_ = 0;
+    }
+}
+
+// --- TWinControl
+
+TWinControl::~TWinControl() {
+    DestroyComponents();
+    // Children owned elsewhere outlive this parent: they lose their peers
+    // and their place.
+    for (TControl* child : children_) {
+        child->DestroyPeerTree();
+        child->parent_ = nullptr;
+    }
+    children_.clear();
+    if (HasPeer()) DestroyPeerTree();
+}
+
+void TWinControl::SetBounds(int left, int top, int width, int height) {
+    TControl::SetBounds(left, top, width, height);
+    AlignControls();
+}
+
+void TWinControl::AlignControls() {
+    if (aligning_) return;
+    aligning_ = true;
+    int left = 0;
+    int top = 0;
+    int right = ClientWidth();
+    int bottom = ClientHeight();
+    for (TAlign pass :
+         {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight, TAlign::alClient}) {
+        for (TControl* child : children_) {
+            if (child->align_ != pass || !child->visible_) continue;
+            const int width = std::max(right - left, 0);
+            const int height = std::max(bottom - top, 0);
+            switch (pass) {
+                case TAlign::alTop:
+                    child->SetBounds(left, top, width, child->height_);
+                    top += child->height_;
+                    break;
+                case TAlign::alBottom:
+                    child->SetBounds(left, bottom - child->height_, width, child->height_);
+                    bottom -= child->height_;
+                    break;
+                case TAlign::alLeft:
+                    child->SetBounds(left, top, child->width_, height);
+                    left += child->width_;
+                    break;
+                case TAlign::alRight:
+                    child->SetBounds(right - child->width_, top, child->width_, height);
+                    right -= child->width_;
+                    break;
+                case TAlign::alClient:
+                    child->SetBounds(left, top, width, height);
+                    break;
+                case TAlign::alNone:
+                    break;
+            }
+        }
+    }
+    aligning_ = false;
+}
+
+TControl* TWinControl::ControlAtPos(int x, int y, bool allowDisabled) const {
+    for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
+        TControl* child = *it;
+        if (!child->IsWindowless() || !child->Visible()) continue;
+        if (!allowDisabled && !child->Enabled()) continue;
+        if (x >= child->Left() && x < child->Left() + child->Width() && y >= child->Top() &&
+            y < child->Top() + child->Height()) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+void TWinControl::SetTabStop(bool tabStop) {
+    if (tabStop == tabStop_) return;
+    tabStop_ = tabStop;
+    Changed(kChangeAppearance);
+}
+
+void TWinControl::SetFocus() {
+    if (HasPeer()) CurrentHost().SetFocus(*this);
+}
+
+bool TWinControl::Focused() const {
+    TForm* form = ParentForm();
+    if (!HasPeer() || form == nullptr) return false;
+    return CurrentHost().FocusedControl(*form) == this;
+}
+
+void TWinControl::AddChild(TControl* child) { children_.push_back(child); }
+
+void TWinControl::RemoveChild(TControl* child) {
+    children_.erase(std::remove(children_.begin(), children_.end(), child), children_.end());
+    Invalidate();
+}
+
+}  // namespace tavrik::vcl

@@ -1,0 +1,61 @@
+// The component library's exception classes.
+//
+// The library reports file, picture, registry and form-description faults
+// by throwing one of these; the application object catches them around
+// every handler call and shows them (TApplication::ShowException).
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace tavrik::vcl {
+
+class Exception : public std::runtime_error {
+public:
+    explicit Exception(const std::string& message) : std::runtime_error(message) {}
+    std::string Message() const { return what(); }
+};
+
+// A file could not be opened (bitmaps, memo lines ...).
+class EFOpenError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// A file was read but its content is not a picture we can decode.
+class EInvalidGraphic : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// A registry operation failed or a value has another type than asked.
+class ERegistryException : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// A form description could not be read; the message names the line.
+class EReadError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// A component operation was refused (duplicate name, bad parent ...).
+class EComponentError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// A property was given a value outside its range.
+class EInvalidOperation : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// An index outside a list (TStrings, list box items).
+class EStringListError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+}  // namespace tavrik::vcl

@@ -1,0 +1,100 @@
+// Published properties of the base classes, the form and the timer.
+#include "vcl/Control.h"
+#include "vcl/Form.h"
+#include "vcl/FormPublishing.h"
+#include "vcl/Timer.h"
+
+namespace tavrik::vcl {
+
+namespace {
+
+using namespace publishing;
+
+PublishedProperty FontProperty(const char* name, void (*apply)(TFont&, const FormValue&)) {
+    return Publish<TControl>(
+        name, [apply](TControl& c, const FormValue& v, const BindContext&) { apply(c.Font(), v); });
+}
+
+std::vector<PublishedProperty> ControlProperties() {
+    return {
+        Int("Left", &TControl::SetLeft),
+        Int("Top", &TControl::SetTop),
+        Int("Width", &TControl::SetWidth),
+        Int("Height", &TControl::SetHeight),
+        Bool("Visible", &TControl::SetVisible),
+        Bool("Enabled", &TControl::SetEnabled),
+        Text("Caption", &TControl::SetCaption),
+        Text("Text", &TControl::SetText),
+        Color("Color", &TControl::SetColor),
+        Bool("ParentFont", &TControl::SetParentFont),
+        Publish<TControl>("Cursor", [](TControl& c, const FormValue& v,
+                                       const BindContext&) { c.SetCursor(ToCursor(v)); }),
+        Enum("Align", &TControl::SetAlign,
+             {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"}),
+        FontProperty("Font.Name", [](TFont& f, const FormValue& v) { f.SetName(ToText(v)); }),
+        FontProperty("Font.Height", [](TFont& f, const FormValue& v) { f.SetHeight(ToInt(v)); }),
+        FontProperty("Font.Size", [](TFont& f, const FormValue& v) { f.SetSize(ToInt(v)); }),
+        FontProperty("Font.Color", [](TFont& f, const FormValue& v) { f.SetColor(ToColor(v)); }),
+        FontProperty("Font.Charset",
+                     [](TFont& f, const FormValue& v) { f.SetCharset(ToCharset(v)); }),
+        FontProperty("Font.Style",
+                     [](TFont& f, const FormValue& v) {
+                         f.SetStyle(static_cast<TFontStyles>(
+                             ToSet(v, {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"})));
+                     }),
+        Event("OnClick", &TControl::OnClick),
+    };
+}
+
+}  // namespace
+
+std::vector<FormClass> BaseFormClasses() {
+    return {
+        {"TComponent", nullptr, nullptr, {Int("Tag", &TComponent::SetTag)}},
+        {"TControl", "TComponent", nullptr, ControlProperties()},
+        {"TWinControl",
+         "TControl",
+         nullptr,
+         {
+             Bool("TabStop", &TWinControl::SetTabStop),
+             Event("OnKeyDown", &TWinControl::OnKeyDown),
+             Event("OnKeyPress", &TWinControl::OnKeyPress),
+         }},
+        {"TGraphicControl", "TControl", nullptr, {}},
+        {"TForm",
+         "TWinControl",
+         nullptr,
+         {
+             Int("ClientWidth", &TForm::SetClientWidth),
+             Int("ClientHeight", &TForm::SetClientHeight),
+             Bool("KeyPreview", &TForm::SetKeyPreview),
+             Enum(
+                 "BorderStyle", &TForm::SetBorderStyle,
+                 {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}),
+             Publish<TForm>("BorderIcons",
+                            [](TForm& f, const FormValue& v, const BindContext&) {
+                                f.SetBorderIcons(static_cast<TBorderIcons>(ToSet(
+                                    v, {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"})));
+                            }),
+             Enum("FormStyle", &TForm::SetFormStyle, {"fsNormal", "fsStayOnTop"}),
+         }},
+        {"TTimer",
+         "TComponent",
+         [](TComponent* owner) { return new TTimer(owner); },
+         {
+             Bool("Enabled", &TTimer::SetEnabled),
+             Publish<TTimer>("Interval",
+                             [](TTimer& t, const FormValue& v, const BindContext&) {
+                                 const int interval = ToInt(v);
+                                 if (interval < 0) throw FormValueError("negative interval");
+                                 t.SetInterval(static_cast<unsigned>(interval));
+                             }),
+             Publish<TTimer>("OnTimer",
+                             [](TTimer& t, const FormValue& v, const BindContext& context) {
+                                 t.SetOnTimer(context.Handler<TNotifyEvent>(v, "OnTimer"));
+                             }),
+         }},
+    };
+}
+
+}  // namespace tavrik::vcl

@@ -1,0 +1,304 @@
+#include "vcl/FormParser.h"
+
+#include <cctype>
+
+#include "vcl/Exceptions.h"
+
+namespace tavrik::vcl {
+
+namespace {
+
+constexpr int kMaxNesting = 64;
+
+struct Token {
+    enum class Type { End, Identifier, Integer, String, Symbol };
+    Type type = Type::End;
+    std::string text;  // identifier, decoded string, or the symbol
+    std::int64_t integer = 0;
+    int line = 1;
+};
+
+bool IsIdentStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0 || c == '_'; }
+bool IsIdentPart(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_'; }
+
+[[noreturn]] void Fail(int line, const std::string& message) {
+    throw EReadError("Form description line " + std::to_string(line) + ": " + message);
+}
+
+class Lexer {
+public:
+    explicit Lexer(const std::string& text) : text_(text) {}
+
+    Token Next() {
+        SkipBlanks();
+        Token token;
+        token.line = line_;
+        if (pos_ >= text_.size()) return token;
+        const char c = text_[pos_];
+        if (IsIdentStart(c)) {
+            token.type = Token::Type::Identifier;
+            token.text = Identifier();
+        } else if (std::isdigit(static_cast<unsigned char>(c)) || c == '$' ||
+                   ((c == '-' || c == '+') && pos_ + 1 < text_.size() &&
+                    (std::isdigit(static_cast<unsigned char>(text_[pos_ + 1])) ||
+                     text_[pos_ + 1] == '$'))) {
+            token.type = Token::Type::Integer;
+            token.integer = Integer();
+        } else if (c == '\'' || c == '#') {
+            token.type = Token::Type::String;
+            token.text = String();
+        } else if (std::string("=:[](),+").find(c) != std::string::npos) {
+            token.type = Token::Type::Symbol;
+            token.text = std::string(1, c);
+            ++pos_;
+        } else {
+            Fail(line_, std::string("unexpected character '") + c + "'");
+        }
+        return token;
+    }
+
+private:
+    void SkipBlanks() {
+        while (pos_ < text_.size()) {
+            const char c = text_[pos_];
+            if (c == '\n') {
+                ++line_;
+                ++pos_;
+            } else if (c == ' ' || c == '\t' || c == '\r') {
+                ++pos_;
+            } else if (c == '/' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '/') {
+                while (pos_ < text_.size() && text_[pos_] != '\n') ++pos_;
+            } else {
+                break;
+            }
+        }
+    }
+
+    // Dotted names are one identifier: "Font.Style".
+    std::string Identifier() {
+        const std::size_t start = pos_;
+        while (pos_ < text_.size() &&
+               (IsIdentPart(text_[pos_]) ||
+                (text_[pos_] == '.' && pos_ + 1 < text_.size() && IsIdentStart(text_[pos_ + 1])))) {
+            ++pos_;
+        }
+        return text_.substr(start, pos_ - start);
+    }
+
+    std::int64_t Digits(int base) {
+        const std::size_t start = pos_;
+        std::int64_t value = 0;
+        while (pos_ < text_.size()) {
+            const int c = std::tolower(static_cast<unsigned char>(text_[pos_]));
+            int digit = -1;
+            if (c >= '0' && c <= '9') digit = c - '0';
+            if (base == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+            if (digit < 0) break;
+            value = value * base + digit;
+            if (value > 0xFFFFFFFFLL) Fail(line_, "number too large");
+            ++pos_;
+        }
+        if (pos_ == start) Fail(line_, "digits expected");
+        if (pos_ < text_.size() && IsIdentPart(text_[pos_])) Fail(line_, "malformed number");
+        return value;
+    }
+
+    std::int64_t Integer() {
+        bool negative = false;
+        if (text_[pos_] == '-' || text_[pos_] == '+') negative = text_[pos_++] == '-';
+        int base = 10;
+        if (text_[pos_] == '$') {
+            base = 16;
+            ++pos_;
+        }
+        const std::int64_t value = Digits(base);
+        return negative ? -value : value;
+    }
+
+    // Quoted parts ('it''s') and character codes (#13, #$0D) written next
+    // to each other form one string.
+    std::string String() {
+        std::string out;
+        while (pos_ < text_.size() && (text_[pos_] == '\'' || text_[pos_] == '#')) {
+            if (text_[pos_] == '#') {
+                ++pos_;
+                int base = 10;
+                if (pos_ < text_.size() && text_[pos_] == '$') {
+                    base = 16;
+                    ++pos_;
+                }
+                const std::int64_t code = Digits(base);
+                if (code > 255) Fail(line_, "character code above 255");
+                out += static_cast<char>(static_cast<unsigned char>(code));
+                continue;
+            }
+            ++pos_;
+            for (;;) {
+                if (pos_ >= text_.size() || text_[pos_] == '\n') Fail(line_, "unterminated string");
+                if (text_[pos_] == '\'') {
+                    if (pos_ + 1 < text_.size() && text_[pos_ + 1] == '\'') {
+                        out += '\'';
+                        pos_ += 2;
+                        continue;
+                    }
+                    ++pos_;
+                    break;
+                }
+                out += text_[pos_++];
+            }
+        }
+        return out;
+    }
+
+    const std::string& text_;
+    std::size_t pos_ = 0;
+    int line_ = 1;
+};
+
+class Parser {
+public:
+    explicit Parser(const std::string& text) : lexer_(text) { Advance(); }
+
+    FormObject Description() {
+        FormObject root = Object(0);
+        if (token_.type != Token::Type::End) Fail(token_.line, "text after the last 'end'");
+        return root;
+    }
+
+private:
+    void Advance() { token_ = lexer_.Next(); }
+
+    bool IsSymbol(const char* symbol) const {
+        return token_.type == Token::Type::Symbol && token_.text == symbol;
+    }
+    bool IsWord(const char* word) const {
+        return token_.type == Token::Type::Identifier && SameText(token_.text, word);
+    }
+
+    void ExpectSymbol(const char* symbol) {
+        if (!IsSymbol(symbol)) Fail(token_.line, std::string("'") + symbol + "' expected");
+        Advance();
+    }
+
+    std::string ExpectIdentifier(const char* what) {
+        if (token_.type != Token::Type::Identifier)
+            Fail(token_.line, std::string(what) + " expected");
+        std::string text = token_.text;
+        Advance();
+        return text;
+    }
+
+    FormObject Object(int depth) {
+        if (depth > kMaxNesting) Fail(token_.line, "objects nested too deeply");
+        if (!IsWord("object")) Fail(token_.line, "'object' expected");
+        FormObject object;
+        object.line = token_.line;
+        Advance();
+        object.name = ExpectIdentifier("component name");
+        if (object.name.find('.') != std::string::npos) {
+            Fail(object.line, "component name " + object.name + " contains a dot");
+        }
+        ExpectSymbol(":");
+        object.className = ExpectIdentifier("class name");
+        for (;;) {
+            if (token_.type == Token::Type::End) {
+                Fail(token_.line, "'end' of " + object.name + " missing");
+            }
+            if (IsWord("end")) {
+                Advance();
+                return object;
+            }
+            if (IsWord("object")) {
+                object.children.push_back(Object(depth + 1));
+                continue;
+            }
+            FormProperty property;
+            property.line = token_.line;
+            property.name = ExpectIdentifier("property name");
+            ExpectSymbol("=");
+            property.value = Value();
+            object.properties.push_back(std::move(property));
+        }
+    }
+
+    FormValue Value() {
+        FormValue value;
+        const int line = token_.line;
+        switch (token_.type) {
+            case Token::Type::Integer:
+                value.kind = FormValue::Kind::Integer;
+                value.integer = token_.integer;
+                Advance();
+                return value;
+            case Token::Type::String:
+                value.kind = FormValue::Kind::String;
+                value.text = JoinedString();
+                return value;
+            case Token::Type::Identifier:
+                if (IsWord("end") || IsWord("object")) Fail(line, "value expected");
+                value.kind = FormValue::Kind::Identifier;
+                value.text = token_.text;
+                Advance();
+                return value;
+            case Token::Type::Symbol:
+                if (IsSymbol("[")) return Set();
+                if (IsSymbol("(")) return List();
+                break;
+            case Token::Type::End:
+                break;
+        }
+        Fail(line, "value expected");
+    }
+
+    // 'abc' + 'def' continues a string over several lines.
+    std::string JoinedString() {
+        std::string text = token_.text;
+        Advance();
+        while (IsSymbol("+")) {
+            Advance();
+            if (token_.type != Token::Type::String) Fail(token_.line, "string expected after '+'");
+            text += token_.text;
+            Advance();
+        }
+        return text;
+    }
+
+    FormValue Set() {
+        FormValue value;
+        value.kind = FormValue::Kind::Set;
+        Advance();
+        if (IsSymbol("]")) {
+            Advance();
+            return value;
+        }
+        for (;;) {
+            value.items.push_back(ExpectIdentifier("set member"));
+            if (IsSymbol("]")) {
+                Advance();
+                return value;
+            }
+            ExpectSymbol(",");
+        }
+    }
+
+    FormValue List() {
+        FormValue value;
+        value.kind = FormValue::Kind::List;
+        Advance();
+        while (!IsSymbol(")")) {
+            if (token_.type != Token::Type::String) Fail(token_.line, "string or ')' expected");
+            value.items.push_back(JoinedString());
+        }
+        Advance();
+        return value;
+    }
+
+    Lexer lexer_;
+    Token token_;
+};
+
+}  // namespace
+
+FormObject ParseFormDescription(const std::string& text) { return Parser(text).Description(); }
+
+}  // namespace tavrik::vcl

@@ -1,0 +1,64 @@
+#include "vcl/IniFile.h"
+
+#include <cctype>
+#include <cstdint>
+
+#include "platform/Machine.h"
+
+namespace tavrik::vcl {
+
+bool TryStrToInt(const std::string& text, int& value) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+    int base = 10;
+    if (i < text.size() && text[i] == '$') {
+        base = 16;
+        ++i;
+    } else if (i + 1 < text.size() && text[i] == '0' &&
+               (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+        base = 16;
+        i += 2;
+    }
+    if (i == text.size()) return false;
+    std::int64_t magnitude = 0;
+    for (; i < text.size(); ++i) {
+        const int c = std::tolower(static_cast<unsigned char>(text[i]));
+        int digit = -1;
+        if (c >= '0' && c <= '9') digit = c - '0';
+        if (base == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+        if (digit < 0) return false;
+        magnitude = magnitude * base + digit;
+        // Hexadecimal may spell a negative number's 32 bits ($FFFFFFFF = -1).
+        const std::int64_t limit = base == 16 ? 0xFFFFFFFFLL : 0x80000000LL;
+        if (magnitude > limit) return false;
+    }
+    std::int64_t result = negative ? -magnitude : magnitude;
+    if (base == 16 && !negative && result > 0x7FFFFFFFLL) result -= 0x100000000LL;
+    if (result > 0x7FFFFFFFLL || result < -0x80000000LL) return false;
+    value = static_cast<int>(result);
+    return true;
+}
+
+int StrToIntDef(const std::string& text, int defaultValue) {
+    int value = 0;
+    return TryStrToInt(text, value) ? value : defaultValue;
+}
+
+std::string TIniFile::ReadString(const std::string& section, const std::string& key,
+                                 const std::string& defaultValue) const {
+    return platform::CurrentMachine().ReadIniString(fileName_, section, key, defaultValue);
+}
+
+int TIniFile::ReadInteger(const std::string& section, const std::string& key,
+                          int defaultValue) const {
+    return StrToIntDef(ReadString(section, key, ""), defaultValue);
+}
+
+bool TIniFile::ReadBool(const std::string& section, const std::string& key,
+                        bool defaultValue) const {
+    return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+}  // namespace tavrik::vcl

@@ -1,0 +1,11 @@
+// How text and pictures sit in a control's rectangle.
+#pragma once
+
+namespace tavrik::vcl {
+
+enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
+enum class TTextLayout { tlTop, tlCenter, tlBottom };
+// Docking of a control in its parent's client area.
+enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+
+}  // namespace tavrik::vcl
