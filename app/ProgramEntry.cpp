@@ -10,6 +10,7 @@ namespace tavrik {
 
 int RunWizard(const std::string& commandLine) {
     vcl::TApplication application;
+    application.SetTitle("Tavrik");
     if (!commandLine.empty()) {
         application.SetTag(1);
     }
