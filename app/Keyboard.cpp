@@ -5,6 +5,7 @@
 #include "app/ProgramState.h"
 #include "app/Unit1.h"
 #include "localisation/FlagGrid.h"
+#include "localisation/FlagHighlight.h"
 
 namespace tavrik {
 
@@ -94,19 +95,13 @@ void TMainForm::OnKeyDown(TObject* /*sender*/, std::uint16_t& key, vcl::ShiftSta
     }
 }
 
-// Page 3: each arrow flips between reinstallation and removal; the
-// underlined line marks the choice.
+// Page 3: each arrow flips between reinstallation and removal, as a click
+// on the other option line would.
 void TMainForm::ToggleUpdateChoice() {
     if (RadioButton1->Checked()) {
-        RadioButton1->SetChecked(false);
-        RadioButton2->SetChecked(true);
-        Label_inst->Font().SetStyle(vcl::fsBold);
-        Label_desinst->Font().SetStyle(vcl::fsBold | vcl::fsUnderline);
+        RadioButton2Click(this);
     } else {
-        RadioButton1->SetChecked(true);
-        RadioButton2->SetChecked(false);
-        Label_inst->Font().SetStyle(vcl::fsBold | vcl::fsUnderline);
-        Label_desinst->Font().SetStyle(vcl::fsBold);
+        RadioButton1Click(this);
     }
 }
 
@@ -114,14 +109,8 @@ void TMainForm::ToggleUpdateChoice() {
 // follows the selected row.
 void TMainForm::MoveFlagSelection(std::uint16_t key) {
     FlagKeyNavigation = true;
-    int top = SelectionShape != nullptr ? SelectionShape->Top() : 0;
-    int left = SelectionShape != nullptr ? SelectionShape->Left() : 0;
     int selected = FlagGrid->Index;
-    FlagGrid->GridNavigate(key, top, left, selected);
-    if (SelectionShape != nullptr) {
-        SelectionShape->SetTop(top);
-        SelectionShape->SetLeft(left);
-    }
+    MoveFlagHighlight(*FlagGrid, SelectionShape, key, selected);
     ScrollBar1->SetPosition(FlagGrid->RowOf(FlagGrid->Index));
     if (LanguagePageImage != nullptr) {
         LanguagePageImage->Repaint();

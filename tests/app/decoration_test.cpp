@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "WizardFixture.h"
+#include "app/ProgramState.h"
 #include "vcl/Application.h"
 #include "vcl/Bitmap.h"
 
@@ -57,6 +58,7 @@ TEST_F(DecorationTest, AMissingApIniGivesAnEmptyTitle) {
 TEST_F(DecorationTest, AMissingPictureIsShownAsAFileErrorAndThePageStays) {
     StartWizard();
     RemoveFromMedium("BMP\\no.bmp");
+    SelectedLanguage = "1";
     // As from a handler: the framework shows what escapes it.
     vcl::RunGuarded([this] { Form().ShowPage(kPageLanguageConfirmation); });
     EXPECT_EQ(Page(), kPageLanguageConfirmation);

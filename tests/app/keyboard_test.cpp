@@ -17,6 +17,9 @@ class KeyboardTest : public WizardTest {
 protected:
     void SetUp() override { StartWizard(); }
     void On(int page) {
+        if (page == kPageLanguageConfirmation) {
+            SelectedLanguage = "1";  // page 5 shows the flag chosen on page 4
+        }
         Form().ShowPage(page);
         ASSERT_EQ(Page(), page);
     }

@@ -61,12 +61,22 @@ wizard_trace() {
     tr -d '\r' <"$WINEPREFIX/drive_c/TraceTavrik.log" 2>/dev/null
 }
 
+# Ends a wizard still running: F1 first, as a person would; then the
+# time-out wrapper that runs it (by PID: it ends its Wine child), so no old
+# window is left for the next scenario's probe.
+wizard_end() {
+    [ -n "${wizard_job:-}" ] && [ ! -f "$wizard_status_file" ] || return 0
+    probe key F1 >/dev/null 2>&1
+    [ "$(wizard_wait_end 3)" = running ] || return 0
+    local child
+    for child in $(pgrep -P "$wizard_job" 2>/dev/null); do
+        tavrik_wine_pid_is "$child" timeout && kill -TERM "$child" 2>/dev/null
+    done
+    wizard_wait_end 20 >/dev/null
+}
+
 wizard_cleanup() {
-    if [ -n "$wizard_job" ] && [ ! -f "$wizard_status_file" ]; then
-        probe key F1 >/dev/null 2>&1
-        sleep 1
-        probe try-close >/dev/null 2>&1
-        kill "$wizard_job" 2>/dev/null
-    fi
+    wizard_end
     [ -n "${wizard_medium:-}" ] && rm -rf "$wizard_medium"
+    return 0
 }

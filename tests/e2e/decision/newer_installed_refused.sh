@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# The installed version is newer than the medium's: the run is refused on
+# page 2 and Enter ends the program.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../../../tools/wine/wine-lib.sh"
+. "$here/../lib/checks.sh"
+. "$here/../lib/wizard.sh"
+. "$here/decision.sh"
+
+decision_setup
+decision_machine installed 5.3.0
+wizard_start
+decision_confirm_language
+
+decision_expect_page 2 "a downgrade is refused"
+check_equals "the decision's trace" \
+    "$(printf '%s\n' 'pathInstall non Empty()' 'version differente' touche_ConfMAJ_yesClick \
+        'versionCD=5.2.0' 'versionHD=5.3.0' 'version KO')" \
+    "$(decision_trace)"
+check_equals "the medium's place is recorded even so" 'D:\' \
+    "$(tavrik_wine_reg_value "$decision_product_key" CD)"
+message=$(probe text Label_BadVersion)
+check_equals "the message has its three phrases" 3 \
+    "$(printf '%s' "$message" | sed 's/\\n\\n/\n/g' | grep -c .)"
+wizard_screenshot decision-version-error
+
+probe key ENTER >/dev/null
+check_equals "Enter ends the program with code 0" "0" "$(wizard_wait_end 20)"
+check_equals "the page's show is the last trace line" "OnPageErreurVersion" \
+    "$(wizard_trace | tail -n 1)"
+checks_done

@@ -1,0 +1,175 @@
+// Page 1: the fixed volume of a first installation.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "DecisionFixture.h"
+#include "app/ProgramState.h"
+#include "config/Registry.h"
+
+namespace tavrik::testing {
+namespace {
+
+class VolumePageTest : public DecisionTest {
+protected:
+    // No PathInstall and the demo medium's version: a first installation.
+    void ReachPage1() {
+        StartWizard();
+        ConfirmLanguage();
+        ASSERT_EQ(Page(), kPageVolumeInstall);
+        MarkTrace();
+    }
+    std::vector<std::string> Items() { return Form().listbox1->Items().Items(); }
+    int Selection() { return Form().listbox1->ItemIndex(); }
+    // Enter as Windows delivers it: the key, then its character.
+    void PressEnter() {
+        Press(kKeyReturn);
+        host.TypeChar(Form(), '\r');
+    }
+};
+
+TEST_F(VolumePageTest, ListsOnlyTheFixedDrivesInDriveOrder) {
+    machine.AddDrive('D', platform::kDriveCdRom);
+    machine.AddDrive('F', platform::kDriveRemote);
+    machine.AddDrive('G', platform::kDriveFixed);
+    machine.AddDrive('H', platform::kDriveRemovable);
+    machine.AddDrive('R', platform::kDriveRamDisk);
+    ReachPage1();
+    EXPECT_EQ(Items(), (std::vector<std::string>{"C:\\ Fixed volume", "G:\\ Fixed volume"}));
+    EXPECT_EQ(Selection(), 0);
+    EXPECT_EQ(Form().UpDown1->Max(), 2);
+    EXPECT_EQ(Form().Label_VolInstall->Caption(), "THESAUFR#116387. ");
+    EXPECT_EQ(Form().Label_VolInstall->Font().Color(), 0x873D21u);
+    EXPECT_EQ(Form().listbox1->Font().Color(), 0x873D21u);
+}
+
+TEST_F(VolumePageTest, AllTwentySixDriveLettersFit) {
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        if (letter != 'E') machine.AddDrive(letter, platform::kDriveFixed);
+    }
+    ReachPage1();
+    ASSERT_EQ(Items().size(), 25u);
+    EXPECT_EQ(Items().front(), "A:\\ Fixed volume");
+    EXPECT_EQ(Items().back(), "Z:\\ Fixed volume");
+    for (int i = 0; i < 24; ++i) Press(kKeyDown);
+    PressEnter();
+    EXPECT_EQ(RegistryString(kProductKey, "PathInstall"), "Z:");
+}
+
+TEST_F(VolumePageTest, ArrowKeysMoveTheSelectionAndStopAtTheEnds) {
+    machine.AddDrive('D', platform::kDriveFixed);
+    machine.AddDrive('F', platform::kDriveFixed);
+    ReachPage1();
+    Press(kKeyUp);
+    EXPECT_EQ(Selection(), 0);
+    Press(kKeyDown);
+    EXPECT_EQ(Selection(), 1);
+    Press(kKeyDown);
+    Press(kKeyDown);
+    EXPECT_EQ(Selection(), 2);
+    Press(kKeyUp);
+    EXPECT_EQ(Selection(), 1);
+    Press(kKeyLeft);
+    Press(kKeyRight);
+    EXPECT_EQ(Selection(), 1);
+}
+
+TEST_F(VolumePageTest, TheUpDownArrowsMoveTheSelectionAndStopAtTheEnds) {
+    machine.AddDrive('D', platform::kDriveFixed);
+    ReachPage1();
+    host.PressUpDown(*Form().UpDown1, vcl::UpDownButton::Next);
+    EXPECT_EQ(Selection(), 0);
+    host.PressUpDown(*Form().UpDown1, vcl::UpDownButton::Previous);
+    EXPECT_EQ(Selection(), 1);
+    host.PressUpDown(*Form().UpDown1, vcl::UpDownButton::Previous);
+    EXPECT_EQ(Selection(), 1);
+    host.PressUpDown(*Form().UpDown1, vcl::UpDownButton::Next);
+    EXPECT_EQ(Selection(), 0);
+}
+
+struct PowerCase {
+    std::uint8_t acLine;
+    int page;
+};
+
+class VolumeValidateTest : public VolumePageTest,
+                           public ::testing::WithParamInterface<PowerCase> {};
+
+// Validation writes the drive and goes on, without the confirmation's
+// "Independant" / "Non Independant" lines: the work on mains, else the
+// mains check.
+TEST_P(VolumeValidateTest, EnterWritesTheDriveAndGoesOnWithoutTraceLines) {
+    machine.AddDrive('D', platform::kDriveFixed);
+    AcLine(GetParam().acLine);
+    ReachPage1();
+    Press(kKeyDown);
+    PressEnter();
+    EXPECT_EQ(RegistryString(kProductKey, "PathInstall"), "D:");
+    EXPECT_TRUE(InstallPathChosen);
+    EXPECT_TRUE(IsInstallation);
+    EXPECT_EQ(Page(), GetParam().page);
+    ExpectNewTrace({}, GetParam().page == kPageInstallInProgress ? "OnPageInstallEnCours" : "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Power, VolumeValidateTest,
+                         ::testing::Values(PowerCase{1, kPageInstallInProgress},
+                                           PowerCase{0, kPageMainsPower},
+                                           PowerCase{255, kPageMainsPower}));
+
+TEST_F(VolumePageTest, TheValidateButtonWritesTheSelectedDrive) {
+    ReachPage1();
+    Click(Form().Bouton_Valide_PageVolInstall);
+    EXPECT_EQ(RegistryString(kProductKey, "PathInstall"), "C:");
+}
+
+TEST_F(VolumePageTest, AnIndependentInstallationShowsTheLicence) {
+    Independent("TRUE");
+    AcLine(0);
+    ReachPage1();
+    Click(Form().Bouton_Valide_PageVolInstall);
+    EXPECT_EQ(Page(), kPageLicence);
+    ExpectNewTrace({}, "PageClufShow");
+    EXPECT_EQ(Form().Label_HC_VolInstall->Caption(), "Seule");
+}
+
+TEST_F(VolumePageTest, EnterValidatesOnlyOnThisPage) {
+    StartWizard();
+    host.TypeChar(Form(), '\r');
+    EXPECT_EQ(RegistryString(kProductKey, "PathInstall"), "<missing>");
+    EXPECT_FALSE(InstallPathChosen);
+    EXPECT_EQ(Page(), kPageRecommendation);
+}
+
+TEST_F(VolumePageTest, WithoutFixedDrivesNothingCanBeValidated) {
+    machine.AddDrive('C', platform::kDriveRemovable);
+    ReachPage1();
+    EXPECT_TRUE(Items().empty());
+    EXPECT_EQ(Selection(), -1);
+    Press(kKeyUp);
+    Press(kKeyDown);
+    host.PressUpDown(*Form().UpDown1, vcl::UpDownButton::Previous);
+    PressEnter();
+    Click(Form().Bouton_Valide_PageVolInstall);
+    EXPECT_EQ(Page(), kPageVolumeInstall);
+    EXPECT_EQ(RegistryString(kProductKey, "PathInstall"), "<missing>");
+    EXPECT_FALSE(InstallPathChosen);
+    EXPECT_TRUE(host.Exceptions().empty());
+    EXPECT_FALSE(Closed());
+}
+
+TEST_F(VolumePageTest, ShowingThePageAgainRebuildsTheListAndSelectsTheFirstItem) {
+    machine.AddDrive('D', platform::kDriveFixed);
+    ReachPage1();
+    Press(kKeyDown);
+    machine.AddDrive('F', platform::kDriveFixed);
+    Form().ShowPage(kPageRecommendation);
+    Form().ShowPage(kPageVolumeInstall);
+    EXPECT_EQ(Items(), (std::vector<std::string>{"C:\\ Fixed volume", "D:\\ Fixed volume",
+                                                 "F:\\ Fixed volume"}));
+    EXPECT_EQ(Selection(), 0);
+}
+
+}  // namespace
+}  // namespace tavrik::testing
