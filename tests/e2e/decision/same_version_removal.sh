@@ -42,13 +42,4 @@ check_equals "the decision's trace" \
                            on && /^OnPageInstallEnCours$/ { exit } on { print }')"
 check_equals "the medium's place is recorded" 'D:\' \
     "$(tavrik_wine_reg_value "$decision_product_key" CD)"
-if [ "${page%% *}" = 6 ]; then
-    # The work page starts the packaged setup with the removal's answers.
-    for _ in $(seq 100); do
-        wizard_trace | grep -q '^EXE=' && break
-        sleep 0.1
-    done
-    check_line "the setup runs as a removal" "$(wizard_trace)" \
-        'EXE=setup.exe -s -f1D:\desinst.iss -f2C:\setup.log'
-fi
 checks_done
