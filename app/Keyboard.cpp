@@ -55,8 +55,9 @@ void TMainForm::OnKeyDown(TObject* /*sender*/, std::uint16_t& key, vcl::ShiftSta
                     touche_ConfMAJ_yesClick(this);
                     break;
                 case kPageLanguageChoice:
-                    SelectedLanguage = std::to_string(FlagGrid->Index);
-                    ShowPage(kPageLanguageConfirmation);
+                    // The validate button's own rule: the highlighted flag,
+                    // and nothing at all on a page without flags.
+                    Bouton_Valide_LangueClick(this);
                     break;
                 case kPageInstallInProgress:
                     if (SetupFinished || !DllTestPassed) {

@@ -51,12 +51,13 @@ vcl::TSpeedButton* TFlagGrid::Button(int i) const {
 
 void TFlagGrid::GridSetup(int count, int rows, int columns, const std::string& samplePath,
                           std::vector<vcl::TSpeedButton*>* buttons) {
+    // Loaded first: a sample that cannot be read changes nothing.
+    vcl::TBitmap sample;
+    sample.LoadFromFile(samplePath);
+
     Count = count;
     Rows = rows;
     Columns = columns;
-
-    vcl::TBitmap sample;
-    sample.LoadFromFile(samplePath);
     FlagHeight = sample.Height();
     FlagWidth = sample.Width();
 
@@ -77,6 +78,15 @@ void TFlagGrid::GridSetup(int count, int rows, int columns, const std::string& s
 
     Index = 1;
     TopRow = 0;
+}
+
+void TFlagGrid::GridClear(std::vector<vcl::TSpeedButton*>* buttons) {
+    Count = 0;
+    Index = 0;
+    TopRow = 0;
+    RowTerm = 0;
+    Buttons = buttons;
+    GridShowRange(1, 0);
 }
 
 void TFlagGrid::GridPlaceFlag(int i, const std::string& bitmapPath, bool transparent) {
@@ -100,6 +110,9 @@ void TFlagGrid::GridShowRange(int first, int last) {
     }
     for (int k = 1; k <= static_cast<int>(Buttons->size()); ++k) {
         vcl::TSpeedButton* button = Button(k);
+        if (button == nullptr) {
+            continue;
+        }
         if (k < first || k > last || k >= first + Capacity) {
             button->SetVisible(false);
         } else {
@@ -135,6 +148,9 @@ void TFlagGrid::MoveDown() {
 }
 
 void TFlagGrid::GridNavigate(std::uint16_t key, int& top, int& left, int& selected) {
+    if (Count < 1) {
+        return;
+    }
     switch (key) {
         case kReturn:
             selected = Index;

@@ -19,9 +19,13 @@ public:
     TFlagGrid(int areaWidth, int areaHeight);
 
     // Lays the grid out for count flags of the sample bitmap's size. A
-    // sample that cannot be loaded raises the component library's file error.
+    // sample that cannot be loaded raises the component library's file
+    // error and leaves the grid as it was.
     void GridSetup(int count, int rows, int columns, const std::string& samplePath,
                    std::vector<vcl::TSpeedButton*>* buttons);
+    // Lays out no flag at all (a folder without bitmaps): nothing selected,
+    // every button hidden, and keys move nothing.
+    void GridClear(std::vector<vcl::TSpeedButton*>* buttons);
     // Shows flag i (1-based) on its button with the bitmap as glyph; grey
     // (transparent) or black as the glyph's transparent colour.
     void GridPlaceFlag(int i, const std::string& bitmapPath, bool transparent);
@@ -30,6 +34,7 @@ public:
     void GridShowRange(int first, int last);
     // Moves the selection by a key (Return, Left, Up, Right, Down; any other
     // key selects `selected`) and gives the highlight's new top and left.
+    // Without flags nothing moves and top and left are left as they are.
     void GridNavigate(std::uint16_t key, int& top, int& left, int& selected);
     // Selects flag i; returns the first flag of its row.
     int GridSelect(int i);

@@ -1,12 +1,50 @@
-// Page 4: the language flags.
+// Page 4: the language flags. The default language's flag is selected when
+// the page opens; a click, Return or the validate button goes on to the
+// confirmation page with the chosen flag's number.
+#include <cctype>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "app/ProgramState.h"
 #include "app/Unit1.h"
+#include "localisation/DictionaryNames.h"
+#include "localisation/FlagFiles.h"
 #include "localisation/FlagGrid.h"
+#include "localisation/FlagHighlight.h"
 #include "trace/TraceLog.h"
 
 namespace tavrik {
+
+namespace {
+
+constexpr int kVisibleRows = 3;
+constexpr int kFlagsPerRow = 4;
+constexpr std::uint16_t kSelectGiven = 0;  // any key but the arrows and Return
+constexpr bool kGreyIsTransparent = true;
+
+std::string UpperCaseAscii(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return text;
+}
+
+// The flag of the default language; the last matching file wins. Without
+// a match the first flag is selected and SelectedLanguage keeps its value.
+int PreselectedFlag(const std::vector<std::string>& flags, const std::string& defaultCode) {
+    int selected = 1;
+    for (std::size_t k = 1; k <= flags.size(); ++k) {
+        const std::string code = LanguageCodeOf(flags[k - 1]);
+        if (code == defaultCode || UpperCaseAscii(code) == defaultCode) {
+            selected = static_cast<int>(k);
+            SelectedLanguage = std::to_string(k);
+        }
+    }
+    return selected;
+}
+
+}  // namespace
 
 void TMainForm::On_Page_Choix_LG(TObject* /*sender*/) {
     AppendTraceLine("On_Page_Choix_LG");
@@ -15,6 +53,46 @@ void TMainForm::On_Page_Choix_LG(TObject* /*sender*/) {
     SetValidGlyph(Bouton_Valide_Langue);
     SetExitGlyph(Bouton_Sortie_LG);
     StyleTitleLabel(Label_HC_LG);
+
+    const std::string defaultCode = LanguageCodeOf(GetDicoTxt());
+    const std::vector<std::string> flags = ListFlagFiles();
+    const int selected = PreselectedFlag(flags, defaultCode);
+
+    FlagButtonList = std::make_unique<std::vector<vcl::TSpeedButton*>>(std::begin(FlagButtons),
+                                                                       std::end(FlagButtons));
+    FlagGrid->TopMargin = 40;
+    FlagGrid->RightMargin = 30;
+    FlagGrid->LeftMargin = 100;
+    FlagGrid->BottomMargin = 40;
+
+    // Until the layout below is complete the page offers no flag: this is
+    // what a folder without bitmaps shows, and what a bitmap that cannot be
+    // read leaves behind (only the exit button then does anything).
+    FlagGrid->GridClear(FlagButtonList.get());
+    FondSelection->Hide();
+    Bouton_Valide_Langue->SetEnabled(false);
+    ScrollBar1->SetParams(1, 1, 1);
+    SelectionShape = FondSelection;
+    LanguagePageImage = Image_Page_Choix_Langue;
+    if (flags.empty()) {
+        return;
+    }
+
+    const int count = static_cast<int>(flags.size());
+    FlagGrid->GridSetup(count, kVisibleRows, kFlagsPerRow, flags.back(), FlagButtonList.get());
+    FondSelection->Show();
+    FondSelection->SetWidth(FlagGrid->FlagWidth + 13);
+    FondSelection->SetHeight(FlagGrid->FlagHeight + 13);
+    int given = selected;
+    MoveFlagHighlight(*FlagGrid, FondSelection, kSelectGiven, given);
+    for (int i = 1; i <= count; ++i) {
+        FlagGrid->GridPlaceFlag(i, flags[static_cast<std::size_t>(i - 1)], kGreyIsTransparent);
+    }
+    FlagGrid->GridShowRange(FlagGrid->GridSelect(selected), count);
+    Bouton_Valide_Langue->SetEnabled(true);
+    ScrollBar1->SetSmallChange(1);
+    ScrollBar1->SetLargeChange(1);
+    ScrollBar1->SetParams(FlagGrid->RowOf(selected), 1, FlagGrid->RowOf(count));
 }
 
 void TMainForm::AppelPageConfLG(TObject* sender) {
@@ -27,14 +105,13 @@ void TMainForm::AppelPageConfLG(TObject* sender) {
 }
 
 void TMainForm::Bouton_Valide_LangueClick(TObject* /*sender*/) {
+    if (FlagGrid->Count < 1) {
+        return;  // nothing to confirm
+    }
     SelectedLanguage = std::to_string(FlagGrid->Index);
     ShowPage(kPageLanguageConfirmation);
 }
 
 void TMainForm::Bouton_Sortie_LGClick(TObject* /*sender*/) { Close(); }
-
-void TMainForm::OnScroll(TObject* /*sender*/, vcl::ScrollCode /*code*/, int& /*position*/) {}
-
-void TMainForm::OnChangeScroll(TObject* /*sender*/) {}
 
 }  // namespace tavrik

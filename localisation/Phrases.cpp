@@ -24,18 +24,26 @@ constexpr const char* kLibrary = "lx32.dll";
 constexpr int kFontNameBufferSize = 50;
 constexpr int kDefaultCharset = 12;
 
+// An entry point of the library, or null when it is missing or the library
+// could not be loaded at all (nothing to look into then).
+void* Export(platform::Handle library, const char* name) {
+    if (library == platform::kNoHandle) {
+        return nullptr;
+    }
+    return platform::CurrentMachine().GetProcAddress(library, name);
+}
+
 }  // namespace
 
 std::string TMainForm::GetPhrase(long number, bool appendPeriod) {
     auto& machine = platform::CurrentMachine();
     const platform::Handle library = machine.LoadLibrary(kLibrary);
-    auto getPhrase = reinterpret_cast<GetDicoPhrase>(
-        machine.GetProcAddress(library, "@LX_API_GetDicoPhrase$ql"));
-    auto setFile = reinterpret_cast<SetDbzFileFullName>(
-        machine.GetProcAddress(library, "@LX_API_SetDBZFileFullName$qpxc"));
+    auto getPhrase = reinterpret_cast<GetDicoPhrase>(Export(library, "@LX_API_GetDicoPhrase$ql"));
+    auto setFile =
+        reinterpret_cast<SetDbzFileFullName>(Export(library, "@LX_API_SetDBZFileFullName$qpxc"));
     if (setFile != nullptr) {
-        const std::string path = StartDirectory() + "BRENDOL\\DICO\\" +
-                                 DictionaryNameOf(DictionaryFileName) + ".DBZ";
+        const std::string path =
+            StartDirectory() + "BRENDOL\\DICO\\" + DictionaryNameOf(DictionaryFileName) + ".DBZ";
         setFile(path.c_str());
     }
     std::string text;
@@ -60,7 +68,7 @@ void TMainForm::ApplyLanguageFont(const std::string& dictionaryFile) {
     auto& machine = platform::CurrentMachine();
     const platform::Handle library = machine.LoadLibrary(kLibrary);
     auto getConfiguration = reinterpret_cast<GetLanguageConfiguration>(
-        machine.GetProcAddress(library, "@LX_API_getLanguageConfiguration$qpxcpcxipi"));
+        Export(library, "@LX_API_getLanguageConfiguration$qpxcpcxipi"));
     char buffer[kFontNameBufferSize];
     std::memset(buffer, 0, sizeof buffer);
     int charset = kDefaultCharset;

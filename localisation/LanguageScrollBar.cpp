@@ -1,0 +1,57 @@
+// Page 4's scroll bar: it moves the flag selection row by row, and follows
+// the row of the selected flag.
+#include <string>
+
+#include "app/ProgramState.h"
+#include "app/Unit1.h"
+#include "localisation/FlagGrid.h"
+#include "localisation/FlagHighlight.h"
+
+namespace tavrik {
+
+namespace {
+
+void StepSelection(std::uint16_t key) {
+    int selected = FlagGrid->Index;
+    MoveFlagHighlight(*FlagGrid, SelectionShape, key, selected);
+    if (LanguagePageImage != nullptr) {
+        LanguagePageImage->Repaint();
+    }
+}
+
+}  // namespace
+
+// Runs before the bar takes its new position; that change then reaches
+// OnChangeScroll, which finds the selection already on the new row.
+void TMainForm::OnScroll(TObject* /*sender*/, vcl::ScrollCode code, int& /*position*/) {
+    FlagKeyNavigation = true;
+    if (code == vcl::ScrollCode::LineUp || code == vcl::ScrollCode::PageUp) {
+        StepSelection(kKeyUp);
+        ScrollBar1->SetPosition(FlagGrid->RowOf(FlagGrid->Index));
+    } else if (code == vcl::ScrollCode::LineDown || code == vcl::ScrollCode::PageDown) {
+        StepSelection(kKeyDown);
+        ScrollBar1->SetPosition(FlagGrid->RowOf(FlagGrid->Index));
+    }
+    SelectedLanguage = std::to_string(FlagGrid->Index);
+}
+
+// Only a move by the user (keys or the bar itself) walks the selection to
+// the bar's row; the page setting the bar when it opens moves nothing. The
+// row counter advances even when a move is blocked, so the walk ends.
+void TMainForm::OnChangeScroll(TObject* /*sender*/) {
+    if (!FlagKeyNavigation) {
+        return;
+    }
+    const int position = ScrollBar1->Position();
+    int row = FlagGrid->RowOf(FlagGrid->Index);
+    while (position > row) {
+        StepSelection(kKeyDown);
+        ++row;
+    }
+    while (position < row) {
+        StepSelection(kKeyUp);
+        --row;
+    }
+}
+
+}  // namespace tavrik
