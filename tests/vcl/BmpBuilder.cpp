@@ -13,54 +13,54 @@ void Put32(std::string& out, std::uint32_t v) {
 }
 }  // namespace
 
-std::string BuildBmp(const BmpSpec& spec) {
+std::string BuildBmp(const BmpLayout& layout) {
     std::string header;
-    if (spec.headerSize == 12) {
+    if (layout.headerSize == 12) {
         Put32(header, 12);
-        Put16(header, static_cast<std::uint32_t>(spec.width));
-        Put16(header, static_cast<std::uint32_t>(spec.height));
+        Put16(header, static_cast<std::uint32_t>(layout.width));
+        Put16(header, static_cast<std::uint32_t>(layout.height));
         Put16(header, 1);
-        Put16(header, static_cast<std::uint32_t>(spec.bitCount));
+        Put16(header, static_cast<std::uint32_t>(layout.bitCount));
     } else {
-        Put32(header, static_cast<std::uint32_t>(spec.headerSize));
-        Put32(header, static_cast<std::uint32_t>(spec.width));
-        Put32(header, static_cast<std::uint32_t>(spec.height));
+        Put32(header, static_cast<std::uint32_t>(layout.headerSize));
+        Put32(header, static_cast<std::uint32_t>(layout.width));
+        Put32(header, static_cast<std::uint32_t>(layout.height));
         Put16(header, 1);
-        Put16(header, static_cast<std::uint32_t>(spec.bitCount));
-        Put32(header, spec.compression);
-        Put32(header, static_cast<std::uint32_t>(spec.pixelData.size()));
+        Put16(header, static_cast<std::uint32_t>(layout.bitCount));
+        Put32(header, layout.compression);
+        Put32(header, static_cast<std::uint32_t>(layout.pixelData.size()));
         Put32(header, 3780);
         Put32(header, 3780);
-        Put32(header, static_cast<std::uint32_t>(spec.palette.size()));
+        Put32(header, static_cast<std::uint32_t>(layout.palette.size()));
         Put32(header, 0);
         // A larger header carries the masks inside it.
-        for (std::uint32_t mask : spec.masks) {
-            if (spec.headerSize > 40) Put32(header, mask);
+        for (std::uint32_t mask : layout.masks) {
+            if (layout.headerSize > 40) Put32(header, mask);
         }
-        header.resize(static_cast<std::size_t>(spec.headerSize), '\0');
-        if (spec.headerSize == 40) {
-            for (std::uint32_t mask : spec.masks) Put32(header, mask);
+        header.resize(static_cast<std::size_t>(layout.headerSize), '\0');
+        if (layout.headerSize == 40) {
+            for (std::uint32_t mask : layout.masks) Put32(header, mask);
         }
     }
     std::string palette;
-    for (std::uint32_t entry : spec.palette) {
+    for (std::uint32_t entry : layout.palette) {
         palette += static_cast<char>(entry & 0xFF);
         palette += static_cast<char>((entry >> 8) & 0xFF);
         palette += static_cast<char>((entry >> 16) & 0xFF);
-        if (spec.headerSize != 12) palette += '\0';
+        if (layout.headerSize != 12) palette += '\0';
     }
     const std::uint32_t offset = static_cast<std::uint32_t>(14 + header.size() + palette.size());
     std::string file = "BM";
-    Put32(file, offset + static_cast<std::uint32_t>(spec.pixelData.size()));
+    Put32(file, offset + static_cast<std::uint32_t>(layout.pixelData.size()));
     Put32(file, 0);
     Put32(file, offset);
-    return file + header + palette + spec.pixelData;
+    return file + header + palette + layout.pixelData;
 }
 
 std::string Bmp24(int width, int height, const std::vector<std::uint32_t>& topDownPixels) {
-    BmpSpec spec;
-    spec.width = width;
-    spec.height = height;
+    BmpLayout layout;
+    layout.width = width;
+    layout.height = height;
     const int stride = (width * 3 + 3) / 4 * 4;
     for (int row = height - 1; row >= 0; --row) {
         std::string line;
@@ -71,9 +71,9 @@ std::string Bmp24(int width, int height, const std::vector<std::uint32_t>& topDo
             line += static_cast<char>((p >> 16) & 0xFF);
         }
         line.resize(static_cast<std::size_t>(stride), '\0');
-        spec.pixelData += line;
+        layout.pixelData += line;
     }
-    return BuildBmp(spec);
+    return BuildBmp(layout);
 }
 
 }  // namespace tavrik::vcl::testing

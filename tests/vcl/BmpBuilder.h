@@ -7,7 +7,7 @@
 
 namespace tavrik::vcl::testing {
 
-struct BmpSpec {
+struct BmpLayout {
     int width = 2;
     int height = 2;  // negative: top-down
     int bitCount = 24;
@@ -18,7 +18,7 @@ struct BmpSpec {
     int headerSize = 40;                 // 12 = OS/2 core header
 };
 
-std::string BuildBmp(const BmpSpec& spec);
+std::string BuildBmp(const BmpLayout& layout);
 
 // A 24-bit bottom-up picture whose pixels are given top row first as
 // 0x00RRGGBB values.

@@ -8,7 +8,7 @@ namespace tavrik::vcl {
 namespace {
 
 using testing::Bmp24;
-using testing::BmpSpec;
+using testing::BmpLayout;
 using testing::BuildBmp;
 
 bool Decode(const std::string& file, DecodedBitmap& out, std::string& error) {
@@ -56,17 +56,17 @@ TEST(BmpDecoder, Reads24BitBottomUpRowsTopRowFirst) {
 }
 
 TEST(BmpDecoder, ReadsTopDownWhenHeightIsNegative) {
-    BmpSpec spec;
-    spec.width = 1;
-    spec.height = -2;
-    spec.pixelData = std::string("\x01\x02\x03\0\x04\x05\x06\0", 8);
-    const auto b = MustDecode(BuildBmp(spec));
+    BmpLayout layout;
+    layout.width = 1;
+    layout.height = -2;
+    layout.pixelData = std::string("\x01\x02\x03\0\x04\x05\x06\0", 8);
+    const auto b = MustDecode(BuildBmp(layout));
     EXPECT_EQ(Rgb(b, 0, 0), 0x030201u);  // first stored row is the top one
     EXPECT_EQ(Rgb(b, 0, 1), 0x060504u);
 }
 
 TEST(BmpDecoder, ReadsPalettedPictures) {
-    BmpSpec one;
+    BmpLayout one;
     one.width = 10;
     one.height = 1;
     one.bitCount = 1;
@@ -78,7 +78,7 @@ TEST(BmpDecoder, ReadsPalettedPictures) {
     EXPECT_EQ(Rgb(b1, 2, 0), 0xFFFFFFu);
     EXPECT_EQ(Rgb(b1, 9, 0), 0xFFFFFFu);
 
-    BmpSpec four;
+    BmpLayout four;
     four.width = 3;
     four.height = 1;
     four.bitCount = 4;
@@ -89,7 +89,7 @@ TEST(BmpDecoder, ReadsPalettedPictures) {
     EXPECT_EQ(Rgb(b4, 1, 0), 0x333333u);
     EXPECT_EQ(Rgb(b4, 2, 0), 0x111111u);
 
-    BmpSpec eight;
+    BmpLayout eight;
     eight.width = 2;
     eight.height = 1;
     eight.bitCount = 8;
@@ -101,20 +101,20 @@ TEST(BmpDecoder, ReadsPalettedPictures) {
 }
 
 TEST(BmpDecoder, ReadsSixteenAndThirtyTwoBitPictures) {
-    BmpSpec rgb555;
+    BmpLayout rgb555;
     rgb555.width = 1;
     rgb555.height = 1;
     rgb555.bitCount = 16;
     rgb555.pixelData = std::string("\x00\x7C\0\0", 4);  // pure red in 5-5-5
     EXPECT_EQ(Rgb(MustDecode(BuildBmp(rgb555)), 0, 0), 0xFF0000u);
 
-    BmpSpec rgb565 = rgb555;
+    BmpLayout rgb565 = rgb555;
     rgb565.compression = 3;
     rgb565.masks = {0xF800, 0x07E0, 0x001F};
     rgb565.pixelData = std::string("\xE0\x07\0\0", 4);  // pure green in 5-6-5
     EXPECT_EQ(Rgb(MustDecode(BuildBmp(rgb565)), 0, 0), 0x00FF00u);
 
-    BmpSpec argb;
+    BmpLayout argb;
     argb.width = 1;
     argb.height = 1;
     argb.bitCount = 32;
@@ -123,7 +123,7 @@ TEST(BmpDecoder, ReadsSixteenAndThirtyTwoBitPictures) {
     EXPECT_EQ(Rgb(b32, 0, 0), 0x102030u);
     EXPECT_EQ(Alpha(b32, 0, 0), 255);  // the unused byte is not taken as alpha
 
-    BmpSpec v5 = argb;
+    BmpLayout v5 = argb;
     v5.headerSize = 124;
     v5.compression = 3;
     v5.masks = {0x000000FF, 0x0000FF00, 0x00FF0000};  // red in the low byte
@@ -131,26 +131,26 @@ TEST(BmpDecoder, ReadsSixteenAndThirtyTwoBitPictures) {
 }
 
 TEST(BmpDecoder, ReadsOs2CoreHeaderWithThreeBytePalette) {
-    BmpSpec spec;
-    spec.headerSize = 12;
-    spec.width = 2;
-    spec.height = 1;
-    spec.bitCount = 8;
-    spec.palette = {0xABCDEF, 0x123456};
-    spec.pixelData = std::string("\x01\x00\0\0", 4);
-    const auto b = MustDecode(BuildBmp(spec));
+    BmpLayout layout;
+    layout.headerSize = 12;
+    layout.width = 2;
+    layout.height = 1;
+    layout.bitCount = 8;
+    layout.palette = {0xABCDEF, 0x123456};
+    layout.pixelData = std::string("\x01\x00\0\0", 4);
+    const auto b = MustDecode(BuildBmp(layout));
     EXPECT_EQ(Rgb(b, 0, 0), 0x123456u);
     EXPECT_EQ(Rgb(b, 1, 0), 0xABCDEFu);
 }
 
 TEST(BmpDecoder, ReadsRle8WithRunsLiteralsDeltaAndLineEnds) {
-    BmpSpec spec;
-    spec.width = 4;
-    spec.height = 3;
-    spec.bitCount = 8;
-    spec.compression = 1;
-    spec.palette = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF};
-    spec.pixelData = std::string(
+    BmpLayout layout;
+    layout.width = 4;
+    layout.height = 3;
+    layout.bitCount = 8;
+    layout.compression = 1;
+    layout.palette = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF};
+    layout.pixelData = std::string(
         "\x04\x01"                  // bottom row: 4 x red
         "\x00\x00"                  // end of line
         "\x00\x03\x02\x03\x02\x00"  // literal green, blue, green (+ pad)
@@ -158,7 +158,7 @@ TEST(BmpDecoder, ReadsRle8WithRunsLiteralsDeltaAndLineEnds) {
         "\x01\x03"                  // one blue at (x=1... after the delta)
         "\x00\x01",                 // end of picture
         18);
-    const auto b = MustDecode(BuildBmp(spec));
+    const auto b = MustDecode(BuildBmp(layout));
     // File row 0 is the bottom line (y = 2).
     for (int x = 0; x < 4; ++x) EXPECT_EQ(Rgb(b, x, 2), 0xFF0000u);
     EXPECT_EQ(Rgb(b, 0, 1), 0x00FF00u);
@@ -170,14 +170,14 @@ TEST(BmpDecoder, ReadsRle8WithRunsLiteralsDeltaAndLineEnds) {
 }
 
 TEST(BmpDecoder, ReadsRle4AlternatingNibbles) {
-    BmpSpec spec;
-    spec.width = 5;
-    spec.height = 1;
-    spec.bitCount = 4;
-    spec.compression = 2;
-    spec.palette = {0x000000, 0x111111, 0x222222};
-    spec.pixelData = std::string("\x03\x12\x00\x03\x21\x20\x00\x01", 8);
-    const auto b = MustDecode(BuildBmp(spec));
+    BmpLayout layout;
+    layout.width = 5;
+    layout.height = 1;
+    layout.bitCount = 4;
+    layout.compression = 2;
+    layout.palette = {0x000000, 0x111111, 0x222222};
+    layout.pixelData = std::string("\x03\x12\x00\x03\x21\x20\x00\x01", 8);
+    const auto b = MustDecode(BuildBmp(layout));
     EXPECT_EQ(Rgb(b, 0, 0), 0x111111u);
     EXPECT_EQ(Rgb(b, 1, 0), 0x222222u);
     EXPECT_EQ(Rgb(b, 2, 0), 0x111111u);
@@ -196,16 +196,16 @@ TEST(BmpDecoder, EveryTruncationOfAnUncompressedFileFails) {
 }
 
 TEST(BmpDecoder, TruncatedRleCommandFailsButAMissingEndMarkIsAccepted) {
-    BmpSpec spec;
-    spec.width = 4;
-    spec.height = 1;
-    spec.bitCount = 8;
-    spec.compression = 1;
-    spec.palette = {0x000000, 0xFFFFFF};
-    spec.pixelData = std::string("\x00\x04\x01\x01", 4);  // literal of 4, only 2 present
-    EXPECT_EQ(MustFail(BuildBmp(spec)), "truncated file");
-    spec.pixelData = std::string("\x04\x01", 2);
-    EXPECT_EQ(Rgb(MustDecode(BuildBmp(spec)), 3, 0), 0xFFFFFFu);
+    BmpLayout layout;
+    layout.width = 4;
+    layout.height = 1;
+    layout.bitCount = 8;
+    layout.compression = 1;
+    layout.palette = {0x000000, 0xFFFFFF};
+    layout.pixelData = std::string("\x00\x04\x01\x01", 4);  // literal of 4, only 2 present
+    EXPECT_EQ(MustFail(BuildBmp(layout)), "truncated file");
+    layout.pixelData = std::string("\x04\x01", 2);
+    EXPECT_EQ(Rgb(MustDecode(BuildBmp(layout)), 3, 0), 0xFFFFFFu);
 }
 
 TEST(BmpDecoder, RejectsCorruptHeaders) {
@@ -229,22 +229,22 @@ TEST(BmpDecoder, RejectsCorruptHeaders) {
 }
 
 TEST(BmpDecoder, RejectsHugeDimensionsBeforeAllocating) {
-    BmpSpec spec;
-    spec.width = 30000;
-    spec.height = 30000;  // each side allowed, the area is not
-    spec.pixelData = "x";
-    EXPECT_EQ(MustFail(BuildBmp(spec)), "picture too large");
-    spec.width = 40000;
-    spec.height = 1;
-    EXPECT_EQ(MustFail(BuildBmp(spec)), "picture too large");
+    BmpLayout layout;
+    layout.width = 30000;
+    layout.height = 30000;  // each side allowed, the area is not
+    layout.pixelData = "x";
+    EXPECT_EQ(MustFail(BuildBmp(layout)), "picture too large");
+    layout.width = 40000;
+    layout.height = 1;
+    EXPECT_EQ(MustFail(BuildBmp(layout)), "picture too large");
     // Within the limits but without the rows: refused as truncated.
-    spec.width = 4000;
-    spec.height = 4000;
-    EXPECT_EQ(MustFail(BuildBmp(spec)), "truncated file");
+    layout.width = 4000;
+    layout.height = 4000;
+    EXPECT_EQ(MustFail(BuildBmp(layout)), "truncated file");
 }
 
 TEST(BmpDecoder, RejectsTopDownRleAndMissingPalette) {
-    BmpSpec rle;
+    BmpLayout rle;
     rle.width = 1;
     rle.height = -1;
     rle.bitCount = 8;
@@ -253,7 +253,7 @@ TEST(BmpDecoder, RejectsTopDownRleAndMissingPalette) {
     rle.pixelData = std::string("\x01\x00\x00\x01", 4);
     EXPECT_EQ(MustFail(BuildBmp(rle)), "compressed bitmaps cannot be top-down");
 
-    BmpSpec noPalette;
+    BmpLayout noPalette;
     noPalette.width = 1;
     noPalette.height = 1;
     noPalette.bitCount = 8;
