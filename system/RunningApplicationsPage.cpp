@@ -1,11 +1,68 @@
 // Page 9: the suite's programs that must be closed before going on.
+#include <string>
+
 #include "app/ProgramState.h"
 #include "app/Unit1.h"
+#include "config/IniFile.h"
+#include "config/Registry.h"
+#include "platform/Machine.h"
+#include "system/ProcessManagement.h"
 #include "trace/TraceLog.h"
 
 namespace tavrik {
 
-bool TMainForm::CheckRunningApplications(std::string& /*text*/) { return false; }
+namespace {
+
+constexpr vcl::TColor kTextColour = 0x873D21;
+constexpr std::uint32_t kServiceRunningCode = 13;
+
+// The diagnostic service answers its own script with 13 while it runs. A
+// script that cannot start leaves the record cleared and counts as stopped.
+bool IsDiagnosticServiceRunning() {
+    auto& machine = platform::CurrentMachine();
+    platform::StartOptions options;
+    options.hidden = true;
+    options.currentDirectory = "c:\\app\\qxdiag\\";
+    SetupProcessInfo = {};
+    machine.CreateProcess("c:\\app\\qxdiag\\qxd.bat check >nul", options, SetupProcessInfo);
+    std::uint32_t exitCode = 0;
+    if (SetupProcessInfo.process != platform::kNoHandle) {
+        machine.WaitForProcess(SetupProcessInfo.process, platform::kInfinite);
+        if (!machine.GetExitCodeProcess(SetupProcessInfo.process, exitCode)) {
+            exitCode = 0;
+        }
+        machine.CloseHandle(SetupProcessInfo.process);
+        machine.CloseHandle(SetupProcessInfo.thread);
+    }
+    return exitCode == kServiceRunningCode;
+}
+
+}  // namespace
+
+bool TMainForm::CheckRunningApplications(std::string& text) {
+    if (RegKeyExists(std::string(kProductKey) + "\\APP_Running")) {
+        return false;
+    }
+    const bool service = IsDiagnosticServiceRunning();
+    const std::string title =
+        ReadIniString(".\\assoAppliFenetre.ini", "NOM_FENETRE", "dremox.exe", "");
+
+    bool running = false;
+    const bool dremox = ProcessManagement::Is16bitsModuleRunning("dremox", &running, title.c_str());
+    const bool measure = ProcessManagement::IsModuleRunning("QXM.exe", &running);
+    const bool lumio = ProcessManagement::IsModuleRunning("lumio32.exe", &running);
+    bool office = false;
+    if (!IsElnaPlatform) {
+        office = ProcessManagement::IsModuleRunning("webnav.exe", &running);
+    }
+
+    if (dremox) text += "Solvane 2000\n";
+    if (measure) text += "Solvane Measure\n";
+    if (lumio) text += ExtraAppLabel + "\n";
+    if (service) text += "Solvane Diagnostic\n";
+    if (office) text += "Solvane Office\n";
+    return dremox || measure || lumio || service || office;
+}
 
 void TMainForm::PageArretAppliShow(TObject* /*sender*/) {
     AppendTraceLine("PageArretAppliShow");
@@ -13,9 +70,23 @@ void TMainForm::PageArretAppliShow(TObject* /*sender*/) {
     StyleTitleLabel(Label_HC_PageArretAppli);
     SetValidGlyph(SpeedButtonPageArretAppli);
     SetExitGlyph(SpeedButtonSortieArretAppli);
+    TextePageArretAppli->Font().SetColor(kTextColour);
+
+    std::string text = GetPhrase(125088, true) + "\n";
+    CheckRunningApplications(text);
+    text += "\n\n" + GetPhrase(93411, true);
+    TextePageArretAppli->SetCaption(text);
 }
 
-void TMainForm::SpeedButtonPageArretAppliClick(TObject* /*sender*/) {}
+void TMainForm::SpeedButtonPageArretAppliClick(TObject* /*sender*/) {
+    std::string list;
+    if (CheckRunningApplications(list)) {
+        TextePageArretAppli->SetCaption(GetPhrase(125088, true) + "\n" + list + "\n\n" +
+                                        GetPhrase(93411, true));
+        return;
+    }
+    ShowPage(RunFollowsRestart() ? kPageInstallInProgress : kPageLanguageChoice);
+}
 
 void TMainForm::SpeedButtonSortieArretAppliClick(TObject* /*sender*/) { Close(); }
 

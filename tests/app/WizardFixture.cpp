@@ -18,6 +18,7 @@ namespace {
 struct ScriptedLibrary {
     std::string dictionaryPath;
     std::string answer;
+    std::map<long, std::string> phrases;  // texts a test gave, any dictionary
 };
 ScriptedLibrary library;
 
@@ -30,7 +31,8 @@ const char* GetDicoPhrase(long number) {
     if (slash != std::string::npos) name = name.substr(slash + 1);
     const auto dot = name.rfind('.');
     if (dot != std::string::npos) name = name.substr(0, dot);
-    library.answer = ScriptedPhrase(name, number);
+    const auto given = library.phrases.find(number);
+    library.answer = given != library.phrases.end() ? given->second : ScriptedPhrase(name, number);
     return library.answer.c_str();
 }
 
@@ -115,6 +117,8 @@ bool WizardTest::Closed() const {
     }
     return false;
 }
+
+void WizardTest::SetPhrase(long number, const std::string& text) { library.phrases[number] = text; }
 
 std::string WizardTest::TraceLog() const {
     return machine.ReadFile("C:\\TraceTavrik.log").value_or("<no log>");

@@ -36,6 +36,10 @@ protected:
     int Page() const { return form_->ActivePage(); }
     bool Closed() const;
 
+    // The scripted library answers this text for the number, whatever the
+    // dictionary.
+    void SetPhrase(long number, const std::string& text);
+
     std::string TraceLog() const;
     std::vector<std::string> TraceLines() const;
     std::string RegistryString(const std::string& key, const std::string& name) const;
