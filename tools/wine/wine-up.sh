@@ -101,6 +101,11 @@ ln -sfn "$medium" "$WINEPREFIX/dosdevices/$drive:"
 timeout 60 "$TAVRIK_WINE" wineboot </dev/null >>"$state/wineboot.log" 2>&1 ||
     tavrik_wine_fail "wineboot after the drive mapping failed"
 
+# The installed suite's diagnostic service script, which the wizard runs to
+# learn whether the service runs and to stop it.
+mkdir -p "$WINEPREFIX/drive_c/app/qxdiag"
+sed 's/$/\r/' "$here/suite/qxd.bat" >"$WINEPREFIX/drive_c/app/qxdiag/qxd.bat"
+
 finished=$(tavrik_wine_now_ms)
 echo "prefix_ms=$((finished - started))" >"$state/timings.txt"
 echo "wine harness: prefix ready in $((finished - started)) ms (display $DISPLAY, medium $drive: -> $medium)"
