@@ -1,0 +1,92 @@
+#include "vcl/win32/MouseTracker.h"
+
+#include "vcl/win32/Win32Host.h"
+
+namespace tavrik::vcl::win32 {
+namespace {
+
+void Redraw(TControl* control) {
+    if (control != nullptr && control->IsWindowless()) Win32Host::Instance().Invalidate(*control);
+}
+
+}  // namespace
+
+TControl* MouseTracker::Target(TWinControl& container, int x, int y) {
+    TControl* child = container.ControlAtPos(x, y);
+    return child != nullptr ? child : &container;
+}
+
+void MouseTracker::SetHot(HWND window, TControl* control) {
+    if (control == hot_ && window == hotWindow_) return;
+    TControl* previous = hot_;
+    hot_ = control;
+    hotWindow_ = window;
+    Redraw(previous);
+    Redraw(hot_);
+    if (window != nullptr) {
+        // Ask for WM_MOUSELEAVE so a hot button goes cold when the pointer
+        // leaves the window.
+        TRACKMOUSEEVENT track = {};
+        track.cbSize = sizeof track;
+        track.dwFlags = TME_LEAVE;
+        track.hwndTrack = window;
+        TrackMouseEvent(&track);
+    }
+}
+
+void MouseTracker::SetInside(bool inside) {
+    if (inside == inside_) return;
+    inside_ = inside;
+    Redraw(pressed_);
+}
+
+void MouseTracker::Move(HWND window, TWinControl& container, int x, int y) {
+    TControl* target = Target(container, x, y);
+    SetHot(window, target);
+    if (pressed_ != nullptr && window == pressWindow_) SetInside(target == pressed_);
+}
+
+void MouseTracker::Press(HWND window, TWinControl& container, int x, int y) {
+    pressed_ = Target(container, x, y);
+    pressWindow_ = window;
+    inside_ = false;
+    SetInside(true);
+    SetCapture(window);
+}
+
+TControl* MouseTracker::Release(HWND window, TWinControl& container, int x, int y) {
+    TControl* clicked = nullptr;
+    if (pressed_ != nullptr && window == pressWindow_ && Target(container, x, y) == pressed_) {
+        clicked = pressed_;
+    }
+    SetInside(false);
+    pressed_ = nullptr;
+    pressWindow_ = nullptr;
+    if (GetCapture() == window) ReleaseCapture();
+    return clicked;
+}
+
+void MouseTracker::Leave(HWND window) {
+    if (window == hotWindow_) SetHot(nullptr, nullptr);
+}
+
+void MouseTracker::CaptureLost(HWND window) {
+    if (window != pressWindow_) return;
+    SetInside(false);
+    pressed_ = nullptr;
+    pressWindow_ = nullptr;
+}
+
+void MouseTracker::Forget(const TControl& control) {
+    if (hot_ == &control) {
+        hot_ = nullptr;
+        hotWindow_ = nullptr;
+    }
+    if (pressed_ == &control) {
+        pressed_ = nullptr;
+        pressWindow_ = nullptr;
+        inside_ = false;
+    }
+}
+
+}  // namespace tavrik::vcl::win32

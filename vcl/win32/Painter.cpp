@@ -1,0 +1,124 @@
+#include "vcl/win32/Painter.h"
+
+#include "vcl/win32/GdiColors.h"
+#include "vcl/win32/PaintContext.h"
+#include "vcl/win32/Win32Host.h"
+
+namespace tavrik::vcl::win32 {
+namespace {
+
+// Group box caption sits this far from the frame's left end.
+constexpr int kGroupCaptionIndent = 8;
+// The page control's frame around its pages.
+constexpr int kPageFrameTop = 4;
+
+// Child windows paint themselves: keep the copy from covering them. Shadows
+// are not painted and are skipped.
+void ExcludeChildWindows(HWND window, HDC dc) {
+    Win32Host& host = Win32Host::Instance();
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(child)) continue;
+        TControl* control = host.ControlOf(child);
+        if (control != nullptr && control->IsWindowless()) continue;
+        RECT rect = {};
+        GetWindowRect(child, &rect);
+        MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&rect), 2);
+        ExcludeClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
+    }
+}
+
+void PaintGroupFrame(const PaintContext& context, const TWinControl& group, const RECT& client) {
+    HDC dc = context.Dc();
+    const int saved = SaveDC(dc);
+    SelectObject(dc, context.fonts.Get(group.Font()));
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc, &metrics);
+    RestoreDC(dc, saved);
+    RECT frame = client;
+    frame.top += metrics.tmHeight / 2;
+    DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+    if (group.Caption().empty()) return;
+    SIZE size = {};
+    const int savedMeasure = SaveDC(dc);
+    SelectObject(dc, context.fonts.Get(group.Font()));
+    GetTextExtentPoint32A(dc, group.Caption().data(), static_cast<int>(group.Caption().size()),
+                          &size);
+    RestoreDC(dc, savedMeasure);
+    RECT caption = {kGroupCaptionIndent, 0, kGroupCaptionIndent + size.cx + 2,
+                    metrics.tmHeight};
+    // The caption interrupts the frame line.
+    Surface surface = context.Pixels();
+    FillPixels(surface,
+               Intersect(PixelRect{caption.left, caption.top, caption.right, caption.bottom},
+                         context.clip),
+               PixelFromColorRef(ColorRefOf(group.Color())));
+    caption.left += 1;
+    DrawControlText(context, group, caption, group.Caption(), DT_SINGLELINE | DT_LEFT | DT_TOP,
+                    group.IsEnabledInTree());
+}
+
+void PaintFace(const PaintContext& context, const TWinControl& container, const RECT& client) {
+    Surface surface = context.Pixels();
+    FillPixels(surface, context.clip, PixelFromColorRef(ColorRefOf(container.Color())));
+    if (container.Kind() == ControlKind::PageControl) {
+        RECT frame = client;
+        frame.top += kPageFrameTop;
+        DrawEdge(context.Dc(), &frame, EDGE_RAISED, BF_RECT);
+    } else if (container.Kind() == ControlKind::GroupBox) {
+        PaintGroupFrame(context, container, client);
+    }
+}
+
+void PaintWindowless(const PaintContext& context, const TControl& control) {
+    if (Intersect(BoundsOf(control), context.clip).Empty()) return;
+    switch (control.Kind()) {
+        case ControlKind::Label:
+            PaintLabel(context, control);
+            break;
+        case ControlKind::Image:
+            PaintImage(context, control);
+            break;
+        case ControlKind::Shape:
+            PaintShape(context, control);
+            break;
+        case ControlKind::SpeedButton:
+            PaintSpeedButton(context, control);
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
+void PaintContainer(HWND window, TWinControl& container) {
+    PAINTSTRUCT paint = {};
+    HDC dc = BeginPaint(window, &paint);
+    if (dc == nullptr) return;
+    RECT client = {};
+    GetClientRect(window, &client);
+    const PixelRect clip = Intersect(
+        PixelRect{paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right,
+                  paint.rcPaint.bottom},
+        PixelRect{0, 0, client.right, client.bottom});
+    Win32Host& host = Win32Host::Instance();
+    if (!clip.Empty()) {
+        ExcludeChildWindows(window, dc);
+        BackBuffer& buffer = host.Buffer();
+        if (buffer.Ensure(dc, client.right, client.bottom)) {
+            PaintContext context{buffer, clip, host.Fonts(), host.Mouse()};
+            PaintFace(context, container, client);
+            for (const TControl* child : container.Children()) {
+                if (child->IsWindowless() && child->Visible()) PaintWindowless(context, *child);
+            }
+            BitBlt(dc, clip.left, clip.top, clip.Width(), clip.Height(), buffer.Dc(), clip.left,
+                   clip.top, SRCCOPY);
+        } else {
+            FillRect(dc, &paint.rcPaint, host.Brushes().Get(ColorRefOf(container.Color())));
+        }
+    }
+    EndPaint(window, &paint);
+}
+
+}  // namespace tavrik::vcl::win32

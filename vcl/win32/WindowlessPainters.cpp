@@ -1,0 +1,262 @@
+// The faces of the windowless controls, drawn into the back buffer.
+#include <algorithm>
+#include <optional>
+
+#include "vcl/Image.h"
+#include "vcl/Label.h"
+#include "vcl/Shape.h"
+#include "vcl/SpeedButton.h"
+#include "vcl/win32/GdiColors.h"
+#include "vcl/win32/PaintContext.h"
+
+namespace tavrik::vcl::win32 {
+namespace {
+
+PixelSource SourceOf(const TBitmap& bitmap) {
+    return PixelSource{bitmap.Pixels().data(), bitmap.Width(), bitmap.Height()};
+}
+
+// One image of a glyph strip (NumGlyphs images side by side).
+PixelSource GlyphImage(const TBitmap& glyph, int count, int index) {
+    PixelSource all = SourceOf(glyph);
+    if (count <= 1) return all;
+    const int width = glyph.Width() / count;
+    if (width <= 0 || index >= count) return all;
+    // Rows of the strip stay as they are; the view starts at the image's
+    // first column and keeps the strip's row length.
+    return PixelSource{all.bgra + static_cast<std::size_t>(index) * width * 4, width,
+                       glyph.Height(), glyph.Width()};
+}
+
+UINT LabelFormat(const TLabel& label) {
+    UINT format = DT_EXPANDTABS;
+    if (label.WordWrap()) format |= DT_WORDBREAK;
+    if (!label.ShowAccelChar()) format |= DT_NOPREFIX;
+    switch (label.Alignment()) {
+        case TAlignment::taLeftJustify:
+            format |= DT_LEFT;
+            break;
+        case TAlignment::taRightJustify:
+            format |= DT_RIGHT;
+            break;
+        case TAlignment::taCenter:
+            format |= DT_CENTER;
+            break;
+    }
+    return format;
+}
+
+void DrawFrame(HDC dc, RECT rect, UINT edge) { DrawEdge(dc, &rect, edge, BF_RECT); }
+
+}  // namespace
+
+PixelRect BoundsOf(const TControl& control) {
+    return PixelRect{control.Left(), control.Top(), control.Left() + control.Width(),
+                     control.Top() + control.Height()};
+}
+
+RECT ToRect(const PixelRect& rect) { return RECT{rect.left, rect.top, rect.right, rect.bottom}; }
+
+void DrawControlText(const PaintContext& context, const TControl& control, RECT bounds,
+                     const std::string& text, UINT format, bool enabled) {
+    if (text.empty()) return;
+    HDC dc = context.Dc();
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, bounds.left, bounds.top, bounds.right, bounds.bottom);
+    // The font's character set decides how GDI reads the bytes, so the text
+    // of any language shows in its own code page.
+    SelectObject(dc, context.fonts.Get(control.Font()));
+    SetBkMode(dc, TRANSPARENT);
+    const int length = static_cast<int>(std::min<std::size_t>(text.size(), INT_MAX));
+    if (enabled) {
+        SetTextColor(dc, ColorRefOf(control.Font().Color()));
+        DrawTextA(dc, text.data(), length, &bounds, format);
+    } else {
+        RECT etched = bounds;
+        OffsetRect(&etched, 1, 1);
+        SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+        DrawTextA(dc, text.data(), length, &etched, format);
+        SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
+        DrawTextA(dc, text.data(), length, &bounds, format);
+    }
+    RestoreDC(dc, saved);
+}
+
+void PaintLabel(const PaintContext& context, const TControl& control) {
+    const auto& label = dynamic_cast<const TLabel&>(control);
+    const PixelRect bounds = BoundsOf(label);
+    if (!label.Transparent()) {
+        Surface surface = context.Pixels();
+        FillPixels(surface, Intersect(bounds, context.clip),
+                   PixelFromColorRef(ColorRefOf(label.Color())));
+    }
+    const UINT format = LabelFormat(label);
+    RECT rect = ToRect(bounds);
+    if (label.Layout() != TTextLayout::tlTop && !label.Caption().empty()) {
+        // Centring needs the height the text takes at this width.
+        HDC dc = context.Dc();
+        const int saved = SaveDC(dc);
+        SelectObject(dc, context.fonts.Get(label.Font()));
+        RECT measured = rect;
+        DrawTextA(dc, label.Caption().data(), static_cast<int>(label.Caption().size()), &measured,
+                  format | DT_CALCRECT);
+        RestoreDC(dc, saved);
+        const int textHeight = measured.bottom - measured.top;
+        const int free = label.Height() - textHeight;
+        OffsetRect(&rect, 0, label.Layout() == TTextLayout::tlCenter ? free / 2 : free);
+    }
+    // The text may not leave the label, wherever centring put it.
+    HDC dc = context.Dc();
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, bounds.left, bounds.top, bounds.right, bounds.bottom);
+    DrawControlText(context, label, rect, label.Caption(), format, label.IsEnabledInTree());
+    RestoreDC(dc, saved);
+}
+
+void PaintImage(const PaintContext& context, const TControl& control) {
+    const auto& image = dynamic_cast<const TImage&>(control);
+    const TBitmap& bitmap = image.Picture().Bitmap();
+    if (bitmap.Empty()) return;
+    const PixelRect bounds = BoundsOf(image);
+    PixelRect target;
+    if (image.Stretch()) {
+        target = bounds;
+    } else {
+        int left = bounds.left;
+        int top = bounds.top;
+        if (image.Center()) {
+            left += (bounds.Width() - bitmap.Width()) / 2;
+            top += (bounds.Height() - bitmap.Height()) / 2;
+        }
+        target = PixelRect{left, top, left + bitmap.Width(), top + bitmap.Height()};
+    }
+    std::optional<Pixel> transparent;
+    if (image.Transparent()) transparent = PixelFromColorRef(bitmap.TransparentColor());
+    Surface surface = context.Pixels();
+    DrawScaled(surface, target, Intersect(bounds, context.clip), SourceOf(bitmap), transparent);
+}
+
+void PaintShape(const PaintContext& context, const TControl& control) {
+    const auto& shape = dynamic_cast<const TShape&>(control);
+    RECT rect = ToRect(BoundsOf(shape));
+    const bool square =
+        shape.Shape() == TShapeType::stSquare || shape.Shape() == TShapeType::stRoundSquare ||
+        shape.Shape() == TShapeType::stCircle;
+    if (square) {
+        const int side = std::min(shape.Width(), shape.Height());
+        rect.left += (shape.Width() - side) / 2;
+        rect.top += (shape.Height() - side) / 2;
+        rect.right = rect.left + side;
+        rect.bottom = rect.top + side;
+    }
+    HDC dc = context.Dc();
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, context.clip.left, context.clip.top, context.clip.right,
+                      context.clip.bottom);
+    HBRUSH brush = nullptr;
+    if (shape.BrushStyle() == TBrushStyle::bsClear) {
+        SelectObject(dc, GetStockObject(NULL_BRUSH));
+    } else {
+        brush = CreateSolidBrush(ColorRefOf(shape.BrushColor()));
+        SelectObject(dc, brush != nullptr ? brush : GetStockObject(NULL_BRUSH));
+    }
+    HPEN pen = nullptr;
+    if (shape.PenStyle() == TPenStyle::psClear || shape.PenWidth() == 0) {
+        SelectObject(dc, GetStockObject(NULL_PEN));
+        // Without an outline the figure covers its whole rectangle.
+        rect.right += 1;
+        rect.bottom += 1;
+    } else {
+        static constexpr int kPenStyles[] = {PS_SOLID, PS_DASH, PS_DOT, PS_DASHDOT, PS_DASHDOTDOT};
+        pen = CreatePen(kPenStyles[static_cast<int>(shape.PenStyle())], shape.PenWidth(),
+                        ColorRefOf(shape.PenColor()));
+        SelectObject(dc, pen != nullptr ? pen : GetStockObject(BLACK_PEN));
+        const int inset = shape.PenWidth() / 2;
+        InflateRect(&rect, -inset, -inset);
+    }
+    switch (shape.Shape()) {
+        case TShapeType::stRectangle:
+        case TShapeType::stSquare:
+            Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
+            break;
+        case TShapeType::stRoundRect:
+        case TShapeType::stRoundSquare: {
+            const int corner = std::min(rect.right - rect.left, rect.bottom - rect.top) / 4;
+            RoundRect(dc, rect.left, rect.top, rect.right, rect.bottom, corner, corner);
+            break;
+        }
+        case TShapeType::stEllipse:
+        case TShapeType::stCircle:
+            Ellipse(dc, rect.left, rect.top, rect.right, rect.bottom);
+            break;
+    }
+    RestoreDC(dc, saved);
+    if (brush != nullptr) DeleteObject(brush);
+    if (pen != nullptr) DeleteObject(pen);
+}
+
+void PaintSpeedButton(const PaintContext& context, const TControl& control) {
+    const auto& button = dynamic_cast<const TSpeedButton&>(control);
+    const PixelRect bounds = BoundsOf(button);
+    const bool enabled = button.IsEnabledInTree();
+    const bool pressed = enabled && context.mouse.IsPressed(button);
+    const bool hot = enabled && context.mouse.IsHot(button);
+    HDC dc = context.Dc();
+    RECT rect = ToRect(bounds);
+    int border = 0;
+    {
+        const int saved = SaveDC(dc);
+        IntersectClipRect(dc, context.clip.left, context.clip.top, context.clip.right,
+                          context.clip.bottom);
+        if (!button.Flat()) {
+            // A raised button face; flat buttons let their parent show through.
+            FillRect(dc, &rect, GetSysColorBrush(COLOR_BTNFACE));
+            DrawFrame(dc, rect, pressed ? EDGE_SUNKEN : EDGE_RAISED);
+            border = 2;
+        } else if (pressed) {
+            DrawFrame(dc, rect, BDR_SUNKENOUTER);
+        } else if (hot) {
+            DrawFrame(dc, rect, BDR_RAISEDINNER);
+        }
+        RestoreDC(dc, saved);
+    }
+
+    const TBitmap& glyph = button.Glyph();
+    const int count = std::max(1, button.NumGlyphs());
+    int imageIndex = 0;
+    if (!enabled && count > 1) imageIndex = 1;
+    if (pressed && count > 2) imageIndex = 2;
+    const PixelSource image = glyph.Empty() ? PixelSource{} : GlyphImage(glyph, count, imageIndex);
+    const int shift = pressed ? 1 : 0;
+    const int glyphLeft = button.Margin() < 0 ? bounds.left + (bounds.Width() - image.width) / 2
+                                              : bounds.left + border + button.Margin();
+    const int glyphTop = bounds.top + (bounds.Height() - image.height) / 2;
+    const PixelRect inside = Intersect(
+        PixelRect{bounds.left + border, bounds.top + border, bounds.right - border,
+                  bounds.bottom - border},
+        context.clip);
+    if (image.bgra != nullptr) {
+        const Pixel transparent = PixelFromColorRef(glyph.TransparentColor());
+        Surface surface = context.Pixels();
+        if (!enabled && count < 2) {
+            DrawDisabled(surface, glyphLeft, glyphTop, inside, image, transparent,
+                         PixelFromColorRef(GetSysColor(COLOR_BTNHIGHLIGHT)),
+                         PixelFromColorRef(GetSysColor(COLOR_BTNSHADOW)));
+        } else {
+            const PixelRect target{glyphLeft + shift, glyphTop + shift,
+                                   glyphLeft + shift + image.width,
+                                   glyphTop + shift + image.height};
+            DrawScaled(surface, target, inside, image, transparent);
+        }
+    }
+    if (!button.Caption().empty()) {
+        RECT text = ToRect(inside);
+        if (image.bgra != nullptr) text.left = glyphLeft + image.width + button.Spacing();
+        OffsetRect(&text, shift, shift);
+        DrawControlText(context, button, text, button.Caption(),
+                        DT_SINGLELINE | DT_VCENTER | (image.bgra != nullptr ? DT_LEFT : DT_CENTER),
+                        enabled);
+    }
+}
+
+}  // namespace tavrik::vcl::win32
