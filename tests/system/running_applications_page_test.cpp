@@ -93,6 +93,18 @@ TEST_F(RunningApplicationsTest, WithoutTheWindowTitleFileThe16BitProgramIsNeverR
     EXPECT_EQ(Check(), "before\n");
 }
 
+TEST_F(RunningApplicationsTest, AMissingOrEmptyTitleKeyNeverReportsThe16BitProgram) {
+    machine.SetProcessSnapshot({"NTVDM.EXE"});
+    machine.SetTopWindows({"Tavrik", "Atelier DREMOX", "anything"});
+    for (const char* ini :
+         {"[NOM_FENETRE]\r\ndremox=DREMOX\r\n", "[FENETRES]\r\ndremox.exe=DREMOX\r\n",
+          "[NOM_FENETRE]\r\ndremox.exe=\r\n"}) {
+        PutOnMedium("assoAppliFenetre.ini", ini);
+        EXPECT_EQ(Check(), "before\n") << ini;
+        EXPECT_FALSE(last) << ini;
+    }
+}
+
 TEST_F(RunningApplicationsTest, AScriptThatCannotStartCountsAsStopped) {
     ServiceAnswers(13);
     std::filesystem::remove_all(machine.HostPath("C:\\app"));  // the suite is not there

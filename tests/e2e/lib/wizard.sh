@@ -33,6 +33,23 @@ probe() {
     return "${PIPESTATUS[0]}"
 }
 
+# The wizard blocks its window while it waits for a child process (the
+# service script, a blocking component): reads made then come back empty.
+# Reads the probe's answer until it is not empty and the same twice.
+probe_settled() {
+    local previous="" current
+    for _ in $(seq 40); do
+        current=$(probe "$@" 2>/dev/null)
+        if [ -n "$current" ] && [ "$current" = "$previous" ]; then
+            printf '%s\n' "$current"
+            return 0
+        fi
+        previous=$current
+        sleep 0.25
+    done
+    printf '%s\n' "$current"
+}
+
 wizard_start() {
     rm -f "$wizard_status_file"
     (

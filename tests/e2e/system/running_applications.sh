@@ -27,7 +27,7 @@ clean_machine
 
 # The programs page 9 lists, one a line, without its two phrases.
 listed() {
-    probe text TextePageArretAppli | sed 's/\\n/\n/g' | awk 'NR == 1 { next } /^$/ { exit } { print }'
+    probe_settled text TextePageArretAppli | sed 's/\\n/\n/g' | awk 'NR == 1 { next } /^$/ { exit } { print }'
 }
 # From page 7 by Enter; prints the page reached.
 validate_recommendations() {
@@ -36,7 +36,7 @@ validate_recommendations() {
         case "$(probe page)" in 4\ * | 9\ *) break ;; esac
         sleep 0.1
     done
-    probe page
+    probe_settled page
 }
 end_wizard() {
     probe key F1 >/dev/null
@@ -45,6 +45,9 @@ end_wizard() {
 
 echo "--- nothing running"
 wizard_start
+check_line "the normal start reads as a list" "$(probe text Label_PageRecom | sed 's/\\n/\n/g')" \
+    "- $(grep -P '^126840\t' "$here/../../../medium/dico/THESAUGB.txt" | cut -f2)"
+wizard_screenshot page7-normal-start
 check_equals "straight to the languages" "4 Page_Choix_langue" "$(validate_recommendations)"
 end_wizard "nothing running"
 
@@ -55,10 +58,11 @@ check_equals "page 9 first" "9 PageArretAppli" "$(validate_recommendations)"
 check_equals "it is listed" "Solvane Measure" "$(listed)"
 probe key ENTER >/dev/null
 sleep 0.5
-check_equals "Enter does nothing on page 9" "9 PageArretAppli" "$(probe page)"
+check_equals "Enter does nothing on page 9" "9 PageArretAppli" "$(probe_settled page)"
 probe click SpeedButtonPageArretAppli >/dev/null
 sleep 1
-check_equals "validate keeps the page while it runs" "9 PageArretAppli" "$(probe page)"
+check_equals "validate keeps the page while it runs" "9 PageArretAppli" "$(probe_settled page)"
+check_equals "and still lists it" "Solvane Measure" "$(listed)"
 suite_stop QXM
 probe click SpeedButtonPageArretAppli >/dev/null
 check_status "once it has ended, validate leads on" 0 probe wait-page 4 10000
