@@ -185,8 +185,8 @@ HWND CreateContainer(HINSTANCE instance, TControl& control, HWND parent) {
     if (control.Visible()) style |= WS_VISIBLE;
     if (!control.Enabled()) style |= WS_DISABLED;
     HWND window = CreateWindowExW(exStyle, ClassNameFor(control.Kind()), L"", style, control.Left(),
-                                  control.Top(), control.Width(), control.Height(), parent,
-                                  nullptr, instance, nullptr);
+                                  control.Top(), control.Width(), control.Height(), parent, nullptr,
+                                  instance, nullptr);
     if (window == nullptr) return nullptr;
     AttachName(window, control.Name());
     if (control.Kind() == ControlKind::PageControl) {

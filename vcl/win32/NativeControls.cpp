@@ -46,8 +46,7 @@ WindowKind KindOf(const TControl& control) {
         case ControlKind::UpDown: {
             const auto& upDown = dynamic_cast<const TUpDown&>(control);
             return {UPDOWN_CLASSW,
-                    upDown.Orientation() == TUDOrientation::udHorizontal ? DWORD{UDS_HORZ} : 0,
-                    0};
+                    upDown.Orientation() == TUDOrientation::udHorizontal ? DWORD{UDS_HORZ} : 0, 0};
         }
         case ControlKind::ScrollBar: {
             const auto& bar = dynamic_cast<const TScrollBar&>(control);
@@ -79,7 +78,8 @@ void FillListBox(HWND window, const TListBox& list) {
     SendMessageW(window, WM_SETREDRAW, FALSE, 0);
     SendMessageW(window, LB_RESETCONTENT, 0, 0);
     for (const std::string& item : list.Items().Items()) {
-        SendMessageW(window, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ForFont(item, list).c_str()));
+        SendMessageW(window, LB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(ForFont(item, list).c_str()));
     }
     SendMessageW(window, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(window, nullptr, TRUE);
@@ -161,9 +161,9 @@ HWND CreateNativeControl(HINSTANCE instance, TControl& control, HWND parent, Fon
     DWORD style = WS_CHILD | kind.style;
     if (control.Visible()) style |= WS_VISIBLE;
     if (!control.Enabled()) style |= WS_DISABLED;
-    HWND window = CreateWindowExW(kind.exStyle, kind.className, L"", style, control.Left(),
-                                  control.Top(), control.Width(), control.Height(), parent,
-                                  nullptr, instance, nullptr);
+    HWND window =
+        CreateWindowExW(kind.exStyle, kind.className, L"", style, control.Left(), control.Top(),
+                        control.Width(), control.Height(), parent, nullptr, instance, nullptr);
     if (window == nullptr) return nullptr;
     AttachName(window, control.Name());
     // Bounds again: some controls (the up-down) size themselves on creation.

@@ -45,8 +45,7 @@ void PaintGroupFrame(const PaintContext& context, const TWinControl& group, cons
     GetTextExtentPoint32A(dc, group.Caption().data(), static_cast<int>(group.Caption().size()),
                           &size);
     RestoreDC(dc, savedMeasure);
-    RECT caption = {kGroupCaptionIndent, 0, kGroupCaptionIndent + size.cx + 2,
-                    metrics.tmHeight};
+    RECT caption = {kGroupCaptionIndent, 0, kGroupCaptionIndent + size.cx + 2, metrics.tmHeight};
     // The caption interrupts the frame line.
     Surface surface = context.Pixels();
     FillPixels(surface,
@@ -99,8 +98,7 @@ void PaintContainer(HWND window, TWinControl& container) {
     RECT client = {};
     GetClientRect(window, &client);
     const PixelRect clip = Intersect(
-        PixelRect{paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right,
-                  paint.rcPaint.bottom},
+        PixelRect{paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right, paint.rcPaint.bottom},
         PixelRect{0, 0, client.right, client.bottom});
     Win32Host& host = Win32Host::Instance();
     if (!clip.Empty()) {

@@ -48,9 +48,9 @@ HWND CreateShadow(HINSTANCE instance, HWND parent, const TControl& control) {
     DWORD style = WS_CHILD;
     if (control.Visible()) style |= WS_VISIBLE;
     if (!control.Enabled()) style |= WS_DISABLED;
-    HWND shadow = CreateWindowExW(0, kShadowClassW, L"", style, control.Left(), control.Top(),
-                                  control.Width(), control.Height(), parent, nullptr, instance,
-                                  nullptr);
+    HWND shadow =
+        CreateWindowExW(0, kShadowClassW, L"", style, control.Left(), control.Top(),
+                        control.Width(), control.Height(), parent, nullptr, instance, nullptr);
     if (shadow == nullptr) return nullptr;
     AttachName(shadow, control.Name());
     SetWindowTextForFont(shadow, control.Caption(), control.Font().Charset());

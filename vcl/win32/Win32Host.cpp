@@ -54,9 +54,7 @@ Win32Host::~Win32Host() {
 
 Win32Host& Win32Host::Instance() { return *g_instance; }
 
-HWND Win32Host::WindowOf(const TControl& control) {
-    return reinterpret_cast<HWND>(control.Peer());
-}
+HWND Win32Host::WindowOf(const TControl& control) { return reinterpret_cast<HWND>(control.Peer()); }
 
 TControl* Win32Host::ControlOf(HWND window) const {
     auto found = controls_.find(window);
@@ -139,8 +137,7 @@ void Win32Host::UpdateFormWindow(HWND window, TForm& form, ChangeSet changes) {
         const LONG keep = GetWindowLongW(window, GWL_STYLE) & (WS_VISIBLE | WS_DISABLED);
         SetWindowLongW(window, GWL_STYLE, static_cast<LONG>(frame.style) | keep);
         SetWindowLongW(window, GWL_EXSTYLE, static_cast<LONG>(frame.exStyle));
-        const HWND order =
-            (frame.exStyle & WS_EX_TOPMOST) != 0 ? HWND_TOPMOST : HWND_NOTOPMOST;
+        const HWND order = (frame.exStyle & WS_EX_TOPMOST) != 0 ? HWND_TOPMOST : HWND_NOTOPMOST;
         SetWindowPos(window, order, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     }

@@ -139,9 +139,9 @@ void PaintImage(const PaintContext& context, const TControl& control) {
 void PaintShape(const PaintContext& context, const TControl& control) {
     const auto& shape = dynamic_cast<const TShape&>(control);
     RECT rect = ToRect(BoundsOf(shape));
-    const bool square =
-        shape.Shape() == TShapeType::stSquare || shape.Shape() == TShapeType::stRoundSquare ||
-        shape.Shape() == TShapeType::stCircle;
+    const bool square = shape.Shape() == TShapeType::stSquare ||
+                        shape.Shape() == TShapeType::stRoundSquare ||
+                        shape.Shape() == TShapeType::stCircle;
     if (square) {
         const int side = std::min(shape.Width(), shape.Height());
         rect.left += (shape.Width() - side) / 2;
@@ -231,10 +231,9 @@ void PaintSpeedButton(const PaintContext& context, const TControl& control) {
     const int glyphLeft = button.Margin() < 0 ? bounds.left + (bounds.Width() - image.width) / 2
                                               : bounds.left + border + button.Margin();
     const int glyphTop = bounds.top + (bounds.Height() - image.height) / 2;
-    const PixelRect inside = Intersect(
-        PixelRect{bounds.left + border, bounds.top + border, bounds.right - border,
-                  bounds.bottom - border},
-        context.clip);
+    const PixelRect inside = Intersect(PixelRect{bounds.left + border, bounds.top + border,
+                                                 bounds.right - border, bounds.bottom - border},
+                                       context.clip);
     if (image.bgra != nullptr) {
         const Pixel transparent = PixelFromColorRef(glyph.TransparentColor());
         Surface surface = context.Pixels();

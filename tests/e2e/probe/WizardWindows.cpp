@@ -27,8 +27,8 @@ bool SendWithTimeout(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, LRES
 
 std::string ToUtf8(const std::wstring& wide) {
     if (wide.empty()) return {};
-    int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                   nullptr, 0, nullptr, nullptr);
+    int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
+                                   0, nullptr, nullptr);
     std::string text(static_cast<std::size_t>(size), '\0');
     WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), text.data(), size,
                         nullptr, nullptr);
@@ -84,7 +84,8 @@ int ListCount(HWND hwnd) {
 }
 
 std::string NameOf(HWND hwnd) {
-    ATOM atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropA(hwnd, protocol::kNameProperty)));
+    ATOM atom =
+        static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropA(hwnd, protocol::kNameProperty)));
     if (atom == 0) return {};
     char name[256] = {};
     UINT length = GlobalGetAtomNameA(atom, name, sizeof name);
@@ -295,8 +296,8 @@ std::vector<std::string> DescribeForm(HWND form) {
     // `try-close` checks the same thing by its effect.
     HMENU menu = GetSystemMenu(form, FALSE);
     UINT state = menu != nullptr ? GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND) : 0xFFFFFFFFu;
-    lines.push_back("close_greyed=" +
-                    (state == 0xFFFFFFFFu ? std::string("unreadable") : Flag((state & MF_GRAYED) != 0)));
+    lines.push_back("close_greyed=" + (state == 0xFFFFFFFFu ? std::string("unreadable")
+                                                            : Flag((state & MF_GRAYED) != 0)));
     return lines;
 }
 

@@ -15,11 +15,11 @@ using PixelFunction = std::function<std::uint32_t(int x, int y)>;
 std::vector<std::uint8_t> MakeBmp(int width, int height, const PixelFunction& pixel);
 
 // The demo's pictures, with the colours the end-to-end check looks for.
-constexpr std::uint32_t kFlagGrey = 0x808080;      // a flag's transparent colour
-constexpr std::uint32_t kFlagBlue = 0x0033AA;      // left half of the flag
-constexpr std::uint32_t kFlagWhite = 0xF0F0F0;     // right half of the flag
-constexpr std::uint32_t kGlyphGreen = 0x10A030;    // the validate glyph's mark
-constexpr std::uint32_t kBackgroundTop = 0xE8F0FA; // background gradient, top row
+constexpr std::uint32_t kFlagGrey = 0x808080;       // a flag's transparent colour
+constexpr std::uint32_t kFlagBlue = 0x0033AA;       // left half of the flag
+constexpr std::uint32_t kFlagWhite = 0xF0F0F0;      // right half of the flag
+constexpr std::uint32_t kGlyphGreen = 0x10A030;     // the validate glyph's mark
+constexpr std::uint32_t kBackgroundTop = 0xE8F0FA;  // background gradient, top row
 
 // 640 x 480 background: a vertical gradient from kBackgroundTop.
 std::vector<std::uint8_t> BackgroundBmp();

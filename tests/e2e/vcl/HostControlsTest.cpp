@@ -143,9 +143,9 @@ TEST_F(HostControls, MemoIsPaintedInItsOwnColours) {
     EXPECT_NE(GetWindowLongW(window, GWL_STYLE) & ES_READONLY, 0);
 
     HDC dc = GetDC(window);
-    auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
-        WindowOf(*first_), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-        reinterpret_cast<LPARAM>(window)));
+    auto brush = reinterpret_cast<HBRUSH>(SendMessageW(WindowOf(*first_), WM_CTLCOLORSTATIC,
+                                                       reinterpret_cast<WPARAM>(dc),
+                                                       reinterpret_cast<LPARAM>(window)));
     LOGBRUSH logBrush = {};
     ASSERT_NE(GetObjectW(brush, sizeof logBrush, &logBrush), 0);
     EXPECT_EQ(logBrush.lbColor, COLORREF{0xB6D9E6});

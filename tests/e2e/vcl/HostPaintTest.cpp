@@ -27,7 +27,7 @@ void Load(TBitmap& bitmap, const std::vector<std::uint8_t>& bmp) {
     bitmap.LoadFromBytes(bmp.data(), bmp.size());
 }
 
-constexpr COLORREF kBlue = 0xFF0000;   // as COLORREF / TColor: blue in the high byte
+constexpr COLORREF kBlue = 0xFF0000;        // as COLORREF / TColor: blue in the high byte
 constexpr COLORREF kGreenGlyph = 0x30A010;  // demo::kGlyphGreen
 
 TEST_F(HostPaint, StretchedImageFillsItsBounds) {
