@@ -5,37 +5,23 @@
 #include <cstdint>
 #include <string>
 
+#include "BmpBuilder.h"
 #include "vcl/BmpDecoder.h"
 
 namespace {
 
-void Put16(std::string& out, std::uint32_t v) {
-    out += static_cast<char>(v & 0xFF);
-    out += static_cast<char>((v >> 8) & 0xFF);
-}
-void Put32(std::string& out, std::uint32_t v) {
-    Put16(out, v & 0xFFFF);
-    Put16(out, v >> 16);
-}
-
 // An uncompressed picture with a grey-ramp palette for 8 bits.
 std::string Picture(int width, int height, int bitCount) {
+    tavrik::vcl::testing::BmpLayout layout;
+    layout.width = width;
+    layout.height = height;
+    layout.bitCount = bitCount;
+    if (bitCount <= 8) {
+        for (std::uint32_t i = 0; i < (1u << bitCount); ++i) layout.palette.push_back(i * 0x010101);
+    }
     const int stride = (width * bitCount + 31) / 32 * 4;
-    const int paletteSize = bitCount <= 8 ? (1 << bitCount) : 0;
-    std::string file = "BM";
-    const std::uint32_t offset = 14 + 40 + static_cast<std::uint32_t>(paletteSize) * 4;
-    Put32(file, offset + static_cast<std::uint32_t>(stride * height));
-    Put32(file, 0);
-    Put32(file, offset);
-    Put32(file, 40);
-    Put32(file, static_cast<std::uint32_t>(width));
-    Put32(file, static_cast<std::uint32_t>(height));
-    Put16(file, 1);
-    Put16(file, static_cast<std::uint32_t>(bitCount));
-    for (int i = 0; i < 6; ++i) Put32(file, 0);
-    for (int i = 0; i < paletteSize; ++i) Put32(file, static_cast<std::uint32_t>(i * 0x010101));
-    for (int i = 0; i < stride * height; ++i) file += static_cast<char>(i * 7);
-    return file;
+    for (int i = 0; i < stride * height; ++i) layout.pixelData += static_cast<char>(i * 7);
+    return tavrik::vcl::testing::BuildBmp(layout);
 }
 
 void Decode(benchmark::State& state, const std::string& file) {
