@@ -205,6 +205,30 @@ TEST_F(KeyboardTest, EnterOnTheMainsPageFollowsThePowerStatus) {
     EXPECT_EQ(Page(), kPageInstallInProgress);
 }
 
+TEST_F(KeyboardTest, EnterOnTheRestartPageRestartsDuringAnInstallation) {
+    On(kPageReboot);
+    Press(kKeyReturn);
+    ASSERT_EQ(machine.ShellLinks().size(), 1u);
+    EXPECT_EQ(machine.ShellLinks()[0].arguments, "-reboot");
+    EXPECT_EQ(machine.ShellLinks()[0].targetPath, "E:\\tavrik.exe");
+    EXPECT_EQ(machine.ShellLinks()[0].workingDirectory, "E:\\");
+    EXPECT_EQ(RegistryString(kRunOnceKey, "Install"), "c:\\Tavrik.lnk");
+    ASSERT_EQ(machine.ExitWindowsCalls().size(), 1u);
+    EXPECT_EQ(machine.ExitWindowsCalls()[0].flags, 6u);
+    EXPECT_TRUE(machine.ExitWindowsCalls()[0].succeeded);
+    EXPECT_TRUE(Closed());
+}
+
+TEST_F(KeyboardTest, EnterOnTheRestartPageGoesToTheWorkDuringARemoval) {
+    IsInstallation = false;
+    On(kPageReboot);
+    Press(kKeyReturn);
+    EXPECT_EQ(Page(), kPageInstallInProgress);
+    EXPECT_TRUE(machine.ShellLinks().empty());
+    EXPECT_TRUE(machine.ExitWindowsCalls().empty());
+    EXPECT_EQ(RegistryString(kRunOnceKey, "Install"), "<missing>");
+}
+
 TEST_F(KeyboardTest, UpAndDownOnPage1MoveTheVolumeSelectionWithinItsLimits) {
     machine.AddDrive('D', platform::kDriveFixed);
     On(kPageVolumeInstall);
