@@ -1,6 +1,7 @@
 // Page 6: the installation in progress.
 #include "app/ProgramState.h"
 #include "app/Unit1.h"
+#include "install/EndOfRun.h"
 #include "trace/TraceLog.h"
 
 namespace tavrik {
@@ -16,6 +17,8 @@ void TMainForm::OnTimer(TObject* /*sender*/) {}
 void TMainForm::Bouton_Valide_MAJEnCoursClick(TObject* /*sender*/) {
     if (!DllTestPassed) {
         Close();
+    } else if (!MainSetupPending) {
+        FinInstall(*this);
     }
 }
 

@@ -177,6 +177,19 @@ TEST_F(KeyboardTest, EnterOnTheProgressPageWaitsUnlessTheLibrariesWereInUse) {
     EXPECT_TRUE(Closed());
 }
 
+TEST_F(KeyboardTest, EnterOnTheProgressPageEndsTheRunOnceTheSetupHasFinished) {
+    On(kPageInstallInProgress);
+    DllTestPassed = true;
+    SetupFinished = true;
+    machine.SetRegistryValue(kProductKey, "Install", platform::StringValue("1"));
+    Press(kKeyReturn);
+    EXPECT_EQ(RegistryString(kProductKey, "Install"), "0");
+    EXPECT_TRUE(Closed());
+    const auto lines = TraceLines();
+    EXPECT_EQ(std::vector<std::string>(lines.end() - 2, lines.end()),
+              (std::vector<std::string>{"FinInstall", "c'etait une installation"}));
+}
+
 TEST_F(KeyboardTest, EnterOnPage7Validates) {
     Press(kKeyReturn);
     EXPECT_EQ(Page(), kPageLanguageChoice);

@@ -1,0 +1,33 @@
+#include "install/EndOfRun.h"
+
+#include "app/ProgramState.h"
+#include "app/Unit1.h"
+#include "config/Registry.h"
+#include "trace/TraceLog.h"
+
+namespace tavrik {
+
+void FinInstall(TMainForm& form) {
+    AppendTraceLine("FinInstall");
+    if (IsInstallation) {
+        AppendTraceLine("c'etait une installation");
+        WriteRegString(kProductKey, "Install", "0");
+    } else {
+        AppendTraceLine("c'etait une desinstallation");
+        DeleteRegKey(kProductKey);
+    }
+    if (ComponentSetupExitCode != 0) {
+        form.Close();
+        return;
+    }
+    // The update step ended with 0: one more press of validate ends the run.
+    AppendTraceLine("RG_code_retour_QXD == 0");
+    form.Bouton_Valide_MAJEnCours->SetVisible(true);
+    form.SetValidGlyph(form.Bouton_Valide_MAJEnCours);
+    SetupFinished = true;
+    form.Texte_Page_MAJEnCours->SetCaption(form.GetPhrase(118556, false) + "\n" +
+                                           form.GetPhrase(78759, false));
+    ComponentSetupExitCode = -1;
+}
+
+}  // namespace tavrik

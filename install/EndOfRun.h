@@ -1,0 +1,12 @@
+#pragma once
+
+namespace tavrik {
+
+class TMainForm;
+
+// Records the outcome of the run in the product key (Install = "0" after an
+// installation, the whole key deleted after a removal), then closes the
+// form, or first shows the closing message when the update step recorded 0.
+void FinInstall(TMainForm& form);
+
+}  // namespace tavrik
