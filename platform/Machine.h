@@ -155,7 +155,8 @@ public:
     // "E:\BRENDOL\DICO\*.bmp", in the order the file system gives them,
     // "." and ".." included where the file system reports them. False when
     // nothing matches or the folder cannot be read.
-    virtual bool ListDirectory(const std::string& pattern, std::vector<DirectoryEntry>& entries) = 0;
+    virtual bool ListDirectory(const std::string& pattern,
+                               std::vector<DirectoryEntry>& entries) = 0;
     virtual bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) = 0;
     virtual bool DeleteFile(const std::string& path) = 0;
     virtual bool RenameFile(const std::string& from, const std::string& to) = 0;
@@ -193,8 +194,8 @@ public:
     virtual bool ProcessSnapshot(std::vector<std::string>& exeNames) = 0;
 
     // --- Top-level windows, in stacking order.
-    virtual Handle TopWindow() = 0;                  // GetTopWindow(NULL)
-    virtual Handle NextWindow(Handle window) = 0;    // GetWindow(GW_HWNDNEXT)
+    virtual Handle TopWindow() = 0;                     // GetTopWindow(NULL)
+    virtual Handle NextWindow(Handle window) = 0;       // GetWindow(GW_HWNDNEXT)
     virtual std::string WindowText(Handle window) = 0;  // at most 1023 bytes
 
     // --- Drives: "A:\\\0C:\\\0\0" as GetLogicalDriveStringsA returns it,

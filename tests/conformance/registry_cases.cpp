@@ -28,13 +28,17 @@ TEST_F(RegistryCases, KeyExistsDoesNotCreateTheKey) {
 }
 
 TEST_F(RegistryCases, WritesCreateTheKeyAndReadBackExactly) {
-    EXPECT_TRUE(WriteRegString(kProductKey, "CD", "E:\\m\xe9" "dium avec espaces\\"));
+    EXPECT_TRUE(WriteRegString(kProductKey, "CD",
+                               "E:\\m\xe9"
+                               "dium avec espaces\\"));
     EXPECT_TRUE(WriteRegString(kProductKey, "Install", "0"));
     EXPECT_TRUE(WriteRegString(kProductKey, "Install", "1"));
 
     std::string value;
     ReadRegString(value, kProductKey, "CD");
-    EXPECT_EQ(value, "E:\\m\xe9" "dium avec espaces\\");
+    EXPECT_EQ(value,
+              "E:\\m\xe9"
+              "dium avec espaces\\");
     ReadRegString(value, kProductKey, "install");  // names ignore case
     EXPECT_EQ(value, "1");
 }
