@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ clang clang-format libclang-rt-14-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     g++-mingw-w64-x86-64-win32 g++-mingw-w64-i686-win32 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
-    wine64 xvfb xdotool imagemagick x11-utils procps git
+    wine wine64 xvfb xdotool imagemagick x11-utils procps git debootstrap
 )
 
 missing=()
