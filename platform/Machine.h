@@ -31,6 +31,10 @@ struct StartOptions {
     bool newConsole = false;  // CREATE_NEW_CONSOLE
     // Empty: the child inherits the wizard's current directory.
     std::string currentDirectory;
+    // The program file to run, named whole; empty: the system takes the
+    // command line's first word (and, on a path with spaces, may run
+    // another program, such as "C:\My.exe" for "C:\My Medium\setup.exe").
+    std::string applicationName;
 };
 
 enum class WaitResult { Signalled, TimedOut, Failed };
@@ -181,8 +185,9 @@ public:
     virtual bool GetEnvironmentVariable(const std::string& name, std::string& value) = 0;
 
     // --- Processes.
-    // CreateProcessA with no application name, the command line as given,
-    // no inherited handles, the parent's environment.
+    // CreateProcessA with the options' application name (none when empty),
+    // the command line as given, no inherited handles, the parent's
+    // environment.
     virtual bool CreateProcess(const std::string& commandLine, const StartOptions& options,
                                ProcessInfo& info) = 0;
     virtual WaitResult WaitForProcess(Handle process, std::uint32_t timeoutMs) = 0;

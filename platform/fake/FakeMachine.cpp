@@ -172,7 +172,9 @@ bool FakeMachine::CreateProcess(const std::string& commandLine, const StartOptio
                                 ProcessInfo& info) {
     const bool directoryExists =
         options.currentDirectory.empty() || files_.DirectoryExists(options.currentDirectory);
-    return processes_.Create(commandLine, options, directoryExists, info);
+    const bool programExists =
+        options.applicationName.empty() || files_.FileExists(options.applicationName);
+    return processes_.Create(commandLine, options, directoryExists && programExists, info);
 }
 
 WaitResult FakeMachine::WaitForProcess(Handle process, std::uint32_t timeoutMs) {

@@ -80,8 +80,9 @@ public:
     std::string CurrentDirectory() override;
     bool GetEnvironmentVariable(const std::string& name, std::string& value) override;
 
-    // Fails for a command line nobody scripted and for a current directory
-    // that is not an existing folder.
+    // Fails for a command line nobody scripted, for a current directory
+    // that is not an existing folder and for a named program that is not an
+    // existing file.
     bool CreateProcess(const std::string& commandLine, const StartOptions& options,
                        ProcessInfo& info) override;
     WaitResult WaitForProcess(Handle process, std::uint32_t timeoutMs) override;

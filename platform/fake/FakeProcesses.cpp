@@ -61,10 +61,10 @@ const ProcessScript* FakeProcesses::FindScript(const std::string& commandLine) c
 }
 
 bool FakeProcesses::Create(const std::string& commandLine, const StartOptions& options,
-                           bool workingDirectoryExists, ProcessInfo& info) {
+                           bool canStart, ProcessInfo& info) {
     starts_.push_back({commandLine, options, false, 0});
     const ProcessScript* script = FindScript(commandLine);
-    if (script == nullptr || !workingDirectoryExists) {
+    if (script == nullptr || !canStart) {
         return false;
     }
     auto process = std::make_shared<Process>();

@@ -64,10 +64,10 @@ public:
     void Script(const std::string& commandLine, ProcessScript script);
     void ScriptMatching(Predicate predicate, ProcessScript script);
 
-    // workingDirectoryExists tells whether options.currentDirectory names an
-    // existing folder (CreateProcess fails otherwise).
-    bool Create(const std::string& commandLine, const StartOptions& options,
-                bool workingDirectoryExists, ProcessInfo& info);
+    // canStart tells whether the machine finds what the start needs: the
+    // current directory and the named program (CreateProcess fails otherwise).
+    bool Create(const std::string& commandLine, const StartOptions& options, bool canStart,
+                ProcessInfo& info);
     WaitResult Wait(Handle handle, std::uint32_t timeoutMs);
     bool ExitCode(Handle handle, std::uint32_t& exitCode) const;
     bool Close(Handle handle);

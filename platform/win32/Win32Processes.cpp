@@ -27,8 +27,11 @@ bool Win32Machine::CreateProcess(const std::string& commandLine, const StartOpti
     const char* directory =
         options.currentDirectory.empty() ? nullptr : options.currentDirectory.c_str();
 
+    const char* application =
+        options.applicationName.empty() ? nullptr : options.applicationName.c_str();
+
     PROCESS_INFORMATION started{};
-    if (!::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, flags, nullptr,
+    if (!::CreateProcessA(application, command.data(), nullptr, nullptr, FALSE, flags, nullptr,
                           directory, &startup, &started)) {
         return false;
     }

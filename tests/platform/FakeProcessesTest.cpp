@@ -123,6 +123,12 @@ TEST(FakeProcesses, ExactScriptsComeBeforePredicatesAndFoldersMustExist) {
     StartOptions missingFolder;
     missingFolder.currentDirectory = "C:\\nowhere";
     EXPECT_FALSE(machine.CreateProcess(kSetup, missingFolder, info));
+
+    StartOptions named;
+    named.applicationName = "C:\\medium\\setup.exe";
+    EXPECT_FALSE(machine.CreateProcess(kSetup, named, info));  // no such file yet
+    machine.WriteFile("C:\\medium\\setup.exe", "MZ");
+    EXPECT_TRUE(machine.CreateProcess(kSetup, named, info));
 }
 
 TEST(FakeProcesses, RunningProcessesJoinTheSnapshotByExecutableName) {

@@ -28,8 +28,12 @@ class ProcessTest : public testing::Test {
 protected:
     // Starts the child and waits for its end; its exit code.
     std::uint32_t RunToEnd(const std::string& arguments, const StartOptions& options = {}) {
+        return RunLineToEnd(ChildCommand(arguments), options);
+    }
+
+    std::uint32_t RunLineToEnd(const std::string& commandLine, const StartOptions& options) {
         ProcessInfo info;
-        if (!machine.CreateProcess(ChildCommand(arguments), options, info)) {
+        if (!machine.CreateProcess(commandLine, options, info)) {
             ADD_FAILURE() << "child did not start";
             return 0xFFFFFFFFu;
         }
@@ -60,6 +64,20 @@ TEST_F(ProcessTest, StartOptionsReachTheChild) {
     char current[MAX_PATH];
     ::GetCurrentDirectoryA(sizeof current, current);
     EXPECT_EQ(std::string(current) + "\nshown\n", folder.Read("start.txt"));
+}
+
+// The named program runs whatever the command line's first word says, and a
+// named program that is missing fails even when the first word is real.
+TEST_F(ProcessTest, ANamedProgramIsTheOneThatRuns) {
+    char self[MAX_PATH];
+    ::GetModuleFileNameA(nullptr, self, sizeof self);
+    StartOptions options;
+    options.applicationName = self;
+    EXPECT_EQ(5u, RunLineToEnd("C:\\My Medium\\setup.exe --child exit 5", options));
+
+    ProcessInfo info;
+    options.applicationName = "C:\\no\\such\\setup.exe";
+    EXPECT_FALSE(machine.CreateProcess(ChildCommand("exit 0"), options, info));
 }
 
 TEST_F(ProcessTest, ARunningChildTimesOutAndIsStillActive) {
