@@ -29,6 +29,7 @@ bool IsFixedPc = false;
 bool RvsServerPresent = false;
 int WaitPollCountdown = 0;
 bool DllTestPassed = false;
+bool SetupSucceeded = false;
 
 bool RunFollowsRestart() { return vcl::Application() != nullptr && vcl::Application()->Tag() == 1; }
 
@@ -58,6 +59,7 @@ void ResetProgramState() {
     RvsServerPresent = false;
     WaitPollCountdown = 0;
     DllTestPassed = false;
+    SetupSucceeded = false;
 }
 
 }  // namespace tavrik

@@ -44,6 +44,8 @@ extern bool IsFixedPc;
 extern bool RvsServerPresent;
 extern int WaitPollCountdown;
 extern bool DllTestPassed;
+// The last packaged setup ended and left Install "0" or empty.
+extern bool SetupSucceeded;
 
 // The application's Tag is 1: started with a command line ("-reboot"),
 // this run follows a restart.

@@ -41,6 +41,9 @@ enum PageNumber : int {
     kPageMainsPower = 11,
 };
 
+// The colour of every page's main text: red 33, green 61, blue 135.
+constexpr vcl::TColor kPageTextColour = 0x873D21;
+
 // Key codes the form-wide key handler acts on.
 enum KeyCode : std::uint16_t {
     kKeyReturn = 0x0D,
@@ -118,6 +121,8 @@ public:
     void Bouton_Valide_MAJEnCoursClick(TObject* sender);
     void Bouton_F1_MAJCompClick(TObject* sender);
     void TimerMAJComposantTimer(TObject* sender);
+    // The end of the setup seen by OnTimer: the outcome on the page.
+    void ShowSetupOutcome();
     // Page 7, recommendation.
     void OnShowPageRecommendation(TObject* sender);
     void SpeedButtonValide_PageRecomClick(TObject* sender);

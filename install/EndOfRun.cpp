@@ -14,7 +14,14 @@ void FinInstall(TMainForm& form) {
         WriteRegString(kProductKey, "Install", "0");
     } else {
         AppendTraceLine("c'etait une desinstallation");
-        DeleteRegKey(kProductKey);
+        if (SetupSucceeded) {
+            DeleteRegKey(kProductKey);
+        } else {
+            // Nothing was removed: the next run must still find the
+            // installed application.
+            AppendTraceLine("desinstallation non aboutie, cle conservee");
+            WriteRegString(kProductKey, "Install", "0");
+        }
     }
     if (ComponentSetupExitCode != 0) {
         form.Close();

@@ -54,6 +54,7 @@ void RunManualInstall(TMainForm& /*form*/) {
     const bool installation = isInstall == "1";
     platform::StartOptions options;
     options.newConsole = true;
+    options.applicationName = SetupProgram(start);
     RunAndWait(SetupCommandLine(start, pathInstall, installation), options);
 
     if (installation) {

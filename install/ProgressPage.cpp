@@ -1,32 +1,134 @@
-// Page 6: the installation in progress.
+// Page 6: the installation in progress. The show handler checks that the
+// installed libraries are free and starts the work; Timer1 then follows the
+// packaged setup until it ends and shows its outcome.
+#include <string>
+
 #include "app/ProgramState.h"
 #include "app/Unit1.h"
+#include "config/Registry.h"
 #include "install/EndOfRun.h"
+#include "install/ManualInstall.h"
+#include "install/SetupRunner.h"
+#include "install/WaitPictures.h"
+#include "localisation/DictionaryNames.h"
+#include "platform/Machine.h"
 #include "trace/TraceLog.h"
+#include "util/FileUtilities.h"
+#include "vcl/Application.h"
 
 namespace tavrik {
 
-void TMainForm::OnPageInstallEnCours(TObject* /*sender*/) {
-    AppendTraceLine("OnPageInstallEnCours");
-    LoadBackground(Image_PageInstallEncours);
-    StyleTitleLabel(LabelHC_MAJ);
+namespace {
+
+void ProcessPendingMessages() {
+    if (vcl::Application() != nullptr) {
+        vcl::Application()->ProcessMessages();
+    }
 }
 
-void TMainForm::OnTimer(TObject* /*sender*/) {}
+}  // namespace
+
+void TMainForm::OnPageInstallEnCours(TObject* /*sender*/) {
+    AppendTraceLine("OnPageInstallEnCours");
+    ApplyLanguageFont(DictionaryFileOf(DictionaryFileName));
+    LoadBackground(Image_PageInstallEncours);
+    StyleTitleLabel(LabelHC_MAJ);
+    ProgressBar1->SetVisible(false);
+    Texte_Page_MAJEnCours->Font().SetColor(kPageTextColour);
+    const std::string waitingText = GetPhrase(46853, true) + "\n" + GetPhrase(82504, true);
+
+    StopDiagnosticService();
+    DllTestPassed = RunDllTest();
+    if (DllTestPassed) {
+        Bouton_Valide_MAJEnCours->SetVisible(false);
+        Page_Install_En_Cours->SetCursor(vcl::TCursor::crHourGlass);
+        Texte_Page_MAJEnCours->SetCaption(waitingText);
+        if (IsInstallation) {
+            TimerMAJComposant->SetEnabled(true);
+        } else {
+            LaunchSetup(*this);
+        }
+    } else {
+        Bouton_Valide_MAJEnCours->SetVisible(true);
+        Page_Install_En_Cours->SetCursor(vcl::TCursor::crDefault);
+        Texte_Page_MAJEnCours->SetBounds(128, 136, 497, 207);
+        Texte_Page_MAJEnCours->Font().SetColor(vcl::clRed);
+        Texte_Page_MAJEnCours->SetCaption(GetPhrase(126843, true) + "\n\n" +
+                                          GetPhrase(126844, true) + "\n\n" +
+                                          GetPhrase(122391, true));
+        SetValidGlyph(Bouton_Valide_MAJEnCours);
+    }
+    ProcessPendingMessages();
+}
+
+void TMainForm::OnTimer(TObject* /*sender*/) {
+    auto& machine = platform::CurrentMachine();
+    if (machine.WaitForProcess(SetupProcessInfo.process, 0) == platform::WaitResult::Signalled) {
+        ShowSetupOutcome();
+    } else if (WaitPollCountdown != 0) {
+        --WaitPollCountdown;
+    } else {
+        ShowNextWaitPicture(*ImageAttenteMAJ);
+    }
+
+    // After the end too: the setup's last step may come with its end.
+    const std::string marker = InstallPath + "\\PGB_Avance.ini";
+    if (machine.FileExists(marker)) {
+        machine.DeleteFile(marker);
+        ProgressBar1->SetPosition(ProgressBar1->Position() + ProgressBar1->Step());
+    }
+    ProcessPendingMessages();
+}
+
+// The setup has ended: its outcome is the product key's Install value, which
+// the setup clears when it succeeds.
+void TMainForm::ShowSetupOutcome() {
+    auto& machine = platform::CurrentMachine();
+    machine.CloseHandle(SetupProcessInfo.process);
+    machine.CloseHandle(SetupProcessInfo.thread);
+    SetupProcessInfo = {};
+    SetupFinished = true;
+    Bouton_Valide_MAJEnCours->SetVisible(true);
+    ProgressBar1->SetVisible(false);
+    Timer1->SetEnabled(false);
+    Texte_Page_MAJEnCours->SetHeight(250);
+    Texte_Page_MAJEnCours->SetTop(100);
+
+    std::string install;
+    ReadRegString(install, kProductKey, "Install");
+    SetupSucceeded = install == "0" || install.empty();
+    std::string text;
+    if (SetupSucceeded) {
+        AppendTraceLine("IS == 0 || IS.IsEmpty()");
+        text = GetPhrase(IsInstallation ? 116390 : 116406, true);
+    } else {
+        AppendTraceLine("IS!=0 et IS non vide");
+        Texte_Page_MAJEnCours->Font().SetColor(vcl::clRed);
+        text = GetPhrase(IsInstallation ? 116391 : 116407, true) + "\n\n" +
+               GetPhrase(126843, true) + "\n\n" + GetPhrase(126844, true);
+        std::string allUsersProfile;
+        machine.GetEnvironmentVariable("ALLUSERSPROFILE", allUsersProfile);
+        RemoveProductShortcuts(allUsersProfile);
+    }
+    text += "\n\n" + GetPhrase(122391, true);
+    Texte_Page_MAJEnCours->SetCaption(text);
+    Page_Install_En_Cours->SetCursor(vcl::TCursor::crDefault);
+    ImageAttenteMAJ->SetVisible(false);
+    ProcessPendingMessages();
+    // Last: a missing glyph picture raises, and the page must be complete.
+    SetValidGlyph(Bouton_Valide_MAJEnCours);
+}
 
 void TMainForm::Bouton_Valide_MAJEnCoursClick(TObject* /*sender*/) {
     if (!DllTestPassed) {
         Close();
-    } else if (!MainSetupPending) {
+    } else if (MainSetupPending) {
+        LaunchSetup(*this);
+    } else {
         FinInstall(*this);
     }
 }
 
 void TMainForm::Bouton_F1_MAJCompClick(TObject* /*sender*/) { Close(); }
-
-void TMainForm::TimerMAJComposantTimer(TObject* /*sender*/) {
-    AppendTraceLine("TimerMAJComposantTimer");
-    TimerMAJComposant->SetEnabled(false);
-}
 
 }  // namespace tavrik

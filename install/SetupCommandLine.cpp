@@ -5,9 +5,11 @@
 
 namespace tavrik {
 
+std::string SetupProgram(const std::string& startDirectory) { return startDirectory + "setup.exe"; }
+
 std::string SetupCommandLine(const std::string& startDirectory, const std::string& pathInstall,
                              bool installation) {
-    return startDirectory + "setup.exe -s -f1" + startDirectory +
+    return SetupProgram(startDirectory) + " -s -f1" + startDirectory +
            (installation ? "install.iss" : "desinst.iss") + " -f2" + pathInstall + "\\setup.log";
 }
 

@@ -4,6 +4,11 @@
 
 namespace tavrik {
 
+// The packaged setup on the medium, named whole when it is started: the
+// command line below is not quoted, so on a medium path with spaces its first
+// word would name another program.
+std::string SetupProgram(const std::string& startDirectory);
+
 // "<start>setup.exe -s -f1<start>install.iss -f2<PathInstall>\setup.log", or
 // desinst.iss for a removal. Nothing is quoted: the packaged setup takes its
 // switches glued to the paths.

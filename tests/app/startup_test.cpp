@@ -145,6 +145,7 @@ protected:
         machine.AddDirectory("C:\\app\\qxdiag");
         machine.ScriptProcess("c:\\app\\qxdiag\\qxd.bat stop >nul", {});
         machine.ScriptProcess("E:\\setup.exe -s -f1E:\\install.iss -f2D:\\setup.log", {});
+        PutOnMedium("setup.exe", "MZ");
     }
     void Conditions(const char* manual, const char* typePoste, bool flagFile) {
         machine.SetRegistryValue(kProductKey, "Manual", StringValue(manual));
@@ -164,6 +165,8 @@ TEST_F(ManualInstallTest, AllThreeConditionsRunTheSetupWithoutAnyPage) {
     EXPECT_EQ(machine.ProcessStarts()[1].commandLine,
               "E:\\setup.exe -s -f1E:\\install.iss -f2D:\\setup.log");
     EXPECT_TRUE(machine.ProcessStarts()[1].options.newConsole);
+    EXPECT_EQ(machine.ProcessStarts()[1].options.applicationName, "E:\\setup.exe");
+    EXPECT_TRUE(machine.ProcessStarts()[1].started);
     EXPECT_EQ(RegistryString(kProductKey, "Install"), "1");  // not reset to "0"
     EXPECT_EQ(RegistryString(kProductKey, "Manual"), "<missing>");
     EXPECT_EQ(RegistryString(kProductKey, "CD"), "E:\\");

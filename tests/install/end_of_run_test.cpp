@@ -32,6 +32,7 @@ TEST_F(EndOfRunTest, AnInstallationClearsItsMarkerAndEnds) {
 
 TEST_F(EndOfRunTest, ARemovalDeletesTheWholeProductKeyWhateverTheUpdateResult) {
     IsInstallation = false;
+    SetupSucceeded = true;
     ComponentSetupExitCode = 0;
     machine.CreateRegistryKey(std::string(kProductKey) + "\\APP_Running");
     FinInstall(Form());

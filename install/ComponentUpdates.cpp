@@ -1,0 +1,185 @@
+// Before an installation's setup: the add-on components that the medium's
+// ap.ini lists, then the diagnostic service's update script, then the setup.
+// All of it runs on the single tick of TimerMAJComposant.
+#include <algorithm>
+#include <cstdint>
+#include <exception>
+#include <string>
+
+#include "app/ProgramState.h"
+#include "app/Unit1.h"
+#include "config/IniFile.h"
+#include "config/StartDirectory.h"
+#include "install/SetupRunner.h"
+#include "localisation/DictionaryNames.h"
+#include "platform/Machine.h"
+#include "trace/TraceLog.h"
+#include "util/StringUtilities.h"
+
+namespace tavrik {
+
+namespace {
+
+// Component keys are one digit: a tenth would read the keys of the first.
+constexpr int kMostComponents = 9;
+// Shown as the notice shows any code: the script's result is unknown.
+constexpr std::uint32_t kUnreadableResult = 0xFFFFFFFFu;
+
+bool HasParentStep(std::string path) {
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return ("\\" + path + "\\").find("\\..\\") != std::string::npos;
+}
+
+// The program a component's value names inside its folder: the value up to
+// the first space (or the whole value) that names a file there, with ".exe"
+// added as the system would for a name without extension. Empty when none
+// does: a component never runs a program from outside its folder.
+std::string ComponentProgram(const std::string& folder, const std::string& value) {
+    auto& machine = platform::CurrentMachine();
+    for (std::string::size_type end = value.find(' ');; end = value.find(' ', end + 1)) {
+        const std::string name = value.substr(0, end);
+        if (!name.empty() && !HasParentStep(name)) {
+            if (machine.FileExists(folder + name)) {
+                return folder + name;
+            }
+            const auto lastStep = name.find_last_of("\\/");
+            const bool hasExtension =
+                name.find('.', lastStep == std::string::npos ? 0 : lastStep) != std::string::npos;
+            if (!hasExtension && machine.FileExists(folder + name + ".exe")) {
+                return folder + name + ".exe";
+            }
+        }
+        if (end == std::string::npos) {
+            return "";
+        }
+    }
+}
+
+void ShowComponentNotice(TMainForm& form) {
+    form.Bouton_Valide_MAJEnCours->SetVisible(true);
+    SetupFinished = true;
+    form.ProgressBar1->SetVisible(false);
+    form.Timer1->SetEnabled(false);
+    form.Texte_Page_MAJEnCours->SetCaption(form.GetPhrase(17415, true) + "\n" +
+                                           form.GetPhrase(17417, true) + "\n" +
+                                           form.GetPhrase(278, true));
+    form.Page_Install_En_Cours->SetCursor(vcl::TCursor::crDefault);
+    form.SetValidGlyph(form.Bouton_Valide_MAJEnCours);
+}
+
+// Runs component `number` when its keys say so; a start failure shows the
+// notice and the pass goes on.
+void RunComponent(TMainForm& form, const std::string& apIni, int number) {
+    const std::string n = std::to_string(number).substr(0, 1);
+    const auto key = [&](const char* suffix) {
+        return ReadIniString(apIni, "INSTALL_COMPOSANTS", n + suffix, "");
+    };
+    std::string folder = StartDirectory() + "COMPST\\";
+    const std::string value = key("");
+    const bool run =
+        key("_FORCEE") == "TRUE" || (key("_FIRST_INSTALL") == "TRUE" && InstallPathChosen);
+    if (!run) {
+        return;
+    }
+    const std::string code = LanguageCodeOf(DictionaryFileName);
+    const std::string languages = key("_LANGUES");
+    if (!code.empty() && languages.find(code) != std::string::npos) {
+        folder += code + "\\";
+    }
+    const std::string commandLine = folder + value;
+
+    platform::StartOptions options;
+    options.hidden = key("_INVISIBLE") == "TRUE";
+    options.currentDirectory = folder;
+    options.applicationName = ComponentProgram(folder, value);
+    auto& machine = platform::CurrentMachine();
+    SetupProcessInfo = {};
+    if (options.applicationName.empty() ||
+        !machine.CreateProcess(commandLine, options, SetupProcessInfo)) {
+        SetupProcessInfo = {};
+        AppendTraceLine("composant non lance : " + commandLine);
+        ShowComponentNotice(form);
+        return;
+    }
+    if (key("_BLOQUANT") != "FALSE") {
+        machine.WaitForProcess(SetupProcessInfo.process, platform::kInfinite);
+    }
+    machine.CloseHandle(SetupProcessInfo.process);
+    machine.CloseHandle(SetupProcessInfo.thread);
+}
+
+// The diagnostic service's update script, hidden and waited for; its exit
+// code, or kUnreadableResult when it did not run or its code is unknown.
+std::uint32_t RunUpdateScript() {
+    platform::StartOptions options;
+    options.hidden = true;
+    options.currentDirectory = StartDirectory() + "qxdiag\\";
+    auto& machine = platform::CurrentMachine();
+    SetupProcessInfo = {};
+    std::uint32_t result = kUnreadableResult;
+    if (machine.CreateProcess("cscript.exe updateqxd.vbs //Nologo //B", options,
+                              SetupProcessInfo)) {
+        machine.WaitForProcess(SetupProcessInfo.process, platform::kInfinite);
+        if (!machine.GetExitCodeProcess(SetupProcessInfo.process, result)) {
+            result = kUnreadableResult;
+        }
+        machine.CloseHandle(SetupProcessInfo.process);
+        machine.CloseHandle(SetupProcessInfo.thread);
+    }
+    SetupProcessInfo = {};
+    return result;
+}
+
+// The page waits: validate launches the setup all the same, F1 ends the
+// program. The glyphs come last, once the way out is there.
+void OfferSetupOrExit(TMainForm& form) {
+    form.Bouton_Valide_MAJEnCours->SetVisible(true);
+    SetupFinished = true;
+    MainSetupPending = true;
+    form.Bouton_F1_MAJComp->SetVisible(true);
+    form.Page_Install_En_Cours->SetCursor(vcl::TCursor::crArrow);
+}
+
+void ShowUpdateErrorNotice(TMainForm& form, std::uint32_t result) {
+    AppendTraceLine("RG_code_retour_QXD == " + std::to_string(result));
+    OfferSetupOrExit(form);
+    form.Texte_Page_MAJEnCours->SetHeight(250);
+    form.Texte_Page_MAJEnCours->SetCaption(
+        form.GetPhrase(118558, false) + "\n" + form.GetPhrase(118559, false) +
+        std::to_string(result) + "\n" + form.GetPhrase(118560, false) + "\n" +
+        form.GetPhrase(118561, false) + "\n" + form.GetPhrase(93411, true));
+    form.SetValidGlyph(form.Bouton_Valide_MAJEnCours);
+    form.SetExitGlyph(form.Bouton_F1_MAJComp);
+}
+
+}  // namespace
+
+void TMainForm::TimerMAJComposantTimer(TObject* /*sender*/) {
+    AppendTraceLine("TimerMAJComposantTimer");
+    TimerMAJComposant->SetEnabled(false);
+    SetupFinished = false;
+
+    std::uint32_t result = 0;
+    try {
+        const std::string apIni = StartDirectory() + "ap.ini";
+        const std::string count = ReadIniString(apIni, "INSTALL_COMPOSANTS", "NB", "");
+        for (int i = 0; i < kMostComponents && IndexBelowCount(i, count); ++i) {
+            RunComponent(*this, apIni, i + 1);
+        }
+        result = RunUpdateScript();
+    } catch (const std::exception&) {
+        // The error box follows; the page must not be left without a way on.
+        AppendTraceLine("exception pendant les composants");
+        OfferSetupOrExit(*this);
+        throw;
+    }
+
+    if (result == 0 || result == 2) {
+        LaunchSetup(*this);
+        ComponentSetupExitCode = static_cast<int>(result);
+    } else {
+        ShowUpdateErrorNotice(*this, result);
+    }
+}
+
+}  // namespace tavrik

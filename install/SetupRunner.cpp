@@ -1,0 +1,99 @@
+#include "install/SetupRunner.h"
+
+#include <string>
+
+#include "app/ProgramState.h"
+#include "app/Unit1.h"
+#include "config/IniFile.h"
+#include "config/Registry.h"
+#include "config/StartDirectory.h"
+#include "install/SetupCommandLine.h"
+#include "install/WaitPictures.h"
+#include "localisation/DictionaryNames.h"
+#include "platform/Machine.h"
+#include "trace/TraceLog.h"
+
+namespace tavrik {
+
+namespace {
+
+void ShowSetupRunning(TMainForm& form) {
+    form.Timer1->SetEnabled(true);
+    form.Texte_Page_MAJEnCours->SetHeight(60);
+    form.Texte_Page_MAJEnCours->SetCaption("");
+    form.Page_Install_En_Cours->SetCursor(vcl::TCursor::crHourGlass);
+    form.ProgressBar1->SetVisible(true);
+    form.Bouton_Valide_MAJEnCours->SetVisible(false);
+    form.Bouton_F1_MAJComp->SetVisible(false);
+    SetupFinished = false;
+    MainSetupPending = false;
+    form.Texte_Page_MAJEnCours->Font().SetColor(kPageTextColour);
+    form.Texte_Page_MAJEnCours->SetCaption(form.GetPhrase(46853, true) + "\n" +
+                                           form.GetPhrase(82504, true));
+}
+
+// Nothing runs, so the page may be left by the validate button and by its
+// keys alike. The glyph comes last: a missing picture raises, and the page
+// must already offer its way out by then.
+void ShowStartFailed(TMainForm& form) {
+    AppendTraceLine("lancement echoue");
+    form.Bouton_Valide_MAJEnCours->SetVisible(true);
+    form.ProgressBar1->SetVisible(false);
+    form.Timer1->SetEnabled(false);
+    form.Texte_Page_MAJEnCours->SetCaption(form.GetPhrase(116391, true) + "\n" +
+                                           form.GetPhrase(116392, true));
+    form.Texte_Page_MAJEnCours->SetHeight(250);
+    form.Texte_Page_MAJEnCours->SetTop(100);
+    form.Page_Install_En_Cours->SetCursor(vcl::TCursor::crDefault);
+    SetupFinished = true;
+    form.SetValidGlyph(form.Bouton_Valide_MAJEnCours);
+}
+
+// PathInstall + PATH + PATH_EXE + EXE of the medium's ap.ini, unseparated.
+std::string InstalledProgramPath(const std::string& pathInstall) {
+    const char* const apIni = ".\\ap.ini";
+    return pathInstall + ReadIniString(apIni, "APPLICATION", "PATH", "") +
+           ReadIniString(apIni, "APPLICATION", "PATH_EXE", "") +
+           ReadIniString(apIni, "APPLICATION", "EXE", "");
+}
+
+}  // namespace
+
+void LaunchSetup(TMainForm& form) {
+    AppendTraceLine("LancementIS");
+    std::string pathInstall;
+    ReadRegString(pathInstall, kProductKey, "PathInstall");
+    InstallPath = pathInstall;
+    AppendTraceLine("RG_VolInstall mis a jour");
+    AppendTraceLine(pathInstall);
+
+    const std::string start = StartDirectory();
+    CopyWaitPictures(start + "WAIT\\", pathInstall + "\\APP\\TEMP\\WAIT\\");
+    ShowSetupRunning(form);
+
+    const std::string name = ReadIniString(start + "tavrik.ini", "INSTALL", "NAME", "");
+    ReadRegString(pathInstall, kProductKey, "PathInstall");
+    const std::string exeFolder = pathInstall + "\\APP\\" + name + "\\EXE\\";
+    if (!WriteDictionaryReference(exeFolder,
+                                  "Dico=" + DictionaryNameOf(DictionaryFileName) + ".DBZ")) {
+        AppendTraceLine("DICO.TXT non ecrit : " + exeFolder + "DICO.TXT");
+    }
+    WriteRegString(kProductKey, "Install", "1");
+    WriteRegString(kProductKey, "Langue", LanguageCodeOf(DictionaryFileName));
+    WriteRegString(kProductKey, "EXE", InstalledProgramPath(pathInstall));
+
+    SetupSucceeded = false;
+    const std::string commandLine = SetupCommandLine(start, pathInstall, IsInstallation);
+    AppendTraceLine("RL_path_CD=" + start);
+    AppendTraceLine("EXE=" + commandLine.substr(start.size()));
+
+    platform::StartOptions options;
+    options.applicationName = SetupProgram(start);
+    SetupProcessInfo = {};
+    if (!platform::CurrentMachine().CreateProcess(commandLine, options, SetupProcessInfo)) {
+        SetupProcessInfo = {};
+        ShowStartFailed(form);
+    }
+}
+
+}  // namespace tavrik

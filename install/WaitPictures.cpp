@@ -1,0 +1,71 @@
+#include "install/WaitPictures.h"
+
+#include <exception>
+#include <vector>
+
+#include "app/ProgramState.h"
+#include "config/Registry.h"
+#include "platform/Machine.h"
+#include "vcl/FileRoutines.h"
+#include "vcl/Image.h"
+#include "vcl/IniFile.h"
+#include "vcl/Picture.h"
+
+namespace tavrik {
+
+namespace {
+
+constexpr int kTicksBetweenPictures = 400;
+
+// The copy made when the setup was launched. A removal may have deleted the
+// product key since: the root kept at the launch still names the disk.
+std::string CopiedFolder() {
+    std::string pathInstall;
+    ReadRegString(pathInstall, kProductKey, "PathInstall");
+    if (pathInstall.empty()) {
+        pathInstall = InstallPath;
+    }
+    return pathInstall + "\\APP\\TEMP\\WAIT\\";
+}
+
+}  // namespace
+
+void CopyWaitPictures(const std::string& sourceFolder, const std::string& targetFolder) {
+    if (!vcl::DirectoryExists(targetFolder)) {
+        vcl::ForceDirectories(targetFolder);
+    }
+    auto& machine = platform::CurrentMachine();
+    std::vector<platform::DirectoryEntry> entries;
+    if (!machine.ListDirectory(sourceFolder + "*.*", entries)) {
+        return;
+    }
+    for (const auto& entry : entries) {
+        if (entry.name == "." || entry.name == ".." || entry.name.find('.') == std::string::npos) {
+            continue;
+        }
+        machine.CopyFile(sourceFolder + entry.name, targetFolder + entry.name, false);
+    }
+}
+
+void ShowNextWaitPicture(vcl::TImage& image) {
+    const std::string folder = CopiedFolder();
+    const vcl::TIniFile list(folder + "wait.ini");
+    const std::string name = list.ReadString("WAIT", std::to_string(WaitImageNumber), "");
+    const int count = list.ReadInteger("WAIT", "NB", 0);
+    WaitImageNumber = WaitImageNumber >= count ? 1 : WaitImageNumber + 1;
+    WaitPollCountdown = kTicksBetweenPictures;
+
+    // A page that waits for the setup shows no error box for a picture:
+    // without one the page simply stays plain.
+    vcl::TPicture picture;
+    if (count > 0 && !name.empty()) {
+        try {
+            picture.LoadFromFile(folder + name);
+        } catch (const std::exception&) {
+            // A failed load leaves the picture empty.
+        }
+    }
+    image.SetPicture(picture);
+}
+
+}  // namespace tavrik

@@ -1,0 +1,270 @@
+// The component pass of an installation: which components run, from where
+// and how, the update script's result and the hand-over to the setup.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ProgressFixture.h"
+#include "app/ProgramState.h"
+
+namespace tavrik::testing {
+namespace {
+
+std::string P(long number, bool period = true) {
+    return ScriptedPhrase("THESAUFR", number) + (period ? ". " : "");
+}
+
+class ComponentTest : public ProgressTest {
+protected:
+    void SetUp() override {
+        ProgressTest::SetUp();
+        PutOnMedium("COMPST\\comp.exe", "MZ");
+        PutOnMedium("COMPST\\FR\\comp.exe", "MZ");
+        machine.ScriptProcessMatching(
+            [](const std::string& line) { return line.find("\\COMPST\\") != std::string::npos; },
+            {});
+    }
+    // The components started by one installation pass, in order.
+    std::vector<platform::ProcessStart> RunPass(const std::string& section) {
+        Components(section);
+        const std::size_t before = machine.ProcessStarts().size();
+        ShowProgressPage(true);
+        TickComponents();
+        std::vector<platform::ProcessStart> components;
+        for (std::size_t i = before; i < machine.ProcessStarts().size(); ++i) {
+            const auto& start = machine.ProcessStarts()[i];
+            if (start.commandLine.find("\\COMPST\\") != std::string::npos) {
+                components.push_back(start);
+            }
+        }
+        EXPECT_NE(LastStartOf(kUpdateScript), nullptr);  // the script runs after any list
+        return components;
+    }
+};
+
+struct ComponentRow {
+    const char* name;
+    std::string section;
+    bool volumeChosen;
+    std::vector<std::string> commandLines;  // started, in order
+    const char* folder;                     // of the first one
+    bool hidden;
+};
+
+class ComponentTableTest : public ComponentTest,
+                           public ::testing::WithParamInterface<ComponentRow> {};
+
+TEST_P(ComponentTableTest, StartsWhatTheListSays) {
+    const ComponentRow& row = GetParam();
+    InstallPathChosen = row.volumeChosen;
+    const auto started = RunPass(row.section);
+    std::vector<std::string> lines;
+    for (const auto& start : started) lines.push_back(start.commandLine);
+    EXPECT_EQ(lines, row.commandLines);
+    if (!started.empty()) {
+        EXPECT_EQ(started[0].options.currentDirectory, row.folder);
+        EXPECT_EQ(started[0].options.hidden, row.hidden);
+        EXPECT_EQ(started[0].options.applicationName, std::string(row.folder) + "comp.exe");
+        EXPECT_TRUE(started[0].started);
+    }
+    EXPECT_TRUE(machine.ProcessStarts().back().started);  // the setup follows
+}
+
+std::string NineForced() {
+    std::string section = "NB=10\r\n";
+    for (char n = '1'; n <= '9'; ++n) {
+        section += std::string(1, n) + "=comp.exe " + n + "\r\n" + n + "_FORCEE=TRUE\r\n";
+    }
+    return section;
+}
+
+std::vector<std::string> NineLines() {
+    std::vector<std::string> lines;
+    for (char n = '1'; n <= '9'; ++n) lines.push_back(std::string("E:\\COMPST\\comp.exe ") + n);
+    return lines;
+}
+
+const char* const kCompst = "E:\\COMPST\\";
+const std::string kOne = "E:\\COMPST\\comp.exe /a b";
+
+INSTANTIATE_TEST_SUITE_P(
+    Page6, ComponentTableTest,
+    ::testing::Values(
+        ComponentRow{"forced",
+                     "NB=1\r\n1=comp.exe /a b\r\n1_FORCEE=TRUE\r\n",
+                     false,
+                     {kOne},
+                     kCompst,
+                     false},
+        ComponentRow{"first_install_chosen",
+                     "NB=1\r\n1=comp.exe /a b\r\n1_FIRST_INSTALL=TRUE\r\n",
+                     true,
+                     {kOne},
+                     kCompst,
+                     false},
+        ComponentRow{"first_install_update",
+                     "NB=1\r\n1=comp.exe /a b\r\n1_FIRST_INSTALL=TRUE\r\n",
+                     false,
+                     {},
+                     kCompst,
+                     false},
+        ComponentRow{"lower_case_true",
+                     "NB=1\r\n1=comp.exe\r\n1_FORCEE=true\r\n",
+                     false,
+                     {},
+                     kCompst,
+                     false},
+        ComponentRow{"language_listed",
+                     "NB=1\r\n1=comp.exe /a b\r\n1_FORCEE=TRUE\r\n1_LANGUES=DE;FR\r\n",
+                     false,
+                     {"E:\\COMPST\\FR\\comp.exe /a b"},
+                     "E:\\COMPST\\FR\\",
+                     false},
+        ComponentRow{"language_not_listed",
+                     "NB=1\r\n1=comp.exe /a b\r\n1_FORCEE=TRUE\r\n1_LANGUES=DE;GB\r\n",
+                     false,
+                     {kOne},
+                     kCompst,
+                     false},
+        ComponentRow{"invisible",
+                     "NB=1\r\n1=comp.exe /a b\r\n1_FORCEE=TRUE\r\n1_INVISIBLE=TRUE\r\n",
+                     false,
+                     {kOne},
+                     kCompst,
+                     true},
+        ComponentRow{"name_without_extension",
+                     "NB=1\r\n1=comp /a\r\n1_FORCEE=TRUE\r\n",
+                     false,
+                     {"E:\\COMPST\\comp /a"},
+                     kCompst,
+                     false},
+        ComponentRow{
+            "count_zero", "NB=0\r\n1=comp.exe\r\n1_FORCEE=TRUE\r\n", false, {}, kCompst, false},
+        ComponentRow{
+            "count_empty", "NB=\r\n1=comp.exe\r\n1_FORCEE=TRUE\r\n", false, {}, kCompst, false},
+        ComponentRow{"count_not_a_number",
+                     "NB=x\r\n1=comp.exe\r\n1_FORCEE=TRUE\r\n",
+                     false,
+                     {},
+                     kCompst,
+                     false},
+        ComponentRow{"at_most_nine", NineForced(), false, NineLines(), kCompst, false}),
+    [](const ::testing::TestParamInfo<ComponentRow>& info) { return info.param.name; });
+
+TEST_F(ComponentTest, AProgramMissingFromItsFolderIsAStartFailureAndThePassGoesOn) {
+    // The medium's own setup.exe lies outside COMPST: never a component.
+    Components(
+        "NB=3\r\n1=..\\setup.exe -s\r\n1_FORCEE=TRUE\r\n2=missing.exe\r\n2_FORCEE=TRUE\r\n"
+        "3=comp.exe\r\n3_FORCEE=TRUE\r\n");
+    ShowProgressPage(true);
+    TickComponents();
+    const auto lines = TraceLines();
+    EXPECT_NE(
+        std::find(lines.begin(), lines.end(), "composant non lance : E:\\COMPST\\..\\setup.exe -s"),
+        lines.end());
+    EXPECT_NE(
+        std::find(lines.begin(), lines.end(), "composant non lance : E:\\COMPST\\missing.exe"),
+        lines.end());
+    ASSERT_NE(LastStartOf("E:\\COMPST\\comp.exe"), nullptr);
+    EXPECT_TRUE(LastStartOf(kInstallLine)->started);  // the setup replaced the notice
+    EXPECT_EQ(Text(), P(46853) + "\n" + P(82504));
+}
+
+TEST_F(ComponentTest, TheStartFailureNoticeNamesTheComponentProblem) {
+    updateResult = 7;  // keeps the notice of the last failure beneath the update error
+    Components("NB=1\r\n1=missing.exe\r\n1_FORCEE=TRUE\r\n");
+    ShowProgressPage(true);
+    TickComponents();
+    EXPECT_TRUE(Form().Bouton_Valide_MAJEnCours->Visible());
+    EXPECT_TRUE(SetupFinished);
+}
+
+TEST_F(ComponentTest, OnlyABlockingComponentIsWaitedFor) {
+    platform::ProcessScript running;
+    running.keepsRunning = true;
+    machine.ScriptProcess("E:\\COMPST\\comp.exe 1", running);
+    machine.ScriptProcess("E:\\COMPST\\comp.exe 2", running);
+    RunPass(
+        "NB=2\r\n1=comp.exe 1\r\n1_FORCEE=TRUE\r\n2=comp.exe 2\r\n2_FORCEE=TRUE\r\n"
+        "2_BLOQUANT=FALSE\r\n");
+    EXPECT_FALSE(machine.IsProcessRunning(LastStartOf("E:\\COMPST\\comp.exe 1")->processId));
+    EXPECT_TRUE(machine.IsProcessRunning(LastStartOf("E:\\COMPST\\comp.exe 2")->processId));
+}
+
+struct UpdateRow {
+    std::uint32_t result;
+    bool scripted;  // false: the script cannot run, its result is unknown
+    bool setupLaunched;
+    const char* shownCode;
+};
+
+class UpdateResultTest : public ComponentTest, public ::testing::WithParamInterface<UpdateRow> {};
+
+TEST_P(UpdateResultTest, ZeroAndTwoGoOnAnythingElseAsksFirst) {
+    const UpdateRow row = GetParam();
+    updateResult = row.result;
+    ShowProgressPage(true);
+    if (!row.scripted) machine.ScriptProcess(kUpdateScript, {});  // replaced below
+    if (!row.scripted) RemoveFromMedium("qxdiag");                // folder gone: no start
+    TickComponents();
+    const platform::ProcessStart* setup = LastStartOf(kInstallLine);
+    EXPECT_EQ(setup != nullptr, row.setupLaunched);
+    if (row.setupLaunched) {
+        EXPECT_EQ(ComponentSetupExitCode, static_cast<int>(row.result));
+        return;
+    }
+    EXPECT_EQ(Text(), P(118558, false) + "\n" + P(118559, false) + row.shownCode + "\n" +
+                          P(118560, false) + "\n" + P(118561, false) + "\n" + P(93411));
+    EXPECT_TRUE(MainSetupPending);
+    EXPECT_TRUE(Form().Bouton_F1_MAJComp->Visible());
+    EXPECT_EQ(ComponentSetupExitCode, -1);
+    Press(kKeyReturn);  // validate still runs the setup
+    ASSERT_NE(LastStartOf(kInstallLine), nullptr);
+    EXPECT_FALSE(MainSetupPending);
+    EXPECT_FALSE(Form().Bouton_F1_MAJComp->Visible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Page6, UpdateResultTest,
+                         ::testing::Values(UpdateRow{0, true, true, ""},
+                                           UpdateRow{2, true, true, ""},
+                                           UpdateRow{5, true, false, "5"},
+                                           UpdateRow{0, false, false, "4294967295"}));
+
+TEST_F(ComponentTest, AnUpdateErrorNoticeEndsWithF1) {
+    updateResult = 5;
+    ShowProgressPage(true);
+    TickComponents();
+    Press(kKeyF1);
+    EXPECT_TRUE(Closed());
+    EXPECT_EQ(LastStartOf(kInstallLine), nullptr);
+}
+
+TEST_F(ComponentTest, AnUpdateResultOfZeroEndsWithTheClosingMessage) {
+    updateResult = 0;
+    ShowProgressPage(true);
+    TickComponents();
+    EndSetup("0");
+    Tick();
+    Press(kKeyReturn);
+    EXPECT_FALSE(Closed());
+    EXPECT_EQ(Text(), P(118556, false) + "\n" + P(78759, false));
+    Press(kKeyReturn);
+    EXPECT_TRUE(Closed());
+}
+
+TEST_F(ComponentTest, AnErrorDuringThePassStillLeavesAWayToTheSetup) {
+    RemoveFromMedium("BMP\\valid.bmp");  // the notice's glyph cannot load
+    Components("NB=1\r\n1=missing.exe\r\n1_FORCEE=TRUE\r\n");
+    ShowProgressPage(true);
+    TickComponents();
+    EXPECT_FALSE(host.Exceptions().empty());
+    EXPECT_TRUE(MainSetupPending);
+    EXPECT_TRUE(Form().Bouton_Valide_MAJEnCours->Visible());
+    Click(Form().Bouton_Valide_MAJEnCours);
+    ASSERT_NE(LastStartOf(kInstallLine), nullptr);
+    EXPECT_TRUE(LastStartOf(kInstallLine)->started);
+}
+
+}  // namespace
+}  // namespace tavrik::testing
