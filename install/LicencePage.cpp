@@ -13,7 +13,6 @@ namespace tavrik {
 
 namespace {
 
-constexpr vcl::TColor kTextColour = 0x873D21;
 constexpr vcl::TColor kAgreementBackground = 0xB6D9E6;
 
 // French has its own text, in either case of the code; every other
@@ -48,9 +47,9 @@ void TMainForm::PageClufShow(TObject* /*sender*/) {
 
     Label1->SetCaption(GetPhrase(122389, true));
     Label2->SetCaption(GetPhrase(122390, true));
-    Label1->Font().SetColor(kTextColour);
-    Label2->Font().SetColor(kTextColour);
-    Memo1->Font().SetColor(kTextColour);
+    Label1->Font().SetColor(kPageTextColour);
+    Label2->Font().SetColor(kPageTextColour);
+    Memo1->Font().SetColor(kPageTextColour);
     Memo1->SetColor(kAgreementBackground);
     RadioButtonCLUFOui->SetColor(kAgreementBackground);
     RadioButtonCLUFNon->SetColor(kAgreementBackground);

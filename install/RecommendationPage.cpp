@@ -16,7 +16,6 @@ namespace tavrik {
 
 namespace {
 
-constexpr vcl::TColor kTextColour = 0x873D21;
 constexpr vcl::TColor kWarningColour = 0x0000FF;
 const char* const kProductName = "Solvane Interface";
 
@@ -37,7 +36,7 @@ void TMainForm::OnShowPageRecommendation(TObject* /*sender*/) {
     LoadBackground(Image_PageRecom);
     StyleTitleLabel(Label_HC_PageRecom);
     SetValidGlyph(SpeedButtonValide_PageRecom);
-    Label_PageRecom->Font().SetColor(kTextColour);
+    Label_PageRecom->Font().SetColor(kPageTextColour);
 
     std::string text;
     if (SystemValid) {

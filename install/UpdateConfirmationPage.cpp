@@ -11,8 +11,6 @@ namespace tavrik {
 
 namespace {
 
-constexpr vcl::TColor kTextColour = 0x873D21;
-
 void MarkUpdateChoice(TMainForm& form, bool removal) {
     form.RadioButton1->SetChecked(!removal);
     form.RadioButton2->SetChecked(removal);
@@ -31,9 +29,9 @@ void TMainForm::On_PageConfirmationMAJ(TObject* /*sender*/) {
     StyleTitleLabel(Label_HC_ConfMAJ);
     SetValidGlyph(touche_ConfMAJ_yes);
     SetExitGlyph(touche_ConfMAJ_no);
-    Label_inst->Font().SetColor(kTextColour);
+    Label_inst->Font().SetColor(kPageTextColour);
     Label_inst->SetCaption("\t" + GetPhrase(116389, false));
-    Label_desinst->Font().SetColor(kTextColour);
+    Label_desinst->Font().SetColor(kPageTextColour);
     Label_desinst->SetCaption("\t" + GetPhrase(106178, false));
     MarkUpdateChoice(*this, false);
 }

@@ -12,8 +12,6 @@ namespace tavrik {
 
 namespace {
 
-constexpr vcl::TColor kTextColour = 0x873D21;
-
 struct DriveTypeName {
     unsigned type;
     const char* name;
@@ -66,11 +64,11 @@ void TMainForm::On_PageInstall(TObject* /*sender*/) {
     LoadBackground(Image_Page_Volume_Install);
     SetValidGlyph(Bouton_Valide_PageVolInstall);
     StyleTitleLabel(Label_HC_VolInstall);
-    Label_VolInstall->Font().SetColor(kTextColour);
+    Label_VolInstall->Font().SetColor(kPageTextColour);
     Label_VolInstall->SetCaption(GetPhrase(116387, true));
 
     listbox1->Items().Clear();
-    listbox1->Font().SetColor(kTextColour);
+    listbox1->Font().SetColor(kPageTextColour);
     ListFixedVolumes(listbox1->Items());
     // The up-down's position is left where it was: only the list's
     // selection matters.

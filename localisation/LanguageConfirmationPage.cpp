@@ -16,7 +16,6 @@ namespace tavrik {
 namespace {
 
 constexpr long kQuestionPhrase = 47044;
-constexpr vcl::TColor kQuestionColour = 0x873D21;  // red 0x21, green 0x3D, blue 0x87
 
 // The bitmap of flag `number`, or "" when there is none. A drive that is
 // not ready fails quietly instead of asking the user.
@@ -62,7 +61,7 @@ void TMainForm::OnPage_conf_LG(TObject* /*sender*/) {
     // once set, the label would otherwise keep the font of the first
     // language shown here and draw another script with it.
     Label_CF_LG->SetParentFont(true);
-    Label_CF_LG->Font().SetColor(kQuestionColour);
+    Label_CF_LG->Font().SetColor(kPageTextColour);
     Label_CF_LG->SetCaption(GetPhrase(kQuestionPhrase, false));
 
     SetYesGlyph(SpeedButton_oui_CF_LG);

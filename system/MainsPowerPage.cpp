@@ -5,18 +5,12 @@
 
 namespace tavrik {
 
-namespace {
-
-constexpr vcl::TColor kTextColour = 8863009;  // red 33, green 61, blue 135
-
-}  // namespace
-
 void TMainForm::Page_ControleSecteurShow(TObject* /*sender*/) {
     LoadBackground(ImageFondPageControleSecteur);
     SetValidGlyph(SpeedButtonValidPageControleSecteur);
     SetExitGlyph(SpeedButtonQuittePageControleSecteur);
     StyleTitleLabel(LabelHautPageControleSecteur);
-    LabelPageControleSecteur->Font().SetColor(kTextColour);
+    LabelPageControleSecteur->Font().SetColor(kPageTextColour);
     LabelPageControleSecteur->SetCaption(GetPhrase(17877, true) + "\n\n" + GetPhrase(126842, true) +
                                          "\n\n" + GetPhrase(93411, true));
 }

@@ -12,7 +12,6 @@ namespace tavrik {
 
 namespace {
 
-constexpr vcl::TColor kTextColour = 8863009;
 const char* const kShortcut = "C:\\Tavrik.lnk";
 
 // Fixed French sentences in the Western code page; this page takes no
@@ -30,7 +29,7 @@ void TMainForm::Page_RebootShow(TObject* /*sender*/) {
     SetValidGlyph(SpeedButtonPageReboot);
     SetExitGlyph(SpeedButtonQuitPageReboot);
     StyleTitleLabel(Label_HautPageReboot);
-    Texte_PageReboot->Font().SetColor(kTextColour);
+    Texte_PageReboot->Font().SetColor(kPageTextColour);
     Texte_PageReboot->SetCaption(kRestartText);
 }
 

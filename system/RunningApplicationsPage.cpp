@@ -13,7 +13,6 @@ namespace tavrik {
 
 namespace {
 
-constexpr vcl::TColor kTextColour = 0x873D21;
 constexpr std::uint32_t kServiceRunningCode = 13;
 
 // The diagnostic service answers its own script with 13 while it runs. A
@@ -70,7 +69,7 @@ void TMainForm::PageArretAppliShow(TObject* /*sender*/) {
     StyleTitleLabel(Label_HC_PageArretAppli);
     SetValidGlyph(SpeedButtonPageArretAppli);
     SetExitGlyph(SpeedButtonSortieArretAppli);
-    TextePageArretAppli->Font().SetColor(kTextColour);
+    TextePageArretAppli->Font().SetColor(kPageTextColour);
 
     std::string text = GetPhrase(125088, true) + "\n";
     CheckRunningApplications(text);
