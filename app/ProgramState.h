@@ -1,6 +1,6 @@
 // The program-wide state the pages share. Every value that passes from one
-// page to the next lives here, under the name the wizard's documentation
-// gives it; the form itself keeps nothing but its components.
+// page to the next lives here, under the name the pages know it by; the
+// form itself keeps nothing but its components.
 #pragma once
 
 #include <memory>
