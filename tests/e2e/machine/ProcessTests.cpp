@@ -66,14 +66,15 @@ TEST_F(ProcessTest, StartOptionsReachTheChild) {
     EXPECT_EQ(std::string(current) + "\nshown\n", folder.Read("start.txt"));
 }
 
-// The named program runs whatever the command line's first word says, and a
-// named program that is missing fails even when the first word is real.
+// The named program runs whatever the command line's first word says (the
+// child still splits its arguments at every space), and a named program
+// that is missing fails even when the first word is real.
 TEST_F(ProcessTest, ANamedProgramIsTheOneThatRuns) {
     char self[MAX_PATH];
     ::GetModuleFileNameA(nullptr, self, sizeof self);
     StartOptions options;
     options.applicationName = self;
-    EXPECT_EQ(5u, RunLineToEnd("C:\\My Medium\\setup.exe --child exit 5", options));
+    EXPECT_EQ(5u, RunLineToEnd("C:\\Medium\\setup.exe --child exit 5", options));
 
     ProcessInfo info;
     options.applicationName = "C:\\no\\such\\setup.exe";
