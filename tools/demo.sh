@@ -9,15 +9,15 @@ cd "$(dirname "$0")/.."
 source_dir=$PWD
 jobs=${TAVRIK_JOBS:-2}
 
-echo "=== building the wizard (win64) and the dictionaries (native)"
+echo "=== building the wizard and the medium's programs (win64), the dictionaries and pictures (native)"
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 -j "$jobs" --target tavrik lx32
+cmake --build --preset win64 -j "$jobs" --target tavrik lx32 demo_setup brendol brendolx compmark
 cmake --preset native >/dev/null
-cmake --build --preset native -j "$jobs" --target medium_dictionaries
+cmake --build --preset native -j "$jobs" --target medium_dictionaries medium_wait_pictures
 
 state=$source_dir/build/demo
 medium=$state/medium
-tools/assemble-medium.sh "$medium" build/win64 build/native/medium/BRENDOL/DICO
+tools/assemble-medium.sh "$medium" build/win64 build/native/medium
 
 . tools/wine/wine-lib.sh
 tavrik_wine_find_tools
