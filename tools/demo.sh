@@ -29,6 +29,10 @@ if [ -n "${DISPLAY:-}" ]; then
         "$TAVRIK_WINE" wineboot -i >/dev/null 2>&1
         "$TAVRIK_WINE" reg add 'HKCU\Software\Wine' /v Version /d winxp /f >/dev/null 2>&1
     fi
+    # The setup's crash fault ends the setup at once, without Wine's dialog
+    # (set each time: a prefix made before may lack it).
+    "$TAVRIK_WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 \
+        /f >/dev/null 2>&1
     ln -sfn "$medium" "$WINEPREFIX/dosdevices/d:"
     "$TAVRIK_WINE" reg add 'HKLM\Software\Wine\Drives' /v 'd:' /d cdrom /f >/dev/null 2>&1
     echo "=== the wizard runs on $DISPLAY; close it with its exit button or F1"
