@@ -1,6 +1,7 @@
 # The demo medium for the Wine scenarios: assembled once per test run from
-# the win64 build (program, dictionary library) and this build's compiled
-# dictionaries, by a fixture that every wizard scenario requires.
+# the win64 build (the wizard, its dictionary library, the setup, the demo
+# application, the component) and this build's compiled dictionaries and
+# waiting pictures, by a fixture that every wizard scenario requires.
 include_guard(DIRECTORY)
 include("${CMAKE_CURRENT_LIST_DIR}/WineTests.cmake")
 
@@ -14,7 +15,7 @@ function(_tavrik_demo_medium_fixture)
     set_property(GLOBAL PROPERTY TAVRIK_DEMO_MEDIUM_ADDED TRUE)
     add_test(NAME demo_medium.assemble
         COMMAND "${PROJECT_SOURCE_DIR}/tools/assemble-medium.sh" "${TAVRIK_DEMO_MEDIUM}"
-                "${TAVRIK_WIN64_DIR}" "${CMAKE_BINARY_DIR}/medium/BRENDOL/DICO")
+                "${TAVRIK_WIN64_DIR}" "${CMAKE_BINARY_DIR}/medium")
     set_tests_properties(demo_medium.assemble PROPERTIES FIXTURES_SETUP tavrik_demo_medium)
 endfunction()
 

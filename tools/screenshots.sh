@@ -12,7 +12,7 @@ shift
 state=$PWD/build/screenshots
 native=build/native
 [ -d build/native-asan/medium ] && native=build/native-asan
-tools/assemble-medium.sh "$state/medium" build/win64 "$native/medium/BRENDOL/DICO" >/dev/null
+tools/assemble-medium.sh "$state/medium" build/win64 "$native/medium" >/dev/null
 tools/wine/wine-up.sh "$state/wine" --medium "$state/medium" >/dev/null
 trap 'tools/wine/wine-down.sh "$state/wine" >/dev/null 2>&1' EXIT
 . tools/wine/wine-lib.sh

@@ -1,7 +1,9 @@
 // Writes the pictures of the installation medium: the BMP folder's page
-// background and button glyphs, and the dictionary folder's flags.
+// background and button glyphs, and the dictionary folder's flags; or, with
+// --wait, the waiting pictures of the WAIT folder.
 //
 //   tavrik_media_gen BMP_FOLDER FLAG_FOLDER
+//   tavrik_media_gen --wait WAIT_FOLDER
 #include <cstdio>
 #include <string>
 
@@ -9,6 +11,7 @@
 #include "ButtonGlyphs.h"
 #include "Flags.h"
 #include "PageBackground.h"
+#include "WaitPictures.h"
 
 namespace {
 
@@ -24,8 +27,17 @@ bool Write(const std::string& folder, const std::string& name, const tavrik::med
 int main(int argc, char** argv) {
     using namespace tavrik::media;
     if (argc != 3) {
-        std::fprintf(stderr, "usage: tavrik_media_gen BMP_FOLDER FLAG_FOLDER\n");
+        std::fprintf(stderr,
+                     "usage: tavrik_media_gen BMP_FOLDER FLAG_FOLDER\n"
+                     "       tavrik_media_gen --wait WAIT_FOLDER\n");
         return 2;
+    }
+    if (std::string(argv[1]) == "--wait") {
+        bool ok = true;
+        for (int step = 1; step <= kWaitPictureCount; ++step) {
+            ok = Write(argv[2], WaitPictureFileName(step), MakeWaitPicture(step)) && ok;
+        }
+        return ok ? 0 : 1;
     }
     const std::string bmpFolder = argv[1];
     const std::string flagFolder = argv[2];

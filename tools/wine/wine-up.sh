@@ -90,6 +90,9 @@ reg_add 'HKCU\Software\Wine' /v Version /d winxp
 # Without a window manager, Wine otherwise waits about 2 s whenever a
 # top-level window is hidden or destroyed.
 reg_add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N
+# A crashing program (the setup's crash fault, a bug) ends at once instead of
+# waiting behind Wine's crash dialog, which nobody would close.
+reg_add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0
 reg_add 'HKLM\Software\Wine\Drives' /v "$drive:" /d cdrom
 ln -sfn "$medium" "$WINEPREFIX/dosdevices/$drive:"
 
