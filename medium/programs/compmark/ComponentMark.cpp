@@ -2,9 +2,10 @@
 // appends one line to C:\TavrikComponents.txt when it ends, so that tests
 // see that it ran, how and where:
 //
-//   <its command line> TAB <its current directory> TAB hidden|shown
+//   <its command line> TAB <its current directory> TAB hidden|shown TAB <its file>
 //
-// "hidden" when it was started with SW_HIDE. "/stay=MS" keeps it running
+// "hidden" when it was started with SW_HIDE; its file tells which program
+// the system really ran for the command line. "/stay=MS" keeps it running
 // that long first, so that a waiting starter and one that goes on can be
 // told apart by the order of the lines. It shows no window.
 #include <windows.h>
@@ -28,6 +29,12 @@ std::string CurrentDirectory() {
     char folder[MAX_PATH + 1] = {};
     const DWORD length = GetCurrentDirectoryA(MAX_PATH, folder);
     return std::string(folder, length > MAX_PATH ? 0 : length);
+}
+
+std::string OwnFile() {
+    char file[MAX_PATH + 1] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, file, MAX_PATH);
+    return std::string(file, length > MAX_PATH ? 0 : length);
 }
 
 bool StartedHidden() {
@@ -58,6 +65,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     const std::string commandLine = GetCommandLineA();
     const bool hidden = StartedHidden();
     Sleep(StayMs(commandLine));
-    Append(commandLine + "\t" + CurrentDirectory() + "\t" + (hidden ? "hidden" : "shown") + "\r\n");
+    Append(commandLine + "\t" + CurrentDirectory() + "\t" + (hidden ? "hidden" : "shown") + "\t" +
+           OwnFile() + "\r\n");
     return 0;
 }

@@ -23,7 +23,9 @@ tavrik_wine_load
 
 product_key='HKLM\SOFTWARE\NORVA\BRENDOL_PC'
 marker_key='HKLM\SOFTWARE\VORP'
-installed_tree="$WINEPREFIX/drive_c/APP/BRENDOL"
+# C:\APP is the prefix's "app" folder (it holds the suite's qxdiag), as Wine
+# resolves names without regard to case.
+installed_tree="$WINEPREFIX/drive_c/app/BRENDOL"
 
 reg() {
     "$TAVRIK_WINE" reg "$@" >/dev/null 2>&1
@@ -54,7 +56,7 @@ case "${1:-}" in
         forget_installation
         reg delete "$marker_key" /f || true
         # Only folders this script made, and only when nothing else is in them.
-        rmdir "$installed_tree" "$WINEPREFIX/drive_c/APP" 2>/dev/null || true
+        rmdir "$installed_tree" 2>/dev/null || true
         ;;
     *)
         tavrik_wine_fail "usage: machine.sh first-installation | installed VERSION | refused-type | clean"

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# A library of the installed application held open by a running program:
+# page 6 stops before anything is installed, shows its red notice, ignores
+# F1 and ends the program on Enter; the library stays whole and in place.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../../../tools/wine/wine-lib.sh"
+. "$here/../lib/checks.sh"
+. "$here/../lib/wizard.sh"
+. "$here/../decision/decision.sh"
+. "$here/../medium/outside.sh"
+. "$here/install.sh"
+
+install_setup
+decision_machine installed 5.2.0
+install_put_tree
+library="$(install_tree)/EXE/brendolx.dll"
+cp "$library" "$PWD/brendolx.dll.before"
+
+outside_work="$(install_c)/tavrik-holder"
+mkdir -p "$outside_work"
+cp "$TAVRIK_WIN64_DIR/tests/e2e/medium/holdlib.exe" "$outside_work/"
+release() {
+    outside_release
+    rm -rf "$outside_work"
+    install_cleanup
+}
+trap release EXIT
+outside_hold 'C:\APP\BRENDOL\EXE\brendolx.dll'
+
+wizard_start
+decision_confirm_language
+install_reach_work reinstallation
+install_wait_validate 30 || check_fail "the notice never offered its validate button"
+wizard_screenshot install-libraries-in-use
+text=$(probe text Texte_Page_MAJEnCours)
+check_equals "the libraries-in-use notice" "$(install_phrase 126843)" "${text%%\\n*}"
+red=$(install_red_pixels Texte_Page_MAJEnCours)
+check_equals "in red" yes "$([ "$red" -gt 50 ] && echo yes || echo "no ($red red pixels)")"
+check_equals "the trace stops at the page" OnPageInstallEnCours "$(install_trace)"
+
+probe key F1 >/dev/null
+check_equals "F1 does not end the program" running "$(wizard_wait_end 2)"
+probe key ENTER >/dev/null
+check_equals "Enter ends it with code 0" 0 "$(wizard_wait_end 20)"
+check_equals "no setup ran" no "$([ -e "$(install_c)/setup.log" ] && echo yes || echo no)"
+check_equals "Install stays cleared" 0 "$(tavrik_wine_reg_value "$decision_product_key" Install)"
+check_status "the held library is whole and in place" 0 cmp "$PWD/brendolx.dll.before" "$library"
+checks_done

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# The unattended branch: a portable PC whose site asked for a manual
+# installation runs the setup with no page at all and ends with code 0.
+#   manual.sh install | remove
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../../../tools/wine/wine-lib.sh"
+. "$here/../lib/checks.sh"
+. "$here/../lib/wizard.sh"
+. "$here/../decision/decision.sh"
+. "$here/install.sh"
+
+action=${1:?usage: manual.sh install | remove}
+install_setup
+flag="$(install_c)/RVS/majclient.flg"
+mkdir -p "$(dirname "$flag")" && : >"$flag"
+trap 'rm -rf "$(install_c)/RVS"; install_cleanup' EXIT
+reg() { "$TAVRIK_WINE" reg add "$decision_product_key" /v "$1" /d "$2" /f >/dev/null 2>&1; }
+reg Manual 1
+reg Langue GB
+reg PathInstall C:
+if [ "$action" = install ]; then
+    reg IsInstall 1
+    response=install.iss
+else
+    install_put_tree
+    response=desinst.iss
+fi
+# Nobody takes the setup's progress markers here: wait for none.
+install_response "$response" Progress MarkerWaitMs 0
+
+rm -f "$wizard_status_file"
+(
+    status=0
+    cd "$wizard_medium" && TYPEPOSTE=PORTABLE tavrik_wine_run 120 "$wizard_medium/tavrik.exe" || status=$?
+    echo "$status" >"$wizard_status_file"
+) &
+wizard_job=$!
+windows=0
+while [ ! -f "$wizard_status_file" ]; do
+    probe page >/dev/null 2>&1 && windows=$((windows + 1))
+done
+check_equals "no page was ever shown" 0 "$windows"
+check_equals "the program ends with code 0" 0 "$(wizard_wait_end 5)"
+check_equals "the trace holds the branch alone" "Install manuelle" "$(wizard_trace)"
+if [ "$action" = install ]; then
+    check_equals "the medium's place is recorded" 'D:\' "$(tavrik_wine_reg_value "$decision_product_key" CD)"
+    check_equals "Manual is cleared" "" "$(tavrik_wine_reg_value "$decision_product_key" Manual)"
+    check_equals "IsInstall is cleared" "" "$(tavrik_wine_reg_value "$decision_product_key" IsInstall)"
+    check_equals "the setup succeeded" 0 "$(tavrik_wine_reg_value "$decision_product_key" Install)"
+    check_bytes "DICO.TXT from the recorded language" "$(install_tree)/EXE/DICO.TXT" "Dico=THESAUGB.DBZ"
+    check_equals "the program is installed" yes "$([ -f "$(install_tree)/EXE/brendol.exe" ] && echo yes)"
+else
+    check_status "the product key is gone" 1 tavrik_wine_reg_key_exists "$decision_product_key"
+    check_equals "the application is gone" no "$([ -e "$(install_tree)/EXE/brendol.exe" ] && echo yes || echo no)"
+fi
+checks_done
