@@ -150,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
                      kCompst,
                      false},
         ComponentRow{"at_most_nine", NineForced(), false, NineLines(), kCompst, false}),
-    [](const ::testing::TestParamInfo<ComponentRow>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<ComponentRow>& row) { return row.param.name; });
 
 TEST_F(ComponentTest, AProgramMissingFromItsFolderIsAStartFailureAndThePassGoesOn) {
     // The medium's own setup.exe lies outside COMPST: never a component.

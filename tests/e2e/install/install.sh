@@ -1,10 +1,14 @@
 # shellcheck shell=bash
 # Steps shared by the installation scenarios: the real wizard does the work
 # with the demo medium's setup simulator, components and update script.
-# Source after tools/wine/wine-lib.sh, tests/e2e/lib/checks.sh,
-# tests/e2e/lib/wizard.sh and tests/e2e/decision/decision.sh.
+# Sourcing this file brings the Wine harness, the checks, the wizard's and
+# the decision scenarios' steps with it.
 
 install_here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+. "$install_here/../../../tools/wine/wine-lib.sh"
+. "$install_here/../lib/checks.sh"
+. "$install_here/../lib/wizard.sh"
+. "$install_here/../decision/decision.sh"
 install_dico="$install_here/../../../medium/dico"
 
 # The prefix's C: drive, the installed tree (C:\APP is the prefix's "app"

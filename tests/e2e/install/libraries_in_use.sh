@@ -4,10 +4,6 @@
 # F1 and ends the program on Enter; the library stays whole and in place.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../../../tools/wine/wine-lib.sh"
-. "$here/../lib/checks.sh"
-. "$here/../lib/wizard.sh"
-. "$here/../decision/decision.sh"
 . "$here/../medium/outside.sh"
 . "$here/install.sh"
 

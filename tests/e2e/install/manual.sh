@@ -4,10 +4,6 @@
 #   manual.sh install | remove
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../../../tools/wine/wine-lib.sh"
-. "$here/../lib/checks.sh"
-. "$here/../lib/wizard.sh"
-. "$here/../decision/decision.sh"
 . "$here/install.sh"
 
 action=${1:?usage: manual.sh install | remove}

@@ -4,10 +4,6 @@
 # medium's own setup and components run, never C:\My.exe.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../../../tools/wine/wine-lib.sh"
-. "$here/../lib/checks.sh"
-. "$here/../lib/wizard.sh"
-. "$here/../decision/decision.sh"
 . "$here/install.sh"
 
 install_setup

@@ -6,10 +6,6 @@
 # components that ran and the end of the run.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../../../tools/wine/wine-lib.sh"
-. "$here/../lib/checks.sh"
-. "$here/../lib/wizard.sh"
-. "$here/../decision/decision.sh"
 . "$here/install.sh"
 
 road=${1:?usage: roads.sh first-installation | update | reinstallation | removal}

@@ -5,10 +5,6 @@
 # all-users profile, and the product key stays for the next run.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../../../tools/wine/wine-lib.sh"
-. "$here/../lib/checks.sh"
-. "$here/../lib/wizard.sh"
-. "$here/../decision/decision.sh"
 . "$here/install.sh"
 
 fault=${1:?usage: setup_fault.sh fail|crash reinstallation|removal}
