@@ -31,6 +31,19 @@ check_line() {
     fi
 }
 
+# check_line_within SECONDS DESCRIPTION LINE COMMAND...: waits (bounded) until
+# the command's output has the line; for a state that settles after an action.
+check_line_within() {
+    local seconds=$1 description=$2 line=$3 output=""
+    shift 3
+    for _ in $(seq $((seconds * 10))); do
+        output=$("$@" 2>/dev/null)
+        printf '%s\n' "$output" | grep -qxF -- "$line" && break
+        sleep 0.1
+    done
+    check_line "$description" "$output" "$line"
+}
+
 # check_status DESCRIPTION EXPECTED_STATUS COMMAND...
 check_status() {
     local description=$1 expected=$2 status=0
