@@ -121,7 +121,14 @@ void TMainForm::ShowSetupOutcome() {
 
 void TMainForm::Bouton_Valide_MAJEnCoursClick(TObject* /*sender*/) {
     if (!DllTestPassed) {
-        Close();
+        // A restart frees the libraries that running programs hold, so an
+        // installation goes on after one; a removal, or a run that already
+        // follows a restart (never a second one), ends here.
+        if (IsInstallation && !RunFollowsRestart()) {
+            ShowPage(kPageReboot);
+        } else {
+            Close();
+        }
     } else if (MainSetupPending) {
         LaunchSetup(*this);
     } else {

@@ -19,7 +19,7 @@ void ProgressTest::SetUp() {
         setup);
     Components("NB=0\r\n");
     machine.SetRegistryValue(kProductKey, "PathInstall", platform::StringValue("C:"));
-    StartWizard();
+    StartWizard(startArguments);
 }
 
 void ProgressTest::ShowProgressPage(bool installation) {

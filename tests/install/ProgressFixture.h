@@ -38,6 +38,8 @@ protected:
     std::string Text() { return Form().Texte_Page_MAJEnCours->Caption(); }
 
     std::uint32_t updateResult = 2;
+    // The wizard's command line ("-reboot" after a restart).
+    std::string startArguments;
 };
 
 }  // namespace tavrik::testing

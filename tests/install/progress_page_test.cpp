@@ -220,22 +220,46 @@ TEST_F(ProgressTest, EachTickTakesAtMostOneMarkerAlsoOnTheTickThatSeesTheEnd) {
     EXPECT_TRUE(SetupFinished);
 }
 
-TEST_F(ProgressTest, LibrariesInUseStopTheRunBeforeAnythingStarts) {
+struct LibrariesInUse {
+    bool installation;
+    const char* commandLine;  // "-reboot": this run follows a restart
+    bool restartOffered;
+};
+
+class LibrariesInUseTest : public ProgressTest,
+                           public ::testing::WithParamInterface<LibrariesInUse> {
+protected:
+    void SetUp() override {
+        startArguments = GetParam().commandLine;
+        ProgressTest::SetUp();
+    }
+};
+
+TEST_P(LibrariesInUseTest, NothingStartsAndValidateOffersARestartOnlyOnce) {
+    const LibrariesInUse row = GetParam();
     PutOnMedium("ap.ini", "[DLL_TEST]\r\nNB=1\r\n1=\\APP\\BRENDOL\\EXE\\brendolx.dll\r\n");
     machine.WriteFile("C:\\APP\\BRENDOL\\EXE\\brendolx.dll", "library");
     machine.LockFile("C:\\APP\\BRENDOL\\EXE\\brendolx.dll");
-    ShowProgressPage(true);
+    ShowProgressPage(row.installation);
     EXPECT_FALSE(DllTestPassed);
     EXPECT_EQ(Text(), P(126843) + "\n\n" + P(126844) + "\n\n" + P(122391));
     EXPECT_EQ(Form().Texte_Page_MAJEnCours->Font().Color(), vcl::clRed);
     EXPECT_FALSE(host.TimerRunning(*Form().TimerMAJComposant));
+    EXPECT_EQ(machine.ProcessStarts().back().commandLine, "c:\\app\\qxdiag\\qxd.bat stop >nul");
     Press(kKeyF1);
     EXPECT_FALSE(Closed());
     Press(kKeyReturn);
-    EXPECT_TRUE(Closed());
+    EXPECT_EQ(Closed(), !row.restartOffered);
+    if (row.restartOffered) {
+        EXPECT_EQ(Page(), kPageReboot);
+    }
     EXPECT_EQ(machine.ReadFile("C:\\APP\\BRENDOL\\EXE\\brendolx.dll"), "library");
-    EXPECT_EQ(machine.ProcessStarts().back().commandLine, "c:\\app\\qxdiag\\qxd.bat stop >nul");
 }
+
+INSTANTIATE_TEST_SUITE_P(Page6, LibrariesInUseTest,
+                         ::testing::Values(LibrariesInUse{true, "", true},
+                                           LibrariesInUse{false, "", false},
+                                           LibrariesInUse{true, "-reboot", false}));
 
 }  // namespace
 }  // namespace tavrik::testing

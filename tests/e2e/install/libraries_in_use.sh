@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A library of the installed application held open by a running program:
-# page 6 stops before anything is installed, shows its red notice, ignores
-# F1 and ends the program on Enter; the library stays whole and in place.
+# page 6 stops before anything is installed, shows its red notice and
+# ignores F1; Enter offers the restart page, whose F1 ends the program
+# without writing anything. The library stays whole and in place.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../medium/outside.sh"
@@ -38,7 +39,13 @@ check_equals "the trace stops at the page" OnPageInstallEnCours "$(install_trace
 probe key F1 >/dev/null
 check_equals "F1 does not end the program" running "$(wizard_wait_end 2)"
 probe key ENTER >/dev/null
-check_equals "Enter ends it with code 0" 0 "$(wizard_wait_end 20)"
+decision_expect_page 10 "Enter offers the restart"
+wizard_screenshot install-restart-page
+probe key F1 >/dev/null
+check_equals "F1 there ends the program with code 0" 0 "$(wizard_wait_end 20)"
+check_equals "no restart shortcut is written" no "$([ -e "$(install_c)/Tavrik.lnk" ] && echo yes || echo no)"
+check_equals "no run-once entry either" "" \
+    "$(tavrik_wine_reg_value 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\RunOnce' Install)"
 check_equals "no setup ran" no "$([ -e "$(install_c)/setup.log" ] && echo yes || echo no)"
 check_equals "Install stays cleared" 0 "$(tavrik_wine_reg_value "$decision_product_key" Install)"
 check_status "the held library is whole and in place" 0 cmp "$PWD/brendolx.dll.before" "$library"
