@@ -10,6 +10,8 @@
 # usage: sudo tools/fresh-machine-check.sh [WORK_DIR]    (default: build/fresh-machine)
 # WORK_DIR keeps the root (WORK_DIR/root, made anew each run), the logs of
 # both commands and a cache of downloaded packages that later runs reuse.
+# While it runs, WORK_DIR/root holds bind mounts of /proc, /sys and /dev: do
+# not delete the folder then (the script unmounts them when it ends).
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
