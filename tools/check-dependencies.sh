@@ -81,7 +81,7 @@ declare -A why=() installed=()
 while IFS='|' read -r package status depends; do
     [[ $status == ii* ]] || continue
     installed[$package]=1
-    for dependency in $(tr ',|' '\n\n' <<<"$depends" | sed -e 's/([^)]*)//g' -e 's/:[a-z0-9]*//' | tr -d ' '); do
+    for dependency in $(tr ',|' '\n' <<<"$depends" | sed -e 's/([^)]*)//g' -e 's/:[a-z0-9]*//' | tr -d ' '); do
         [ -n "${why[$dependency]:-}" ] || why[$dependency]="a dependency of $package"
     done
 done < <(dpkg-query -W -f='${Package}|${db:Status-Abbrev}|${Pre-Depends}, ${Depends}\n' "${named[@]}" 2>/dev/null || true)
@@ -249,6 +249,7 @@ cd "$source_dir"
 mapfile -t files < <(source_files)
 # Shell scripts: *.sh, and files that start with a shell's #! line.
 mapfile -t scripts < <(printf '%s\n' "${files[@]}" | grep '\.sh$' || true
+    # shellcheck disable=SC2016
     printf '%s\n' "${files[@]}" | { grep -v '\.sh$' || true; } | tr '\n' '\0' | xargs -0 -r awk '
         FNR == 1 { if ($0 ~ /^#!.*(\/|env +)(ba)?sh( |$)/) print FILENAME; nextfile }')
 mapfile -t cmake_files < <(printf '%s\n' "${files[@]}" | grep -E '(^|/)(CMakeLists\.txt|[^/]*\.cmake|CMakePresets\.json)$' || true)
@@ -260,8 +261,10 @@ fi
 # The external commands found, each with the first file that runs it.
 declare -A found_in=()
 while IFS=$'\t' read -r word file; do
-    [ -z "${found_in[$word]:-}" ] && [ -z "${functions[$word]:-}" ] || continue
-    [ "$(type -t "$word" || true)" = file ] && found_in[$word]=$file
+    if [ -z "${found_in[$word]:-}" ] && [ -z "${functions[$word]:-}" ] &&
+        [ "$(type -t "$word" || true)" = file ]; then
+        found_in[$word]=$file
+    fi
 done < <({ [ ${#scripts[@]} -eq 0 ] || scan_shell "${scripts[@]}"; scan_cmake "${cmake_files[@]}"; } | sort -u -t$'\t' -k1,1)
 resolve_commands "${commands[@]}" "${!found_in[@]}"
 

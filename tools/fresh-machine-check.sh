@@ -62,7 +62,7 @@ stop_chroot_processes() {
     for signal in TERM KILL; do
         pids=$(chroot_pids)
         [ -n "$pids" ] || return 0
-        echo "fresh-machine-check: ending processes left in the root ($signal): $(echo $pids)"
+        echo "fresh-machine-check: ending processes left in the root ($signal): ${pids//$'\n'/ }"
         # shellcheck disable=SC2086
         kill -s "$signal" $pids 2>/dev/null || true
         for _ in $(seq 50); do
