@@ -1,8 +1,14 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the three builds and the tests need, when any
-# is missing. Needs root (or sudo) on a Debian machine.
+# Installs the Debian packages the three builds, the tests and the demo need,
+# when any is missing, on a Debian 12 machine that may have no more than a
+# minimal image. Recommended packages are left out: what is needed is named.
+#
+# usage: sudo tools/install-dependencies.sh
 set -euo pipefail
 
+# tools/check-dependencies.sh (a test) reads this array: every command the
+# scripts run must come from one of these packages, a direct dependency of
+# one, or the minimal image.
 packages=(
     cmake ninja-build g++ clang clang-format libclang-rt-14-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
