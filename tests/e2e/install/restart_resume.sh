@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# The restart road: a library of the installed application is held open, so
+# the installation offers the restart page; its validate leaves the shortcut
+# "C:\Tavrik.lnk" and the run-once entry, and asks for the restart. The run
+# that the next log-on starts through the shortcut ("-reboot") goes from the
+# recommendations straight to the work and installs to its end.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../medium/outside.sh"
+. "$here/install.sh"
+
+run_once_key='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\RunOnce'
+witness="$TAVRIK_WIN64_DIR/tests/e2e/system/restartwitness.exe"
+[ -f "$witness" ] || tavrik_wine_fail "the win64 restartwitness.exe is missing"
+
+install_setup
+decision_machine installed 5.2.0
+install_put_tree
+outside_work="$(install_c)/tavrik-holder"
+mkdir -p "$outside_work"
+cp "$TAVRIK_WIN64_DIR/tests/e2e/medium/holdlib.exe" "$witness" "$outside_work/"
+finish() {
+    : >"$outside_work/holdlib.exe.stop"
+    outside_wait_gone "$outside_work/holdlib.exe.held" 5
+    rm -rf "$outside_work"
+    rm -f "$(install_c)/Tavrik.lnk"
+    "$TAVRIK_WINE" reg delete "$run_once_key" /v Install /f >/dev/null 2>&1
+    install_cleanup
+}
+trap finish EXIT
+outside_hold 'C:\APP\BRENDOL\EXE\brendolx.dll'
+(tavrik_wine_run 120 "$outside_work/restartwitness.exe" watch 'C:\tavrik-holder\run-once.txt' 100 \
+    >/dev/null 2>&1 &)
+outside_wait_for "$outside_work/run-once.txt.ready" 20 || tavrik_wine_fail "the run-once watcher did not start"
+
+echo "--- the run that meets the held library"
+# The restart sequence that this run asks for starts Wine's own programs
+# from it; they must not hold the test's output open.
+wizard_start >"$PWD/restart-first-run.log" 2>&1
+decision_confirm_language
+install_reach_work reinstallation
+install_wait_validate 30 || check_fail "the notice never offered its validate button"
+probe key ENTER >/dev/null
+decision_expect_page 10 "validate on the notice offers the restart"
+wizard_screenshot restart-page
+probe key ENTER >/dev/null
+check_equals "validate there ends the program with code 0" 0 "$(wizard_wait_end 30)"
+
+link=$(tavrik_wine_run 30 "$outside_work/restartwitness.exe" link 'C:\Tavrik.lnk' | tr -d '\r')
+check_line "the shortcut starts the wizard on the medium" "$link" 'target=D:\tavrik.exe'
+check_line "with -reboot" "$link" 'arguments=-reboot'
+check_line "in the medium's folder" "$link" 'working=D:\'
+check_line "described as Tavrik" "$link" 'description=Tavrik'
+run_once_record() { tr -d '\r' <"$outside_work/run-once.txt" 2>/dev/null; }
+run_once_wait_for() {
+    for _ in $(seq $(($2 * 10))); do
+        run_once_record | grep -qxF -- "$1" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+run_once_wait_for 'Install=c:\Tavrik.lnk' 10
+check_line "the run-once entry names the shortcut" "$(run_once_record)" 'Install=c:\Tavrik.lnk'
+# Wine's restart sequence runs the machine's run-once entries (it cannot
+# start a shortcut itself) and ends the programs still running, the watcher
+# among them: the entry's removal is the forced restart's effect.
+for _ in $(seq 100); do
+    [ -z "$(tavrik_wine_reg_value "$run_once_key" Install)" ] && break
+    sleep 0.3
+done
+check_equals "the restart was requested: its sequence consumed the entry" "" \
+    "$(tavrik_wine_reg_value "$run_once_key" Install)"
+
+echo "--- the log-on after the restart"
+# The program that held the library ends now, if the restart has not ended
+# it already (then its marker stays behind).
+: >"$outside_work/holdlib.exe.stop"
+outside_wait_gone "$outside_work/holdlib.exe.held" 5 || rm -f "$outside_work/holdlib.exe.held"
+rm -f "$wizard_status_file"
+(
+    status=0
+    tavrik_wine_run 300 start /wait 'C:\Tavrik.lnk' || status=$?
+    echo "$status" >"$wizard_status_file"
+) &
+wizard_job=$!
+probe wait-window 30000 >/dev/null || tavrik_wine_fail "the resumed wizard's window did not appear"
+decision_expect_page 7 "the resumed run opens on the recommendations"
+text=$(probe_settled text Label_PageRecom)
+check_equals "with the text of a run after a restart" \
+    "$(awk -F '\t' '$1 == 17877 { print $2; exit }' "$install_dico/THESAUGB.txt")" "${text%%\\n*}"
+wizard_screenshot restart-resumed-page7
+probe key ENTER >/dev/null
+decision_expect_page 6 "validate goes straight to the work"
+install_wait_validate || check_fail "page 6 never offered its validate button"
+text=$(probe text Texte_Page_MAJEnCours)
+check_equals "the installation succeeds" "$(install_phrase 116390)" "${text%%\\n*}"
+probe key ENTER >/dev/null
+check_equals "Enter ends the resumed run with code 0" 0 "$(wizard_wait_end 30)"
+check_equals "the resumed run's work" \
+    "$(printf '%s\n' OnPageInstallEnCours TimerMAJComposantTimer LancementIS 'RG_VolInstall mis a jour' \
+        C: 'RL_path_CD=D:\' 'EXE=setup.exe -s -f1D:\install.iss -f2C:\setup.log' \
+        'IS == 0 || IS.IsEmpty()' FinInstall "c'etait une installation")" \
+    "$(install_trace)"
+check_equals "no language page in the resumed run" 0 "$(wizard_trace | grep -c '^On_Page_Choix_LG$')"
+check_equals "Install is cleared" 0 "$(tavrik_wine_reg_value "$decision_product_key" Install)"
+check_status "the library is in place" 0 test -f "$(install_tree)/EXE/brendolx.dll"
+checks_done
