@@ -10,6 +10,7 @@
 #include "app/Unit1.h"
 #include "config/IniFile.h"
 #include "config/StartDirectory.h"
+#include "install/ChildProcess.h"
 #include "install/SetupRunner.h"
 #include "localisation/DictionaryNames.h"
 #include "platform/Machine.h"
@@ -114,19 +115,10 @@ std::uint32_t RunUpdateScript() {
     platform::StartOptions options;
     options.hidden = true;
     options.currentDirectory = StartDirectory() + "qxdiag\\";
-    auto& machine = platform::CurrentMachine();
-    SetupProcessInfo = {};
     std::uint32_t result = kUnreadableResult;
-    if (machine.CreateProcess("cscript.exe updateqxd.vbs //Nologo //B", options,
-                              SetupProcessInfo)) {
-        machine.WaitForProcess(SetupProcessInfo.process, platform::kInfinite);
-        if (!machine.GetExitCodeProcess(SetupProcessInfo.process, result)) {
-            result = kUnreadableResult;
-        }
-        machine.CloseHandle(SetupProcessInfo.process);
-        machine.CloseHandle(SetupProcessInfo.thread);
+    if (!RunAndWait("cscript.exe updateqxd.vbs //Nologo //B", options, &result)) {
+        result = kUnreadableResult;
     }
-    SetupProcessInfo = {};
     return result;
 }
 

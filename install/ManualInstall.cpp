@@ -6,27 +6,11 @@
 #include "config/IniFile.h"
 #include "config/Registry.h"
 #include "config/StartDirectory.h"
+#include "install/ChildProcess.h"
 #include "install/SetupCommandLine.h"
 #include "platform/Machine.h"
 
 namespace tavrik {
-
-namespace {
-
-// Starts a child into SetupProcessInfo, waits for it without limit and
-// closes its handles. A child that cannot start leaves the record zeroed.
-void RunAndWait(const std::string& commandLine, const platform::StartOptions& options) {
-    auto& machine = platform::CurrentMachine();
-    SetupProcessInfo = {};
-    machine.CreateProcess(commandLine, options, SetupProcessInfo);
-    if (SetupProcessInfo.process != platform::kNoHandle) {
-        machine.WaitForProcess(SetupProcessInfo.process, platform::kInfinite);
-        machine.CloseHandle(SetupProcessInfo.process);
-        machine.CloseHandle(SetupProcessInfo.thread);
-    }
-}
-
-}  // namespace
 
 void StopDiagnosticService() {
     platform::StartOptions options;
