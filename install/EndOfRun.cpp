@@ -23,7 +23,9 @@ void FinInstall(TMainForm& form) {
             WriteRegString(kProductKey, "Install", "0");
         }
     }
-    if (ComponentSetupExitCode != 0) {
+    // The closing message says that the installation is complete: never
+    // after a setup that failed or could not start.
+    if (ComponentSetupExitCode != 0 || !SetupSucceeded) {
         form.Close();
         return;
     }

@@ -8,7 +8,7 @@ class TMainForm;
 // installation, the whole key deleted after a removal whose setup succeeded;
 // after a removal that failed or never ran the key stays, with Install =
 // "0"), then closes the form, or first shows the closing message when the
-// update step recorded 0.
+// update step recorded 0 and the setup succeeded.
 void FinInstall(TMainForm& form);
 
 }  // namespace tavrik

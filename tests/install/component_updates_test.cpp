@@ -253,6 +253,15 @@ TEST_F(ComponentTest, AnUpdateResultOfZeroEndsWithTheClosingMessage) {
     EXPECT_TRUE(Closed());
 }
 
+TEST_F(ComponentTest, AnUpdateResultOfZeroWithASetupThatCannotStartEndsWithoutClaimingSuccess) {
+    updateResult = 0;
+    RemoveFromMedium("setup.exe");
+    ShowProgressPage(true);
+    TickComponents();
+    Press(kKeyReturn);
+    EXPECT_TRUE(Closed());
+}
+
 TEST_F(ComponentTest, AnErrorDuringThePassStillLeavesAWayToTheSetup) {
     RemoveFromMedium("BMP\\valid.bmp");  // the notice's glyph cannot load
     Components("NB=1\r\n1=missing.exe\r\n1_FORCEE=TRUE\r\n");

@@ -43,6 +43,7 @@ TEST_F(EndOfRunTest, ARemovalDeletesTheWholeProductKeyWhateverTheUpdateResult) {
 
 TEST_F(EndOfRunTest, AnUpdateResultOfZeroShowsTheClosingMessageFirst) {
     ComponentSetupExitCode = 0;
+    SetupSucceeded = true;
     FinInstall(Form());
     EXPECT_FALSE(Closed());
     EXPECT_TRUE(SetupFinished);
@@ -59,6 +60,14 @@ TEST_F(EndOfRunTest, AnUpdateResultOfZeroShowsTheClosingMessageFirst) {
 
 TEST_F(EndOfRunTest, ANonZeroUpdateResultEndsAtTheFirstPress) {
     ComponentSetupExitCode = 2;
+    SetupSucceeded = true;
+    FinInstall(Form());
+    EXPECT_TRUE(Closed());
+}
+
+TEST_F(EndOfRunTest, AFailedSetupNeverShowsTheInstallationAsComplete) {
+    ComponentSetupExitCode = 0;
+    SetupSucceeded = false;
     FinInstall(Form());
     EXPECT_TRUE(Closed());
 }
