@@ -172,7 +172,12 @@ TEST_F(KeyboardTest, EnterOnTheProgressPageWaitsUnlessTheLibrariesWereInUse) {
     DllTestPassed = true;
     Press(kKeyReturn);
     EXPECT_FALSE(Closed());
-    DllTestPassed = false;  // libraries in use: Enter ends the program
+    DllTestPassed = false;  // libraries in use: Enter offers the restart
+    Press(kKeyReturn);
+    EXPECT_EQ(Page(), kPageReboot);
+    On(kPageInstallInProgress);
+    DllTestPassed = false;
+    IsInstallation = false;  // a removal has none to offer: Enter ends it
     Press(kKeyReturn);
     EXPECT_TRUE(Closed());
 }
