@@ -135,12 +135,13 @@ for command in "${commands[@]}"; do
     [ "$result" -eq 0 ] || status=1
 done
 
-shot=$root/root/tavrik/build/demo/demo-page7.png
-if [ -s "$shot" ]; then
-    cp "$shot" "$work/demo-page7.png"
-    echo "=== the demo's screenshot: $work/demo-page7.png"
+shots=$root/root/tavrik/build/demo/screenshots
+if compgen -G "$shots/*.png" >/dev/null; then
+    rm -rf "$work/demo-screenshots"
+    cp -r "$shots" "$work/demo-screenshots"
+    echo "=== the demo's screenshots: $work/demo-screenshots"
 else
-    echo "=== the demo left no screenshot ($shot)"
+    echo "=== the demo left no screenshot ($shots)"
     status=1
 fi
 echo "=== fresh machine: $([ "$status" -eq 0 ] && echo passed || echo FAILED) in $(($(date +%s) - started)) s"

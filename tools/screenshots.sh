@@ -13,21 +13,25 @@ state=$PWD/build/screenshots
 native=build/native
 [ -d build/native-asan/medium ] && native=build/native-asan
 tools/assemble-medium.sh "$state/medium" build/win64 "$native/medium" >/dev/null
-tools/wine/wine-up.sh "$state/wine" --medium "$state/medium" >/dev/null
-trap 'tools/wine/wine-down.sh "$state/wine" >/dev/null 2>&1' EXIT
-. tools/wine/wine-lib.sh
-TAVRIK_WINE_STATE=$state/wine
-tavrik_wine_load
-(cd "$state/medium" && tavrik_wine_run 300 "$state/medium/tavrik.exe" >/dev/null 2>&1) &
-wizard=$!
-sleep 6
-import -display "$DISPLAY" -window root "$out/00-start.png"
+. tools/demo-lib.sh
+set +e
+demo_wizard_start "$state" "$state/medium" || exit 1
+
+# What the window shows: its page and its texts.
+shown() { probe page 2>/dev/null; probe all 2>/dev/null; }
+
+demo_screenshot "$out/00-start.png"
 n=0
 for key in "$@"; do
     n=$((n + 1))
+    before=$(shown)
     xdotool key "$key"
-    sleep 1.5
-    import -display "$DISPLAY" -window root "$(printf '%s/%02d-%s.png' "$out" "$n" "$key")"
+    # Until the window shows the key's effect; one that changes nothing the
+    # probe reads (a flag's highlight) waits the whole 3 s.
+    until_s=$((SECONDS + 3))
+    while [ "$SECONDS" -lt "$until_s" ] && [ "$(shown)" = "$before" ]; do
+        sleep 0.1
+    done
+    demo_screenshot "$(printf '%s/%02d-%s.png' "$out" "$n" "$key")"
 done
-kill "$wizard" 2>/dev/null || true
 ls "$out"

@@ -3,22 +3,28 @@
 # prefix that reports Windows XP, a folder mapped as a CD-ROM drive, and one
 # persistent Wine server that the run's programs share.
 #
-# usage: wine-up.sh STATE_DIR [--medium DIR] [--medium-drive LETTER]
+# usage: wine-up.sh STATE_DIR [--medium DIR] [--medium-drive LETTER] [--display DISPLAY]
+#   --display  use that X display (a desktop, with its window manager) instead
+#              of starting Xvfb; the X11 driver then leaves the windows to it
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=tools/wine/wine-lib.sh
 . "$here/wine-lib.sh"
 
-[ $# -ge 1 ] || tavrik_wine_fail "usage: wine-up.sh STATE_DIR [--medium DIR] [--medium-drive LETTER]"
+usage="usage: wine-up.sh STATE_DIR [--medium DIR] [--medium-drive LETTER] [--display DISPLAY]"
+[ $# -ge 1 ] || tavrik_wine_fail "$usage"
 state=$1
 shift
 medium=""
 drive=d
+display=""
 while [ $# -gt 0 ]; do
+    [ $# -ge 2 ] || tavrik_wine_fail "$usage"
     case "$1" in
         --medium) medium=$2; shift 2 ;;
         --medium-drive) drive=$(printf '%s' "$2" | tr '[:upper:]' '[:lower:]'); shift 2 ;;
+        --display) display=$2; shift 2 ;;
         *) tavrik_wine_fail "unknown option $1" ;;
     esac
 done
@@ -28,7 +34,7 @@ case "$drive" in
 esac
 
 tavrik_wine_find_tools
-command -v Xvfb >/dev/null || tavrik_wine_fail "Xvfb is not installed"
+[ -n "$display" ] || command -v Xvfb >/dev/null || tavrik_wine_fail "Xvfb is not installed"
 command -v timeout >/dev/null || tavrik_wine_fail "timeout (coreutils) is not installed"
 
 mkdir -p "$state"
@@ -48,25 +54,30 @@ started=$(tavrik_wine_now_ms)
 # does not wait for it, and its output goes to a file for the same reason.
 # The shell records its own PID, which the X server keeps when it replaces it.
 rm -f "$state/display" "$state/xvfb.pid"
-# shellcheck disable=SC2016
-setsid bash -c 'echo $$ >"$1" && shift && exec "$@"' xvfb "$state/xvfb.pid" \
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp \
-    3>"$state/display" </dev/null >"$state/xvfb.log" 2>&1 &
-for _ in $(seq 100); do
-    [ -s "$state/display" ] && break
-    if [ -s "$state/xvfb.pid" ] && ! kill -0 "$(cat "$state/xvfb.pid")" 2>/dev/null; then
-        tavrik_wine_fail "Xvfb did not start: $(tail -n 5 "$state/xvfb.log")"
-    fi
-    sleep 0.1
-done
-[ -s "$state/display" ] || tavrik_wine_fail "Xvfb did not report its display"
+own_x=no
+if [ -z "$display" ]; then
+    own_x=yes
+    # shellcheck disable=SC2016
+    setsid bash -c 'echo $$ >"$1" && shift && exec "$@"' xvfb "$state/xvfb.pid" \
+        Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp \
+        3>"$state/display" </dev/null >"$state/xvfb.log" 2>&1 &
+    for _ in $(seq 100); do
+        [ -s "$state/display" ] && break
+        if [ -s "$state/xvfb.pid" ] && ! kill -0 "$(cat "$state/xvfb.pid")" 2>/dev/null; then
+            tavrik_wine_fail "Xvfb did not start: $(tail -n 5 "$state/xvfb.log")"
+        fi
+        sleep 0.1
+    done
+    [ -s "$state/display" ] || tavrik_wine_fail "Xvfb did not report its display"
+    display=":$(head -n 1 "$state/display")"
+fi
 
 cat >"$state/env.sh" <<ENV
 export WINEPREFIX='$state/prefix'
 export WINEARCH=win64
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES='mscoree=;mshtml=;winemenubuilder.exe=d;winebus.sys=d'
-export DISPLAY=':$(head -n 1 "$state/display")'
+export DISPLAY='$display'
 export TAVRIK_WINE='$TAVRIK_WINE'
 export TAVRIK_WINESERVER='$TAVRIK_WINESERVER'
 export TAVRIK_WINE_STATE='$state'
@@ -88,8 +99,11 @@ reg_add() {
 # The accepted systems are Windows 2000 and XP; wine64 reports 5.1 then.
 reg_add 'HKCU\Software\Wine' /v Version /d winxp
 # Without a window manager, Wine otherwise waits about 2 s whenever a
-# top-level window is hidden or destroyed.
-reg_add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N
+# top-level window is hidden or destroyed. A desktop's window manager
+# places, decorates and focuses the windows itself.
+if [ "$own_x" = yes ]; then
+    reg_add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N
+fi
 # A crashing program (the setup's crash fault, a bug) ends at once instead of
 # waiting behind Wine's crash dialog, which nobody would close.
 reg_add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0

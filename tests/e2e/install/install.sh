@@ -58,12 +58,7 @@ install_phrase() {
 # outcome or a notice. The window does not answer while the wizard waits
 # for a component or the update script.
 install_wait_validate() {
-    local seconds=${1:-90}
-    for _ in $(seq $((seconds * 4))); do
-        probe state Bouton_Valide_MAJEnCours 2>/dev/null | grep -qx 'visible=1' && return 0
-        sleep 0.25
-    done
-    return 1
+    wizard_wait_state Bouton_Valide_MAJEnCours visible=1 "${1:-90}"
 }
 
 # From page 5 to page 6 by keys, for each road (after decision_confirm_language).

@@ -4,6 +4,7 @@
 #   wizard_setup                      # loads the prefix, points D: at the demo medium
 #   wizard_start [ARGS...]            # starts tavrik.exe from D:\ in the background
 #   probe page                        # the probe, its output without CRs
+#   wizard_wait_state NAME LINE [S]   # waits until `probe state NAME` has LINE
 #   wizard_screenshot NAME            # NAME.png in the working folder
 #   wizard_wait_end [SECONDS]         # waits for the program to end; prints its status
 #   wizard_trace                      # the trace log, CRs removed
@@ -48,6 +49,18 @@ probe_settled() {
         sleep 0.25
     done
     printf '%s\n' "$current"
+}
+
+# Waits (bounded, default 90 s) until the control's state has the line, such
+# as visible=1; fails when it never does. The window does not answer while
+# the wizard waits for a child process.
+wizard_wait_state() {
+    local seconds=${3:-90}
+    for _ in $(seq $((seconds * 4))); do
+        probe state "$1" 2>/dev/null | grep -qxF -- "$2" && return 0
+        sleep 0.25
+    done
+    return 1
 }
 
 wizard_start() {
