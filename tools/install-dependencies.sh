@@ -9,12 +9,13 @@ set -euo pipefail
 # tools/check-dependencies.sh (a test) reads this array: every command the
 # scripts run must come from one of these packages, a direct dependency of
 # one, or the minimal image. fonts-liberation2 has Arial's metrics: Wine
-# takes it for the wizard's fonts, so texts wrap as they do on Windows.
+# takes it for the wizard's fonts, so texts wrap as they do on Windows;
+# fonts-wine draws the symbols of Wine's window frames.
 packages=(
     cmake ninja-build g++ clang clang-format libclang-rt-14-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     g++-mingw-w64-x86-64-win32 g++-mingw-w64-i686-win32 binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
-    wine wine64 fonts-liberation2 xvfb xdotool imagemagick x11-utils procps git debootstrap
+    wine wine64 fonts-liberation2 fonts-wine xvfb xdotool imagemagick x11-utils procps git debootstrap
 )
 
 missing=()
