@@ -23,11 +23,8 @@ decision_machine() {
     "$decision_here/machine.sh" "$@" || tavrik_wine_fail "machine.sh $* failed"
 }
 
-# ap.ini of the medium copy with INDEPENDANT = value.
-decision_independent() {
-    printf '[INSTALL]\r\nINDEPENDANT=%s\r\nTITRE=Installation de la suite Solvane\r\nTITRE_INDEPENDANT=Installation de Solvane Interface\r\n' \
-        "$1" >"$(wizard_medium_file ap.ini)"
-}
+# The medium copy's ap.ini with INDEPENDANT = value.
+decision_independent() { wizard_medium_ini ap.ini INSTALL INDEPENDANT "$1"; }
 
 # Leaves one language on the medium copy, so page 4 selects it by itself.
 decision_only_language() {
