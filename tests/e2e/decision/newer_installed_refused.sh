@@ -3,10 +3,7 @@
 # page 2 and Enter ends the program, leaving the installation as it was.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../../../tools/wine/wine-lib.sh"
-. "$here/../lib/checks.sh"
-. "$here/../lib/wizard.sh"
-. "$here/../lib/machine.sh"
+. "$here/../lib/scenario.sh"
 . "$here/decision.sh"
 
 decision_setup

@@ -6,10 +6,7 @@
 # the medium's place.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../../../tools/wine/wine-lib.sh"
-. "$here/../lib/checks.sh"
-. "$here/../lib/wizard.sh"
-. "$here/../lib/machine.sh"
+. "$here/../lib/scenario.sh"
 . "$here/decision.sh"
 
 decision_setup

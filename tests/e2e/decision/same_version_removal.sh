@@ -5,10 +5,7 @@
 # nothing removed.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../../../tools/wine/wine-lib.sh"
-. "$here/../lib/checks.sh"
-. "$here/../lib/wizard.sh"
-. "$here/../lib/machine.sh"
+. "$here/../lib/scenario.sh"
 . "$here/../lib/power.sh"
 . "$here/decision.sh"
 

@@ -5,10 +5,7 @@
 # the decision scenarios' steps and the comparison of the machine with it.
 
 install_here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-. "$install_here/../../../tools/wine/wine-lib.sh"
-. "$install_here/../lib/checks.sh"
-. "$install_here/../lib/wizard.sh"
-. "$install_here/../lib/machine.sh"
+. "$install_here/../lib/scenario.sh"
 . "$install_here/../decision/decision.sh"
 
 # The prefix's C: drive, the installed tree (C:\APP is the prefix's "app"

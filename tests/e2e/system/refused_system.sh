@@ -4,10 +4,7 @@
 # the program, which leaves its trace and Install reset alone.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../../../tools/wine/wine-lib.sh"
-. "$here/../lib/checks.sh"
-. "$here/../lib/wizard.sh"
-. "$here/../lib/machine.sh"
+. "$here/../lib/scenario.sh"
 . "$here/../decision/decision.sh"
 
 restore_xp() {

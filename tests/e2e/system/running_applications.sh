@@ -5,10 +5,7 @@
 # these runs writes more than its trace and Install reset.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../../../tools/wine/wine-lib.sh"
-. "$here/../lib/checks.sh"
-. "$here/../lib/wizard.sh"
-. "$here/../lib/machine.sh"
+. "$here/../lib/scenario.sh"
 . "$here/suite.sh"
 
 product_key='HKLM\SOFTWARE\NORVA\BRENDOL_PC'

@@ -4,10 +4,7 @@
 # reset in the product key, page 7 with the title from ap.ini.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../../../tools/wine/wine-lib.sh"
-. "$here/../lib/checks.sh"
-. "$here/../lib/wizard.sh"
-. "$here/../lib/machine.sh"
+. "$here/../lib/scenario.sh"
 
 wizard_setup
 printf 'an earlier run\r\n' >"$WINEPREFIX/drive_c/TraceTavrik.log"
