@@ -79,15 +79,28 @@ install_work_changes() {
     [ "$1" = removal ] || echo +file:TavrikComponents.txt
 }
 
+# The values that the work adds to the product key (expectations, one a
+# line): "written" for a key that existed, "new" for one that the run made.
+install_key_changes() {
+    local key="reg:$decision_product_key" value
+    [ "$1" = new ] && printf '%s\n' "+$key\\" "+$key\\PathInstall"
+    for value in Install CD Langue EXE; do
+        echo "+$key\\$value"
+    done
+}
+
 # Every change of a road that runs to its successful end: the work's, the
-# product key's values and the installed tree.
+# product key's and the installed tree's.
 install_road_changes() {
     install_work_changes "$1"
-    local key="reg:$decision_product_key"
     case "$1" in
-        first-installation | reinstallation) printf '%s\n' "+$key\\*" '+file:app/BRENDOL/*' ;;
-        update) printf '%s\n' "+$key\\*" '+file:app/BRENDOL/*' '~file:app/BRENDOL/applic.ini' ;;
-        removal) printf '%s\n' "-$key\\*" '-file:app/BRENDOL/*' ;;
+        first-installation) install_key_changes new ;;
+        update | reinstallation) install_key_changes written ;;
+    esac
+    case "$1" in
+        first-installation | reinstallation) echo '+file:app/BRENDOL/*' ;;
+        update) printf '%s\n' '+file:app/BRENDOL/*' '~file:app/BRENDOL/applic.ini' ;;
+        removal) printf '%s\n' "-reg:$decision_product_key\\*" '-file:app/BRENDOL/*' ;;
     esac
 }
 

@@ -49,7 +49,7 @@ check_equals "no setup is under way" 0 "$(tavrik_wine_reg_value "$decision_produ
 check_equals "the installed application is still there" yes \
     "$([ -f "$(install_tree)/applic.ini" ] && echo yes || echo no)"
 machine_snapshot after
-mapfile -t expected < <(install_work_changes "$road")
-machine_compare before after "${expected[@]}" "+reg:$decision_product_key\\*" \
+mapfile -t expected < <(install_work_changes "$road"; install_key_changes written)
+machine_compare before after "${expected[@]}" \
     '+file:app/BRENDOL/EXE/DICO.TXT' "-file:${install_shortcut_path}"
 checks_done
