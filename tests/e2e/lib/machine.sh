@@ -5,6 +5,7 @@
 #
 #   machine_snapshot NAME                   # machine-NAME.txt in the working folder
 #   machine_compare BEFORE AFTER [EXPECTATION...]
+#                                           # every change in machine-BEFORE-AFTER.diff
 #
 # machine_compare fails for every change from BEFORE to AFTER that no
 # expectation covers, and for every expectation that no change meets: the
@@ -138,7 +139,7 @@ machine_file_entries() {
 machine_differences() {
     awk -F '\t' '
         function k(id) { return id ~ /^reg:/ ? tolower(id) : id }
-        NR == FNR { before[k($1)] = $2; name[k($1)] = $1; next }
+        FILENAME == ARGV[1] { before[k($1)] = $2; name[k($1)] = $1; next }
         {
             id = k($1)
             if (!(id in before)) print "+ " $1
