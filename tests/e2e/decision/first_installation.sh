@@ -47,7 +47,7 @@ check_equals "the volume page adds no trace of its own" On_PageInstall \
 probe key F1 >/dev/null
 check_equals "F1 on the mains check ends the program with code 0" 0 "$(wizard_wait_end 20)"
 machine_snapshot after
-machine_compare before after +file:TraceTavrik.log "+reg:$decision_product_key\\" \
+machine_compare before after +file:TraceTavrik.log "${decision_new_key[@]}" \
     "+reg:$decision_product_key\\Install" "+reg:$decision_product_key\\CD" \
     "+reg:$decision_product_key\\PathInstall"
 checks_done

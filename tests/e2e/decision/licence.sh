@@ -59,7 +59,7 @@ if [ "$choice" = refuse ]; then
             'versionHD=' 'version OK' '1ere installation' On_PageInstall PageClufShow)" \
         "$(wizard_trace | awk '/^pathInstall/ { on = 1 } on { print }')"
     machine_snapshot after
-    machine_compare before after +file:TraceTavrik.log "+reg:$decision_product_key\\" \
+    machine_compare before after +file:TraceTavrik.log "${decision_new_key[@]}" \
         "+reg:$decision_product_key\\Install" "+reg:$decision_product_key\\CD" \
         "+reg:$decision_product_key\\PathInstall"
     checks_done

@@ -83,7 +83,7 @@ install_work_changes() {
 # line): "written" for a key that existed, "new" for one that the run made.
 install_key_changes() {
     local key="reg:$decision_product_key" value
-    [ "$1" = new ] && printf '%s\n' "+$key\\" "+$key\\PathInstall"
+    [ "$1" = new ] && printf '%s\n' "${decision_new_key[@]}" "+$key\\PathInstall"
     for value in Install CD Langue EXE; do
         echo "+$key\\$value"
     done

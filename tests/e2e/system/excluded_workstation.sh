@@ -36,7 +36,7 @@ excluded() {
     check_equals "$name: the trace" Recommendation "$(wizard_trace)"
     machine_snapshot "after-$name"
     machine_compare "before-$name" "after-$name" +file:TraceTavrik.log \
-        "+reg:$decision_product_key\\" "+reg:$decision_product_key\\Install"
+        "${decision_new_key[@]}" "+reg:$decision_product_key\\Install"
 }
 
 TYPEPOSTE=PORTABLE excluded portable "$warning"

@@ -29,6 +29,6 @@ wizard_screenshot page7-refused-system
 probe key ENTER >/dev/null
 check_equals "Enter ends the program" 0 "$(wizard_wait_end 20)"
 machine_snapshot after
-machine_compare before after +file:TraceTavrik.log "+reg:$decision_product_key\\" \
+machine_compare before after +file:TraceTavrik.log "${decision_new_key[@]}" \
     "+reg:$decision_product_key\\Install"
 checks_done

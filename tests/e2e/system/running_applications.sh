@@ -6,6 +6,7 @@
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../lib/scenario.sh"
+. "$here/../decision/decision.sh"
 . "$here/suite.sh"
 
 product_key='HKLM\SOFTWARE\NORVA\BRENDOL_PC'
@@ -110,6 +111,6 @@ end_wizard "APP_Running"
 machine_snapshot after
 # Besides the runs' trace and Install, the scenario's own: its switch of the
 # check, the service's marker and the stand-in programs' folder.
-machine_compare before after +file:TraceTavrik.log "+reg:$product_key\\" "+reg:$product_key\\Install" \
+machine_compare before after +file:TraceTavrik.log "${decision_new_key[@]}" "+reg:$product_key\\Install" \
     "+reg:$product_key\\APP_Running\\*" +file:app/qxdiag/running.flag '?file:e2e-suite/*'
 checks_done
