@@ -1,10 +1,15 @@
 # shellcheck shell=bash
-# Steps shared by the decision scenarios. Source after tools/wine/wine-lib.sh,
-# tests/e2e/lib/checks.sh and tests/e2e/lib/wizard.sh.
+# Steps shared by the decision scenarios. Source after
+# tests/e2e/lib/scenario.sh.
 
 decision_here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck disable=SC2034  # used by the scenarios
 decision_product_key='HKLM\SOFTWARE\NORVA\BRENDOL_PC'
+# The product key as a run makes it on a machine without one (machine_compare
+# expectations): the key, and the maker's key above it on a machine that had
+# none either.
+# shellcheck disable=SC2034  # used by the scenarios
+decision_new_key=('?+reg:HKLM\SOFTWARE\NORVA\' "+reg:$decision_product_key\\")
 
 # The medium copy and the prefix, then our own clean-up on exit: the
 # wizard's first (it ends the program), then the machine's.
@@ -23,11 +28,8 @@ decision_machine() {
     "$decision_here/machine.sh" "$@" || tavrik_wine_fail "machine.sh $* failed"
 }
 
-# ap.ini of the medium copy with INDEPENDANT = value.
-decision_independent() {
-    printf '[INSTALL]\r\nINDEPENDANT=%s\r\nTITRE=Installation de la suite Solvane\r\nTITRE_INDEPENDANT=Installation de Solvane Interface\r\n' \
-        "$1" >"$(wizard_medium_file ap.ini)"
-}
+# The medium copy's ap.ini with INDEPENDANT = value.
+decision_independent() { wizard_medium_ini ap.ini INSTALL INDEPENDANT "$1"; }
 
 # Leaves one language on the medium copy, so page 4 selects it by itself.
 decision_only_language() {

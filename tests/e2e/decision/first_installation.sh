@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # A first installation by keys: no PathInstall, the medium's version is
 # accepted, the volume page lists the prefix's fixed drives (not the CD-ROM
-# medium) and Enter records the first one, C:.
+# medium) and Enter records the first one, C:. On battery the run then stops
+# at the mains check, where F1 ends it before any work.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../../../tools/wine/wine-lib.sh"
-. "$here/../lib/checks.sh"
-. "$here/../lib/wizard.sh"
+. "$here/../lib/scenario.sh"
+. "$here/../lib/power.sh"
 . "$here/decision.sh"
 
 decision_setup
 decision_machine first-installation
+power_simulate
+machine_snapshot before
 wizard_start
 decision_confirm_language
 
@@ -37,19 +39,15 @@ wizard_screenshot decision-volume-page
 probe key UP >/dev/null
 check_line "the up-arrow stops at the first item" "$(probe state listbox1)" "selected=0"
 probe key ENTER >/dev/null
-# The page that follows depends on the power the prefix reports (6 on
-# mains, 11 otherwise); both come after PathInstall is written.
-for _ in $(seq 100); do
-    [ -n "$(tavrik_wine_reg_value "$decision_product_key" PathInstall)" ] && break
-    sleep 0.1
-done
-check_equals "Enter records the drive" "C:" "$(tavrik_wine_reg_value "$decision_product_key" PathInstall)"
-page=$(probe page)
-case "${page%% *}" in
-    6 | 11) check_pass "the run goes on to the work or the mains check ($page)" ;;
-    *) check_fail "after the volume: page [$page]" ;;
-esac
-check_equals "the volume page adds no trace of its own" "" \
-    "$(wizard_trace | awk 'f { print } /^On_PageInstall$/ { f = 1 }' |
-        grep -xE 'Independant|Non Independant')"
+power_answer battery "the volume's validate asks for the power status"
+decision_expect_page 11 "on battery the mains check follows"
+check_equals "Enter recorded the drive" "C:" "$(tavrik_wine_reg_value "$decision_product_key" PathInstall)"
+check_equals "the volume page adds no trace of its own" On_PageInstall \
+    "$(wizard_trace | awk 'f { print } /^1ere installation$/ { f = 1 }')"
+probe key F1 >/dev/null
+check_equals "F1 on the mains check ends the program with code 0" 0 "$(wizard_wait_end 20)"
+machine_snapshot after
+machine_compare before after +file:TraceTavrik.log "${decision_new_key[@]}" \
+    "+reg:$decision_product_key\\Install" "+reg:$decision_product_key\\CD" \
+    "+reg:$decision_product_key\\PathInstall"
 checks_done

@@ -1,15 +1,14 @@
 #!/usr/bin/env bash
 # The installed version is newer than the medium's: the run is refused on
-# page 2 and Enter ends the program.
+# page 2 and Enter ends the program, leaving the installation as it was.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../../../tools/wine/wine-lib.sh"
-. "$here/../lib/checks.sh"
-. "$here/../lib/wizard.sh"
+. "$here/../lib/scenario.sh"
 . "$here/decision.sh"
 
 decision_setup
 decision_machine installed 5.3.0
+machine_snapshot before
 wizard_start
 decision_confirm_language
 
@@ -29,4 +28,7 @@ probe key ENTER >/dev/null
 check_equals "Enter ends the program with code 0" "0" "$(wizard_wait_end 20)"
 check_equals "the page's show is the last trace line" "OnPageErreurVersion" \
     "$(wizard_trace | tail -n 1)"
+machine_snapshot after
+machine_compare before after +file:TraceTavrik.log \
+    "+reg:$decision_product_key\\Install" "+reg:$decision_product_key\\CD"
 checks_done

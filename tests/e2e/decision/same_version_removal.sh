@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # The installed version equals the medium's: page 3 offers reinstallation
-# or removal; an arrow key moves to removal and Enter goes on with it.
+# or removal; an arrow key moves to removal and Enter goes on with it. On
+# battery the removal stops at the mains check, where F1 ends the run with
+# nothing removed.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../../../tools/wine/wine-lib.sh"
-. "$here/../lib/checks.sh"
-. "$here/../lib/wizard.sh"
+. "$here/../lib/scenario.sh"
+. "$here/../lib/power.sh"
 . "$here/decision.sh"
 
 decision_setup
 decision_machine installed 5.2.0
+power_simulate
+machine_snapshot before
 wizard_start
 decision_confirm_language
 
@@ -20,21 +23,14 @@ check_line "reinstallation is selected first" "$(probe state RadioButton1)" "che
 check_line "removal is not" "$(probe state RadioButton2)" "checked=0"
 
 probe key DOWN >/dev/null
-sleep 0.5
-check_line "the arrow selects removal" "$(probe state RadioButton2)" "checked=1"
+check_line_within 10 "the arrow selects removal" "checked=1" probe state RadioButton2
 check_line "and clears reinstallation" "$(probe state RadioButton1)" "checked=0"
 wizard_screenshot decision-removal-chosen
 
 probe key ENTER >/dev/null
-for _ in $(seq 100); do
-    case "$(probe page)" in 6\ * | 11\ *) break ;; esac
-    sleep 0.1
-done
-page=$(probe page)
-case "${page%% *}" in
-    6 | 11) check_pass "the removal goes on to the work or the mains check ($page)" ;;
-    *) check_fail "after Enter on page 3: page [$page]" ;;
-esac
+power_answer battery "the removal asks for the power status"
+decision_expect_page 11 "on battery the removal waits at the mains check"
+wizard_screenshot decision-removal-mains-check
 check_equals "the decision's trace" \
     "$(printf '%s\n' 'pathInstall non Empty()' 'meme version' touche_ConfMAJ_yesClick \
         'versionCD=5.2.0' 'versionHD=5.2.0' 'version OK' 'Nieme installation' 'Non Independant')" \
@@ -42,4 +38,9 @@ check_equals "the decision's trace" \
                            on && /^OnPageInstallEnCours$/ { exit } on { print }')"
 check_equals "the medium's place is recorded" 'D:\' \
     "$(tavrik_wine_reg_value "$decision_product_key" CD)"
+probe key F1 >/dev/null
+check_equals "F1 on the mains check ends the program with code 0" 0 "$(wizard_wait_end 20)"
+machine_snapshot after
+machine_compare before after +file:TraceTavrik.log \
+    "+reg:$decision_product_key\\Install" "+reg:$decision_product_key\\CD"
 checks_done

@@ -2,14 +2,11 @@
 # Steps shared by the installation scenarios: the real wizard does the work
 # with the demo medium's setup simulator, components and update script.
 # Sourcing this file brings the Wine harness, the checks, the wizard's and
-# the decision scenarios' steps with it.
+# the decision scenarios' steps and the comparison of the machine with it.
 
 install_here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-. "$install_here/../../../tools/wine/wine-lib.sh"
-. "$install_here/../lib/checks.sh"
-. "$install_here/../lib/wizard.sh"
+. "$install_here/../lib/scenario.sh"
 . "$install_here/../decision/decision.sh"
-install_dico="$install_here/../../../medium/dico"
 
 # The prefix's C: drive, the installed tree (C:\APP is the prefix's "app"
 # folder: Wine resolves names without regard to case) and the components'
@@ -33,25 +30,6 @@ install_forget() {
 install_cleanup() {
     decision_cleanup
     install_forget
-}
-
-# Sets a key of the medium copy's response file (the simulator's progress
-# and fault switches):  install_response install.iss Faults Outcome fail
-install_response() {
-    local file
-    file=$(wizard_medium_file "$1")
-    awk -v section="[$2]" -v key="$3" -v value="$4" '
-        { sub(/\r$/, "") }
-        $0 == section { inside = 1; print; next }
-        /^\[/ { inside = 0 }
-        inside && index($0, key "=") == 1 { print key "=" value; next }
-        { print }' "$file" | sed 's/$/\r/' >"$file.new" && mv "$file.new" "$file"
-}
-
-# The text of one phrase as page 6 shows it, with the period the page adds.
-# The prefix's system language is English, so the runs choose GB.
-install_phrase() {
-    printf '%s. ' "$(awk -F '\t' -v n="$1" '$1 == n { print $2; exit }' "$install_dico/THESAUGB.txt")"
 }
 
 # Waits (bounded) until page 6 offers its validate button: the setup's
@@ -86,30 +64,62 @@ install_reach_work() {
     decision_expect_page 6 "the road reaches the work"
 }
 
+# The changes of the work on page 6 besides the product key and the
+# installed tree (machine_compare expectations, one a line): the trace, the
+# waiting pictures' copy, the setup's log and, for an installation, the
+# components' record.
+#   mapfile -t expected < <(install_work_changes removal)
+install_work_changes() {
+    printf '%s\n' +file:TraceTavrik.log '+file:app/TEMP/*' +file:setup.log
+    [ "$1" = removal ] || echo +file:TavrikComponents.txt
+}
+
+# The values that the work adds to the product key (expectations, one a
+# line): "written" for a key that existed, "new" for one that the run made.
+install_key_changes() {
+    local key="reg:$decision_product_key" value
+    [ "$1" = new ] && printf '%s\n' "${decision_new_key[@]}" "+$key\\PathInstall"
+    for value in Install CD Langue EXE; do
+        echo "+$key\\$value"
+    done
+}
+
+# Every change of a road that runs to its successful end: the work's, the
+# product key's and the installed tree's.
+install_road_changes() {
+    install_work_changes "$1"
+    case "$1" in
+        first-installation) install_key_changes new ;;
+        update | reinstallation) install_key_changes written ;;
+    esac
+    case "$1" in
+        first-installation | reinstallation) echo '+file:app/BRENDOL/*' ;;
+        update) printf '%s\n' '+file:app/BRENDOL/*' '~file:app/BRENDOL/applic.ini' ;;
+        removal) printf '%s\n' "-reg:$decision_product_key\\*" '-file:app/BRENDOL/*' ;;
+    esac
+}
+
+# Waits (bounded) for the components' record to be complete: the viewer, a
+# component of first installations that the wizard does not wait for,
+# records its line when it ends, which may be after the setup.
+install_wait_components() {
+    [ "$1" = first-installation ] || return 0
+    for _ in $(seq 100); do
+        grep -q 'name=viewer' "$(install_components_log)" 2>/dev/null && return 0
+        sleep 0.1
+    done
+    check_fail "the viewer component never recorded its line:"$'\n'"$(cat "$(install_components_log)" 2>&1)"
+}
+
 # The trace from page 6's show on.
 install_trace() {
     wizard_trace | awk '/^OnPageInstallEnCours$/ { on = 1 } on { print }'
 }
 
-# How many pixels of pure-ish red the control shows on screen: a red notice.
-install_red_pixels() {
-    local state origin bounds x y w h shot
-    state=$(probe state "$1")
-    bounds=$(printf '%s\n' "$state" | sed -n 's/^bounds=//p')
-    origin=$(probe window | sed -n 's/^client_origin=//p')
-    IFS=, read -r x y w h <<<"$bounds"
-    x=$((x + ${origin%,*}))
-    y=$((y + ${origin#*,}))
-    shot=$(mktemp --suffix=.png)
-    import -display "$DISPLAY" -window root "$shot"
-    convert "$shot" -crop "${w}x${h}+${x}+${y}" +repage -depth 8 txt:- |
-        awk -F '[(),]' 'NR > 1 && $3 + 0 > 180 && $4 + 0 < 80 && $5 + 0 < 80 { n++ } END { print n + 0 }'
-    rm -f "$shot"
-}
-
 # A shortcut of the suite in the all-users profile (C:\ProgramData here),
 # which a failed setup removes.
-install_shortcut() { echo "$(install_c)/ProgramData/Start Menu/Programs/Solvane/Solvane 2000.lnk"; }
+install_shortcut_path='ProgramData/Start Menu/Programs/Solvane/Solvane 2000.lnk'
+install_shortcut() { echo "$(install_c)/$install_shortcut_path"; }
 install_put_shortcut() {
     mkdir -p "$(dirname "$(install_shortcut)")"
     printf 'link' >"$(install_shortcut)"

@@ -2,7 +2,8 @@
 # A library of the installed application held open by a running program:
 # page 6 stops before anything is installed, shows its red notice and
 # ignores F1; Enter offers the restart page, whose F1 ends the program
-# without writing anything. The library stays whole and in place.
+# without writing anything. The library stays whole and in place beside
+# the library test's copy, and the machine keeps all it had.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../medium/outside.sh"
@@ -25,15 +26,15 @@ release() {
 trap release EXIT
 outside_hold 'C:\APP\BRENDOL\EXE\brendolx.dll'
 
+machine_snapshot before
 wizard_start
 decision_confirm_language
 install_reach_work reinstallation
 install_wait_validate 30 || check_fail "the notice never offered its validate button"
 wizard_screenshot install-libraries-in-use
-text=$(probe text Texte_Page_MAJEnCours)
-check_equals "the libraries-in-use notice" "$(install_phrase 126843)" "${text%%\\n*}"
-red=$(install_red_pixels Texte_Page_MAJEnCours)
-check_equals "in red" yes "$([ "$red" -gt 50 ] && echo yes || echo "no ($red red pixels)")"
+text=$(probe_settled text Texte_Page_MAJEnCours)
+check_equals "the libraries-in-use notice" "$(wizard_phrase 126843 period)" "${text%%\\n*}"
+wizard_check_red "in red" Texte_Page_MAJEnCours
 check_equals "the trace stops at the page" OnPageInstallEnCours "$(install_trace)"
 
 probe key F1 >/dev/null
@@ -49,4 +50,8 @@ check_equals "no run-once entry either" "" \
 check_equals "no setup ran" no "$([ -e "$(install_c)/setup.log" ] && echo yes || echo no)"
 check_equals "Install stays cleared" 0 "$(tavrik_wine_reg_value "$decision_product_key" Install)"
 check_status "the held library is whole and in place" 0 cmp "$PWD/brendolx.dll.before" "$library"
+machine_snapshot after
+# The library test's copy stays beside the library it could not replace.
+machine_compare before after +file:TraceTavrik.log +file:app/BRENDOL/EXE/brendolx.dll.cop \
+    "+reg:$decision_product_key\\Install" "+reg:$decision_product_key\\CD"
 checks_done

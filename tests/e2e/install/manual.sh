@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The unattended branch: a portable PC whose site asked for a manual
-# installation runs the setup with no page at all and ends with code 0.
+# installation runs the setup with no page at all and ends with code 0,
+# changing only what the installation or removal changes.
 #   manual.sh install | remove
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -23,8 +24,9 @@ else
     response=desinst.iss
 fi
 # Nobody takes the setup's progress markers here: wait for none.
-install_response "$response" Progress MarkerWaitMs 0
+wizard_medium_ini "$response" Progress MarkerWaitMs 0
 
+machine_snapshot before
 rm -f "$wizard_status_file"
 (
     status=0
@@ -38,6 +40,8 @@ while [ ! -f "$wizard_status_file" ]; do
 done
 check_equals "no page was ever shown" 0 "$windows"
 check_equals "the program ends with code 0" 0 "$(wizard_wait_end 5)"
+# The screen as the run left it: no page, no window.
+wizard_screenshot "manual-$action-screen"
 check_equals "the trace holds the branch alone" "Install manuelle" "$(wizard_trace)"
 if [ "$action" = install ]; then
     check_equals "the medium's place is recorded" 'D:\' "$(tavrik_wine_reg_value "$decision_product_key" CD)"
@@ -49,5 +53,13 @@ if [ "$action" = install ]; then
 else
     check_status "the product key is gone" 1 tavrik_wine_reg_key_exists "$decision_product_key"
     check_equals "the application is gone" no "$([ -e "$(install_tree)/EXE/brendol.exe" ] && echo yes || echo no)"
+fi
+machine_snapshot after
+key="reg:$decision_product_key"
+if [ "$action" = install ]; then
+    machine_compare before after +file:TraceTavrik.log +file:setup.log '+file:app/BRENDOL/*' \
+        "+$key\\CD" "+$key\\Install" "-$key\\Manual" "-$key\\IsInstall"
+else
+    machine_compare before after +file:TraceTavrik.log +file:setup.log '-file:app/BRENDOL/*' "-$key\\*"
 fi
 checks_done

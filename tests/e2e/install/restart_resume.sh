@@ -3,7 +3,9 @@
 # the installation offers the restart page; its validate leaves the shortcut
 # "C:\Tavrik.lnk" and the run-once entry, and asks for the restart. The run
 # that the next log-on starts through the shortcut ("-reboot") goes from the
-# recommendations straight to the work and installs to its end.
+# recommendations straight to the work and installs to its end. The machine
+# then holds the shortcut beside what an installation leaves; the run-once
+# entry is gone with the restart.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../medium/outside.sh"
@@ -34,6 +36,7 @@ outside_hold 'C:\APP\BRENDOL\EXE\brendolx.dll'
 outside_wait_for "$outside_work/run-once.txt.ready" 20 || tavrik_wine_fail "the run-once watcher did not start"
 
 echo "--- the run that meets the held library"
+machine_snapshot before
 # The restart sequence that this run asks for starts Wine's own programs
 # from it; they must not hold the test's output open.
 wizard_start >"$PWD/restart-first-run.log" 2>&1
@@ -94,13 +97,13 @@ probe wait-window 30000 >/dev/null || tavrik_wine_fail "the resumed wizard's win
 decision_expect_page 7 "the resumed run opens on the recommendations"
 text=$(probe_settled text Label_PageRecom)
 check_equals "with the text of a run after a restart" \
-    "$(awk -F '\t' '$1 == 17877 { print $2; exit }' "$install_dico/THESAUGB.txt")" "${text%%\\n*}"
+    "$(wizard_phrase 17877)" "${text%%\\n*}"
 wizard_screenshot restart-resumed-page7
 probe key ENTER >/dev/null
 decision_expect_page 6 "validate goes straight to the work"
 install_wait_validate || check_fail "page 6 never offered its validate button"
-text=$(probe text Texte_Page_MAJEnCours)
-check_equals "the installation succeeds" "$(install_phrase 116390)" "${text%%\\n*}"
+text=$(probe_settled text Texte_Page_MAJEnCours)
+check_equals "the installation succeeds" "$(wizard_phrase 116390 period)" "${text%%\\n*}"
 probe key ENTER >/dev/null
 check_equals "Enter ends the resumed run with code 0" 0 "$(wizard_wait_end 30)"
 check_equals "the resumed run's work" \
@@ -111,4 +114,13 @@ check_equals "the resumed run's work" \
 check_equals "no language page in the resumed run" 0 "$(wizard_trace | grep -c '^On_Page_Choix_LG$')"
 check_equals "Install is cleared" 0 "$(tavrik_wine_reg_value "$decision_product_key" Install)"
 check_status "the library is in place" 0 test -f "$(install_tree)/EXE/brendolx.dll"
+
+machine_snapshot after
+mapfile -t expected < <(install_work_changes reinstallation; install_key_changes written)
+# Besides the road's changes, the scenario's own: the watcher's record, and
+# the holder's marker that goes when it ends (its stop request stays when
+# the restart ended it first).
+machine_compare before after "${expected[@]}" +file:Tavrik.lnk \
+    +file:app/BRENDOL/EXE/DICO.TXT +file:tavrik-holder/run-once.txt \
+    -file:tavrik-holder/holdlib.exe.held '?+file:tavrik-holder/holdlib.exe.stop'
 checks_done

@@ -3,7 +3,8 @@
 # medium's setup simulator, components and update script:
 #   roads.sh first-installation | update | reinstallation | removal
 # Checks the trace from page 6 on, the product key, the installed tree, the
-# components that ran and the end of the run.
+# components that ran, the end of the run, and that the machine changed only
+# where the road says.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/install.sh"
@@ -16,6 +17,7 @@ case "$road" in
     reinstallation | removal) decision_machine installed 5.2.0 ;;
     *) tavrik_wine_fail "unknown road $road" ;;
 esac
+machine_snapshot before
 wizard_start
 decision_confirm_language
 install_reach_work "$road"
@@ -31,12 +33,13 @@ else
     setup_line='EXE=setup.exe -s -f1D:\install.iss -f2C:\setup.log'
     success=116390
 fi
-text=$(probe text Texte_Page_MAJEnCours)
-check_equals "the success text" "$(install_phrase "$success")" "${text%%\\n*}"
+text=$(probe_settled text Texte_Page_MAJEnCours)
+check_equals "the success text" "$(wizard_phrase "$success" period)" "${text%%\\n*}"
 check_line "the progress bar followed the setup's steps" \
     "$(probe state ProgressBar1 | sed -n 's/^position=//p' | awk '{ print ($1 > 1) ? "advanced" : "still" }')" \
     advanced
 
+install_wait_components "$road"
 if [ "$removal" = 1 ]; then
     check_equals "a removal runs no component" "" "$(cat "$(install_components_log)" 2>/dev/null)"
 else
@@ -48,7 +51,6 @@ else
     else
         check_equals "the first-installation component did not run" 0 "$viewer"
     fi
-    # The viewer is not waited for: it records its line whenever it ends.
     check_equals "the update script ran after the blocking component, and answered 2" \
         "$(printf '%s\n' runtime 'updateqxd 2')" \
         "$(printf '%s\n' "$components" | grep -v 'name=viewer' | sed 's/.*name=runtime.*/runtime/')"
@@ -82,4 +84,8 @@ else
     check_equals "the program is installed" yes "$([ -f "$(install_tree)/EXE/brendol.exe" ] && echo yes)"
     check_line "with the medium's version" "$(tr -d '\r' <"$(install_tree)/applic.ini")" "VSOFT=5.2.0"
 fi
+
+machine_snapshot after
+mapfile -t expected < <(install_road_changes "$road")
+machine_compare before after "${expected[@]}"
 checks_done

@@ -2,7 +2,8 @@
 # A packaged setup that fails or crashes, on an installation or a removal:
 #   setup_fault.sh fail|crash reinstallation|removal
 # The page shows the failure in red, the suite's shortcuts leave the
-# all-users profile, and the product key stays for the next run.
+# all-users profile, and the product key stays for the next run; the
+# installed tree keeps all it had.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/install.sh"
@@ -21,17 +22,17 @@ if [ "$road" = removal ]; then
     failure=116407
     ending="c'etait une desinstallation"
 fi
-install_response "$response" Faults Outcome "$fault"
+wizard_medium_ini "$response" Faults Outcome "$fault"
 
+machine_snapshot before
 wizard_start
 decision_confirm_language
 install_reach_work "$road"
 install_wait_validate || check_fail "page 6 never offered its validate button"
 wizard_screenshot "install-$fault-$road"
-text=$(probe text Texte_Page_MAJEnCours)
-check_equals "the failure text" "$(install_phrase "$failure")" "${text%%\\n*}"
-red=$(install_red_pixels Texte_Page_MAJEnCours)
-check_equals "the text is red" yes "$([ "$red" -gt 50 ] && echo yes || echo "no ($red red pixels)")"
+text=$(probe_settled text Texte_Page_MAJEnCours)
+check_equals "the failure text" "$(wizard_phrase "$failure" period)" "${text%%\\n*}"
+wizard_check_red "the text is red" Texte_Page_MAJEnCours
 check_equals "the suite's shortcut is removed" no "$([ -e "$(install_shortcut)" ] && echo yes || echo no)"
 check_line "the outcome is judged by Install" "$(install_trace)" 'IS!=0 et IS non vide'
 
@@ -47,4 +48,8 @@ check_equals "and the medium's place" 'D:\' "$(tavrik_wine_reg_value "$decision_
 check_equals "no setup is under way" 0 "$(tavrik_wine_reg_value "$decision_product_key" Install)"
 check_equals "the installed application is still there" yes \
     "$([ -f "$(install_tree)/applic.ini" ] && echo yes || echo no)"
+machine_snapshot after
+mapfile -t expected < <(install_work_changes "$road"; install_key_changes written)
+machine_compare before after "${expected[@]}" \
+    '+file:app/BRENDOL/EXE/DICO.TXT' "-file:${install_shortcut_path}"
 checks_done

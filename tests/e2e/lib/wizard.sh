@@ -1,16 +1,36 @@
+# shellcheck shell=bash
 # Running the real wizard from the demo medium in the Wine prefix, for the
 # end-to-end scenarios. Source after tools/wine/wine-lib.sh and checks.sh:
 #
 #   wizard_setup                      # loads the prefix, points D: at the demo medium
 #   wizard_start [ARGS...]            # starts tavrik.exe from D:\ in the background
+#   wizard_medium_ini FILE SECTION KEY VALUE   # sets a key of the medium copy
 #   probe page                        # the probe, its output without CRs
 #   wizard_wait_state NAME LINE [S]   # waits until `probe state NAME` has LINE
 #   wizard_screenshot NAME            # NAME.png in the working folder
+#   wizard_check_red DESCRIPTION CONTROL   # the control's text shows in red
+#   wizard_check_stays DESCRIPTION PAGE [SECONDS]   # an input changed nothing
 #   wizard_wait_end [SECONDS]         # waits for the program to end; prints its status
 #   wizard_trace                      # the trace log, CRs removed
+#   wizard_phrase N [period]          # a phrase of the English dictionary
 #
 # The environment gives TAVRIK_DEMO_MEDIUM (the assembled medium) and
 # TAVRIK_WIN64_DIR (the probe).
+
+wizard_dico=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../../medium/dico" && pwd)
+
+# The text of a phrase as the runs show it: the prefix's system language is
+# English, so they choose GB. With "period", the period and space that the
+# wizard adds to some phrases.
+wizard_phrase() {
+    local text
+    text=$(awk -F '\t' -v n="$1" '$1 == n { print $2; exit }' "$wizard_dico/THESAUGB.txt")
+    if [ "${2:-}" = period ]; then
+        printf '%s. ' "$text"
+    else
+        printf '%s' "$text"
+    fi
+}
 
 wizard_setup() {
     [ -n "${TAVRIK_DEMO_MEDIUM:-}" ] || tavrik_wine_fail "TAVRIK_DEMO_MEDIUM is not set"
@@ -21,6 +41,8 @@ wizard_setup() {
     wizard_medium=$(mktemp -d "${TMPDIR:-/tmp}/tavrik-medium.XXXXXX")
     cp -r "$TAVRIK_DEMO_MEDIUM/." "$wizard_medium/"
     tavrik_wine_use_medium "$wizard_medium"
+    # Each scenario reads the trace of its own runs, never an earlier one's.
+    rm -f "$WINEPREFIX/drive_c/TraceTavrik.log"
     wizard_status_file="$PWD/wizard.status"
     wizard_job=""
     trap wizard_cleanup EXIT
@@ -28,6 +50,19 @@ wizard_setup() {
 
 # A private copy of the medium: a scenario may change its files.
 wizard_medium_file() { echo "$wizard_medium/$1"; }
+
+# Sets an existing key of an INI file of the medium copy (CRLF lines):
+#   wizard_medium_ini install.iss Faults Outcome fail
+wizard_medium_ini() {
+    local file
+    file=$(wizard_medium_file "$1")
+    awk -v section="[$2]" -v key="$3" -v value="$4" '
+        { sub(/\r$/, "") }
+        $0 == section { inside = 1; print; next }
+        /^\[/ { inside = 0 }
+        inside && index($0, key "=") == 1 { print key "=" value; next }
+        { print }' "$file" | sed 's/$/\r/' >"$file.new" && mv "$file.new" "$file"
+}
 
 probe() {
     tavrik_wine_run 30 "$wizard_probe_exe" "$@" | tr -d '\r'
@@ -63,10 +98,27 @@ wizard_wait_state() {
     return 1
 }
 
+# wizard_check_stays DESCRIPTION PAGE [SECONDS]: after an input that must
+# change nothing, the wizard shows PAGE for the whole bound (2 s); a change
+# fails the check as soon as it shows. A read that the busy window leaves
+# empty tells nothing.
+wizard_check_stays() {
+    local shown=$2 page end=$(($(tavrik_wine_now_ms) + ${3:-2} * 1000))
+    while [ "$(tavrik_wine_now_ms)" -lt "$end" ]; do
+        page=$(probe page 2>/dev/null)
+        [ -z "$page" ] || shown=${page%% *}
+        [ "$shown" = "$2" ] || break
+        sleep 0.2
+    done
+    check_equals "$1" "$2" "$shown"
+}
+
 wizard_start() {
     rm -f "$wizard_status_file"
     (
         status=0
+        # A wrapper of Wine for the wizard alone (lib/power.sh), if any.
+        TAVRIK_WINE=${wizard_wine:-$TAVRIK_WINE}
         cd "$wizard_medium" && tavrik_wine_run 300 "$wizard_medium/tavrik.exe" "$@" || status=$?
         echo "$status" >"$wizard_status_file"
     ) &
@@ -85,6 +137,29 @@ wizard_wait_end() {
 
 wizard_screenshot() {
     import -display "$DISPLAY" -window root "$PWD/$1.png"
+}
+
+# How many pixels of pure-ish red the control shows on screen: a red notice.
+wizard_red_pixels() {
+    local state origin bounds x y w h shot
+    state=$(probe state "$1")
+    bounds=$(printf '%s\n' "$state" | sed -n 's/^bounds=//p')
+    origin=$(probe window | sed -n 's/^client_origin=//p')
+    IFS=, read -r x y w h <<<"$bounds"
+    x=$((x + ${origin%,*}))
+    y=$((y + ${origin#*,}))
+    shot=$(mktemp --suffix=.png)
+    import -display "$DISPLAY" -window root "$shot"
+    convert "$shot" -crop "${w}x${h}+${x}+${y}" +repage -depth 8 txt:- |
+        awk -F '[(),]' 'NR > 1 && $3 + 0 > 180 && $4 + 0 < 80 && $5 + 0 < 80 { n++ } END { print n + 0 }'
+    rm -f "$shot"
+}
+
+# wizard_check_red DESCRIPTION CONTROL: the control shows a red text.
+wizard_check_red() {
+    local red
+    red=$(wizard_red_pixels "$2")
+    check_equals "$1" yes "$([ "$red" -gt 50 ] && echo yes || echo "no ($red red pixels)")"
 }
 
 wizard_trace() {

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # The check of the suite's running programs with real processes: page 7
 # leads to page 9 while a watched program runs, page 9 lists exactly what
-# runs and lets the wizard go on only once everything has ended.
+# runs and lets the wizard go on only once everything has ended. None of
+# these runs writes more than its trace and Install reset.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../../../tools/wine/wine-lib.sh"
-. "$here/../lib/checks.sh"
-. "$here/../lib/wizard.sh"
+. "$here/../lib/scenario.sh"
+. "$here/../decision/decision.sh"
 . "$here/suite.sh"
 
 product_key='HKLM\SOFTWARE\NORVA\BRENDOL_PC'
@@ -44,9 +44,10 @@ end_wizard() {
 }
 
 echo "--- nothing running"
+machine_snapshot before
 wizard_start
 check_line "the normal start reads as a list" "$(probe text Label_PageRecom | sed 's/\\n/\n/g')" \
-    "- $(grep -P '^126840\t' "$here/../../../medium/dico/THESAUGB.txt" | cut -f2)"
+    "- $(wizard_phrase 126840)"
 wizard_screenshot page7-normal-start
 check_equals "straight to the languages" "4 Page_Choix_langue" "$(validate_recommendations)"
 end_wizard "nothing running"
@@ -57,11 +58,9 @@ wizard_start
 check_equals "page 9 first" "9 PageArretAppli" "$(validate_recommendations)"
 check_equals "it is listed" "Solvane Measure" "$(listed)"
 probe key ENTER >/dev/null
-sleep 0.5
-check_equals "Enter does nothing on page 9" "9 PageArretAppli" "$(probe_settled page)"
+wizard_check_stays "Enter does nothing on page 9" 9
 probe click SpeedButtonPageArretAppli >/dev/null
-sleep 1
-check_equals "validate keeps the page while it runs" "9 PageArretAppli" "$(probe_settled page)"
+wizard_check_stays "validate keeps the page while it runs" 9
 check_equals "and still lists it" "Solvane Measure" "$(listed)"
 suite_stop QXM
 probe click SpeedButtonPageArretAppli >/dev/null
@@ -97,7 +96,7 @@ suite_start lumio32
 suite_service_running
 wizard_start
 validate_recommendations >/dev/null
-third=$(grep -P '^122270\t' "$here/../../../medium/dico/THESAUGB.txt" | cut -f2)
+third=$(wizard_phrase 122270)
 check_equals "16-bit program, third program, service" \
     "$(printf 'Solvane 2000\n%s\nSolvane Diagnostic' "$third")" "$(listed)"
 end_wizard "three more"
@@ -108,4 +107,10 @@ wizard_start
 check_equals "the languages despite running programs" "4 Page_Choix_langue" \
     "$(validate_recommendations)"
 end_wizard "APP_Running"
+
+machine_snapshot after
+# Besides the runs' trace and Install, the scenario's own: its switch of the
+# check, the service's marker and the stand-in programs' folder.
+machine_compare before after +file:TraceTavrik.log "${decision_new_key[@]}" "+reg:$product_key\\Install" \
+    "+reg:$product_key\\APP_Running\\*" +file:app/qxdiag/running.flag '?file:e2e-suite/*'
 checks_done
