@@ -70,6 +70,18 @@ tavrik_wine_run() {
     return "$status"
 }
 
+# Restarts the loaded prefix's Wine server and its services: the mount
+# manager learns drives and their types only when it starts, and a restart
+# sequence asked for by a program leaves them as it found them, not as the
+# prefix describes them. Logs go to the state folder given.
+tavrik_wine_restart_server() {
+    local state=$1
+    "$TAVRIK_WINESERVER" -k </dev/null >/dev/null 2>&1 || true
+    "$TAVRIK_WINESERVER" -w </dev/null >/dev/null 2>&1 || true
+    "$TAVRIK_WINESERVER" -p </dev/null >>"$state/wineserver.log" 2>&1
+    timeout 60 "$TAVRIK_WINE" wineboot </dev/null >>"$state/wineboot.log" 2>&1
+}
+
 # Points the medium drive of the loaded prefix at another folder. Wine reads
 # the drive's link at every open, so programs see the new folder at once.
 tavrik_wine_use_medium() {

@@ -110,12 +110,8 @@ reg_add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0
 reg_add 'HKLM\Software\Wine\Drives' /v "$drive:" /d cdrom
 ln -sfn "$medium" "$WINEPREFIX/dosdevices/$drive:"
 
-# The mount manager learns drives and their types when it starts: restart
-# the server (and with it the prefix's services) so the medium drive exists.
-"$TAVRIK_WINESERVER" -k </dev/null >/dev/null 2>&1 || true
-"$TAVRIK_WINESERVER" -w </dev/null >/dev/null 2>&1 || true
-"$TAVRIK_WINESERVER" -p </dev/null >>"$state/wineserver.log" 2>&1
-timeout 60 "$TAVRIK_WINE" wineboot </dev/null >>"$state/wineboot.log" 2>&1 ||
+# The medium drive exists, as a CD-ROM, once the server has restarted.
+tavrik_wine_restart_server "$state" ||
     tavrik_wine_fail "wineboot after the drive mapping failed"
 
 # The installed suite's diagnostic service script, which the wizard runs to

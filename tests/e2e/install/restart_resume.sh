@@ -28,6 +28,10 @@ finish() {
     rm -f "$(install_c)/Tavrik.lnk"
     "$TAVRIK_WINE" reg delete "$run_once_key" /v Install /f >/dev/null 2>&1
     install_cleanup
+    # The restart sequence left the medium drive reported as a fixed disk;
+    # the scenarios after this one expect the CD-ROM the prefix describes.
+    tavrik_wine_restart_server "$TAVRIK_WINE_STATE" ||
+        echo "restart road: the Wine server did not come back" >&2
 }
 trap finish EXIT
 outside_hold 'C:\APP\BRENDOL\EXE\brendolx.dll'
