@@ -21,4 +21,13 @@ Machine& CurrentMachine() {
 
 void SetCurrentMachine(Machine* machine) { current = machine; }
 
+void TrimStringAtNul(RegistryValue& value) {
+    if (value.type == kRegSz || value.type == kRegExpandSz) {
+        const std::string::size_type nul = value.data.find('\0');
+        if (nul != std::string::npos) {
+            value.data.resize(nul);
+        }
+    }
+}
+
 }  // namespace tavrik::platform

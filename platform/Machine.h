@@ -105,6 +105,11 @@ constexpr std::uint32_t kRegExpandSz = 2;
 constexpr std::uint32_t kRegBinary = 3;
 constexpr std::uint32_t kRegDword = 4;
 
+// Strings are NUL-terminated by contract, but the registry does not enforce
+// it: a string value read keeps the text up to its first NUL, as a C string
+// reader sees it. Other types keep their bytes.
+void TrimStringAtNul(RegistryValue& value);
+
 // A shell link (.lnk) as the restart page writes it.
 struct ShellLink {
     std::string linkPath;  // the .lnk file

@@ -35,16 +35,14 @@ bool ForWriting(FileAccess access) { return access != FileAccess::Read; }
 
 FakeFileHandles::~FakeFileHandles() {
     for (const auto& entry : open_) {
-        files_.Sharing().Closed(entry.second.host.string(), entry.second.CanWrite());
+        files_.Sharing().Closed(entry.second.host.string());
     }
 }
 
 bool FakeFileHandles::MayOpen(const FileLocation& location, FileAccess access,
                               FileCreation creation) const {
     const NodeKind kind = FakeFileSystem::KindOf(location.host);
-    if (location.path.trailingSeparator || location.path.IsRoot() || kind == NodeKind::Directory ||
-        !files_.Sharing().CanOpen(location.host.string(),
-                                  ForWriting(access) || creation == FileCreation::CreateAlways)) {
+    if (location.path.trailingSeparator || location.path.IsRoot() || kind == NodeKind::Directory) {
         return false;
     }
     if (creation == FileCreation::OpenExisting && kind != NodeKind::File) {
@@ -76,7 +74,7 @@ Handle FakeFileHandles::Open(const std::string& path, FileAccess access, FileCre
     }
     const Handle handle = handles_.Next();
     open_[handle] = OpenFile{location->host, access, 0};
-    files_.Sharing().Opened(location->host.string(), ForWriting(access));
+    files_.Sharing().Opened(location->host.string());
     return handle;
 }
 
@@ -166,7 +164,7 @@ bool FakeFileHandles::Close(Handle file) {
     if (found == open_.end()) {
         return false;
     }
-    files_.Sharing().Closed(found->second.host.string(), found->second.CanWrite());
+    files_.Sharing().Closed(found->second.host.string());
     open_.erase(found);
     return true;
 }

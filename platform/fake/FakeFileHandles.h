@@ -1,7 +1,7 @@
 // Raw file handles of the fake machine (CreateFileA, SetFilePointer,
 // ReadFile, WriteFile, CloseHandle). Opening for writing is refused for a
-// read-only or locked file, on a CD-ROM, and while another handle has the
-// file open (see FileSharing); creating over a hidden or system file is
+// read-only or locked file and on a CD-ROM; other open handles never stand
+// in the way (see FileSharing); creating over a hidden or system file is
 // refused as CreateFileA refuses it. Operations on kNoHandle, an unknown or
 // a closed handle fail without effect.
 #pragma once

@@ -251,9 +251,11 @@ bool FakeFileSystem::InUse(const FileLocation& location) const {
     return IsLocked(location.host) || sharing_.IsOpen(location.host.string());
 }
 
-// CopyFileA refuses to overwrite a read-only or hidden file.
+// CopyFileA refuses to overwrite a locked, read-only or hidden file; a file
+// open through a handle shares writing, so it may be overwritten.
 bool FakeFileSystem::CanReplace(const FileLocation& target) const {
-    return !InUse(target) && (ExtraAttributes(target.host) & (kAttrReadOnly | kAttrHidden)) == 0;
+    return !IsLocked(target.host) &&
+           (ExtraAttributes(target.host) & (kAttrReadOnly | kAttrHidden)) == 0;
 }
 
 void FakeFileSystem::ForgetState(const fs::path& host) { states_.erase(host.string()); }
@@ -282,7 +284,6 @@ bool FakeFileSystem::CopyFile(const std::string& from, const std::string& to, bo
     const auto target = Locate(to);
     if (!source || !target || source->path.trailingSeparator || target->path.trailingSeparator ||
         KindOf(source->host) != NodeKind::File || !IsWritable(*target) ||
-        !sharing_.CanOpen(source->host.string(), false) ||
         KindOf(target->host.parent_path()) != NodeKind::Directory || source->host == target->host) {
         return false;
     }

@@ -25,7 +25,11 @@ bool FakeMachine::RegistryOpenKey(const std::string& key, bool createIfMissing) 
 
 bool FakeMachine::RegistryReadValue(const std::string& key, const std::string& name,
                                     RegistryValue& value) {
-    return registry_.ReadValue(key, name, value);
+    if (!registry_.ReadValue(key, name, value)) {
+        return false;
+    }
+    TrimStringAtNul(value);
+    return true;
 }
 
 bool FakeMachine::RegistryWriteString(const std::string& key, const std::string& name,

@@ -83,17 +83,6 @@ bool DeleteTree(const std::string& path) {
     return ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, path.c_str()) == ERROR_SUCCESS && deleted;
 }
 
-// Strings are NUL-terminated by contract, but the registry does not enforce
-// it: keep the text up to the first NUL, as a C string reader sees it.
-void TrimAtNul(RegistryValue& value) {
-    if (value.type == REG_SZ || value.type == REG_EXPAND_SZ) {
-        const std::string::size_type nul = value.data.find('\0');
-        if (nul != std::string::npos) {
-            value.data.resize(nul);
-        }
-    }
-}
-
 }  // namespace
 
 bool Win32Machine::RegistryKeyExists(const std::string& key) {
@@ -142,7 +131,7 @@ bool Win32Machine::RegistryReadValue(const std::string& key, const std::string& 
         if (result == ERROR_SUCCESS) {
             value.type = type;
             value.data.assign(reinterpret_cast<const char*>(data.data()), size);
-            TrimAtNul(value);
+            TrimStringAtNul(value);
             return true;
         }
     }
