@@ -1,0 +1,58 @@
+// Drives, the system version and the locale.
+#include "ConformanceSupport.h"
+
+namespace tavrik::conformance {
+namespace {
+
+using namespace platform;
+
+TEST(SystemCases, TheDriveListIsWholeInLetterOrderAndTyped) {
+    Machine& machine = CurrentMachine();
+    const std::string drives = machine.LogicalDriveStrings();
+    ASSERT_GE(drives.size(), 5u);
+    EXPECT_EQ(std::string("\0\0", 2), drives.substr(drives.size() - 2));
+    EXPECT_EQ(0u, drives.find("C:\\"));  // A and B absent on both machines
+    char previous = 'A';
+    for (std::size_t at = 0; at + 1 < drives.size(); at += 4) {
+        EXPECT_GT(drives[at], previous) << "at " << at;
+        previous = drives[at];
+        EXPECT_EQ(":\\", drives.substr(at + 1, 2)) << "at " << at;
+        EXPECT_EQ('\0', drives[at + 3]);
+    }
+    EXPECT_EQ(kDriveFixed, machine.DriveType("C:\\"));
+    EXPECT_EQ(kDriveFixed, machine.DriveType("c:\\"));
+    EXPECT_EQ(kDriveNoRootDir, machine.DriveType("Q:\\"));
+}
+
+TEST(SystemCases, VersionRecordsOfBothSizesAndNoOther) {
+    Machine& machine = CurrentMachine();
+    OsVersion extended;
+    extended.recordSize = kOsVersionExSize;
+    ASSERT_TRUE(machine.GetVersion(extended));
+    EXPECT_EQ(extended.recordSize, kOsVersionExSize);
+    OsVersion basic;
+    basic.recordSize = kOsVersionSize;
+    ASSERT_TRUE(machine.GetVersion(basic));
+    EXPECT_EQ(extended.major, basic.major);
+    EXPECT_EQ(extended.minor, basic.minor);
+    EXPECT_EQ(extended.servicePack, basic.servicePack);
+    EXPECT_EQ(2u, extended.platformId);  // the NT family
+    EXPECT_GE(extended.major, 5u);
+
+    for (std::uint32_t size : {0u, 12u, 100u, 157u, 4096u}) {
+        OsVersion refused;
+        refused.recordSize = size;
+        EXPECT_FALSE(machine.GetVersion(refused)) << size;
+    }
+}
+
+TEST(SystemCases, TheLocaleIsNamedByItsLanguage) {
+    const std::string language = CurrentMachine().SystemDefaultLanguageName();
+    EXPECT_TRUE(language.size() == 2 || language.size() == 3) << language;
+    for (const char letter : language) {
+        EXPECT_TRUE(letter >= 'a' && letter <= 'z') << language;
+    }
+}
+
+}  // namespace
+}  // namespace tavrik::conformance
