@@ -69,10 +69,6 @@ std::optional<RegistryValue> FakeMachine::RegistryValueOf(const std::string& key
     return value;
 }
 
-std::vector<std::string> FakeMachine::RegistrySubKeys(const std::string& key) const {
-    return registry_.SubKeyNames(key);
-}
-
 std::vector<std::string> FakeMachine::RegistryValueNames(const std::string& key) const {
     return registry_.ValueNames(key);
 }

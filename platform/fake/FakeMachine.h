@@ -125,7 +125,6 @@ public:
     std::optional<RegistryValue> RegistryValueOf(const std::string& key,
                                                  const std::string& name) const;
     bool HasRegistryKey(const std::string& key) const { return registry_.KeyExists(key); }
-    std::vector<std::string> RegistrySubKeys(const std::string& key) const;
     std::vector<std::string> RegistryValueNames(const std::string& key) const;
     int RegistryFlushCount() const { return registry_.FlushCount(); }
     // Without administrator rights: keys can be tested and values read, but
@@ -139,7 +138,6 @@ public:
     void SetMediaPresent(char letter, bool present) { files_.SetMediaPresent(letter, present); }
     std::filesystem::path HostPath(const std::string& path) const { return files_.HostPath(path); }
     void SetCurrentDirectory(const std::string& path);
-    void SetWindowsDirectory(const std::string& path) { windowsDirectory_ = path; }
     // Writes a file, creating its folders; ignores locks and attributes.
     void WriteFile(const std::string& path, const std::string& bytes) {
         files_.WriteFile(path, bytes);
@@ -218,7 +216,6 @@ public:
     // --- Shell links, privilege and restart.
     const std::vector<ShellLink>& ShellLinks() const { return shellLinks_; }
     void SetShutdownPrivilegeHeld(bool held) { privilegeHeld_ = held; }
-    bool ShutdownPrivilegeEnabled() const { return privilegeEnabled_; }
     const std::vector<ExitWindowsCall>& ExitWindowsCalls() const { return exitWindowsCalls_; }
 
 private:
@@ -231,7 +228,7 @@ private:
     FakeProcesses processes_{*this, handles_};
     FakeLibraries libraries_;
 
-    std::string windowsDirectory_ = "C:\\WINDOWS";
+    const std::string windowsDirectory_ = "C:\\WINDOWS";
     std::map<std::string, std::pair<std::string, std::string>> environment_;  // folded name
     std::vector<std::string> snapshot_;
     bool snapshotFails_ = false;

@@ -177,17 +177,6 @@ bool FakeRegistry::CreateKey(const std::string& key) {
     return names && Create(*names, true) != nullptr;
 }
 
-std::vector<std::string> FakeRegistry::SubKeyNames(const std::string& key) const {
-    std::vector<std::string> result;
-    const auto names = SplitRegistryPath(key);
-    if (const Key* found = names ? Find(*names) : nullptr) {
-        for (const auto& entry : found->subKeys) {
-            result.push_back(entry.second->name);
-        }
-    }
-    return result;
-}
-
 std::vector<std::string> FakeRegistry::ValueNames(const std::string& key) const {
     std::vector<const Value*> values;
     const auto names = SplitRegistryPath(key);

@@ -36,9 +36,6 @@ public:
     bool CreateKey(const std::string& key);
     void SetDenied(bool denied) { denied_ = denied; }
     int FlushCount() const { return flushCount_; }
-    // Names as created, in the order RegEnumKeyEx gives them (by name,
-    // without regard to case); empty when the key does not exist.
-    std::vector<std::string> SubKeyNames(const std::string& key) const;
     // Names as created, in the order they were first written.
     std::vector<std::string> ValueNames(const std::string& key) const;
 
