@@ -4,8 +4,6 @@
 
 #include "app/ProgramState.h"
 #include "app/Unit1.h"
-#include "localisation/FlagGrid.h"
-#include "localisation/FlagHighlight.h"
 
 namespace tavrik {
 
@@ -104,19 +102,6 @@ void TMainForm::ToggleUpdateChoice() {
     } else {
         RadioButton1Click(this);
     }
-}
-
-// Page 4: the grid moves its selection and the highlight; the scroll bar
-// follows the selected row.
-void TMainForm::MoveFlagSelection(std::uint16_t key) {
-    FlagKeyNavigation = true;
-    int selected = FlagGrid->Index;
-    MoveFlagHighlight(*FlagGrid, SelectionShape, key, selected);
-    ScrollBar1->SetPosition(FlagGrid->RowOf(FlagGrid->Index));
-    if (LanguagePageImage != nullptr) {
-        LanguagePageImage->Repaint();
-    }
-    SelectedLanguage = std::to_string(FlagGrid->Index);
 }
 
 }  // namespace tavrik

@@ -1,12 +1,11 @@
 #include "app/ProgramState.h"
 
-#include "localisation/FlagGrid.h"
 #include "vcl/Application.h"
 
 namespace tavrik {
 
 TMainForm* MainForm = nullptr;
-TFlagGrid* FlagGrid = nullptr;
+std::shared_ptr<TFlagGrid> FlagGrid;
 std::unique_ptr<std::vector<vcl::TSpeedButton*>> FlagButtonList;
 vcl::TShape* SelectionShape = nullptr;
 vcl::TImage* LanguagePageImage = nullptr;
@@ -35,8 +34,7 @@ bool RunFollowsRestart() { return vcl::Application() != nullptr && vcl::Applicat
 
 void ResetProgramState() {
     MainForm = nullptr;
-    delete FlagGrid;
-    FlagGrid = nullptr;
+    FlagGrid.reset();
     FlagButtonList.reset();
     SelectionShape = nullptr;
     LanguagePageImage = nullptr;

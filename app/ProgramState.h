@@ -21,7 +21,9 @@ class TMainForm;
 class TFlagGrid;
 
 extern TMainForm* MainForm;
-extern TFlagGrid* FlagGrid;
+// Shared only so that the state can drop the grid without knowing its type:
+// the deleter comes from where the grid is made (localisation/).
+extern std::shared_ptr<TFlagGrid> FlagGrid;
 extern std::unique_ptr<std::vector<vcl::TSpeedButton*>> FlagButtonList;
 extern vcl::TShape* SelectionShape;
 extern vcl::TImage* LanguagePageImage;
@@ -52,7 +54,7 @@ extern bool SetupSucceeded;
 bool RunFollowsRestart();
 
 // Back to the zero and empty values of a process that has not constructed
-// its form yet (tests run many wizards in one process). Frees FlagGrid.
+// its form yet (tests run many wizards in one process).
 void ResetProgramState();
 
 }  // namespace tavrik

@@ -7,11 +7,9 @@
 #include "app/Unit1Description.h"
 #include "config/IniFile.h"
 #include "config/Registry.h"
-#include "install/ManualInstall.h"
-#include "localisation/DictionaryNames.h"
-#include "localisation/FlagGrid.h"
 #include "platform/Machine.h"
 #include "trace/TraceLog.h"
+#include "util/DictionaryNames.h"
 #include "vcl/Application.h"
 #include "vcl/FileRoutines.h"
 #include "vcl/FormReader.h"
@@ -101,7 +99,7 @@ void TMainForm::StartUp() {
     ReadRegString(manual, kProductKey, "Manual");
     if (manual == "1" && IsPortable && clientUpdateFlagPresent) {
         AppendTraceLine("Install manuelle");
-        RunManualInstall(*this);
+        RunManualInstall();
         ExitProcessNow(0);
         return;
     }
@@ -113,7 +111,7 @@ void TMainForm::StartUp() {
 
     WriteRegString(kProductKey, "Install", "0");
     SelectedLanguage = "0";
-    FlagGrid = new TFlagGrid(Width(), Height());
+    CreateFlagGrid();
     GetDicoTxt();
     ShowPage(kPageRecommendation);
 }

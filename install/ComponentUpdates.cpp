@@ -12,9 +12,9 @@
 #include "config/StartDirectory.h"
 #include "install/ChildProcess.h"
 #include "install/SetupRunner.h"
-#include "localisation/DictionaryNames.h"
 #include "platform/Machine.h"
 #include "trace/TraceLog.h"
+#include "util/DictionaryNames.h"
 #include "util/StringUtilities.h"
 
 namespace tavrik {

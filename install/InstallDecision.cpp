@@ -6,9 +6,9 @@
 
 #include "app/ProgramState.h"
 #include "app/Unit1.h"
+#include "config/InstallSwitches.h"
 #include "config/Registry.h"
 #include "config/StartDirectory.h"
-#include "install/InstallSwitches.h"
 #include "install/Versions.h"
 #include "system/MainsPower.h"
 #include "trace/TraceLog.h"

@@ -5,8 +5,8 @@
 #include "app/ProgramState.h"
 #include "app/Unit1.h"
 #include "config/StartDirectory.h"
-#include "localisation/DictionaryNames.h"
 #include "trace/TraceLog.h"
+#include "util/DictionaryNames.h"
 #include "vcl/Exceptions.h"
 
 namespace tavrik {

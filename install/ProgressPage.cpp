@@ -10,9 +10,9 @@
 #include "install/ManualInstall.h"
 #include "install/SetupRunner.h"
 #include "install/WaitPictures.h"
-#include "localisation/DictionaryNames.h"
 #include "platform/Machine.h"
 #include "trace/TraceLog.h"
+#include "util/DictionaryNames.h"
 #include "util/FileUtilities.h"
 #include "vcl/Application.h"
 

@@ -4,10 +4,10 @@
 
 #include "app/ProgramState.h"
 #include "app/Unit1.h"
-#include "localisation/DictionaryNames.h"
 #include "platform/Machine.h"
 #include "system/MainsPower.h"
 #include "trace/TraceLog.h"
+#include "util/DictionaryNames.h"
 #include "util/StringUtilities.h"
 #include "vcl/Application.h"
 #include "vcl/Picture.h"

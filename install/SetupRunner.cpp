@@ -9,9 +9,9 @@
 #include "config/StartDirectory.h"
 #include "install/SetupCommandLine.h"
 #include "install/WaitPictures.h"
-#include "localisation/DictionaryNames.h"
 #include "platform/Machine.h"
 #include "trace/TraceLog.h"
+#include "util/DictionaryNames.h"
 
 namespace tavrik {
 

@@ -4,8 +4,8 @@
 
 #include "app/ProgramState.h"
 #include "app/Unit1.h"
-#include "localisation/DictionaryNames.h"
 #include "trace/TraceLog.h"
+#include "util/DictionaryNames.h"
 
 namespace tavrik {
 

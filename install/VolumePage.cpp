@@ -4,9 +4,9 @@
 #include "app/ProgramState.h"
 #include "app/Unit1.h"
 #include "config/Registry.h"
-#include "localisation/DictionaryNames.h"
 #include "platform/Machine.h"
 #include "trace/TraceLog.h"
+#include "util/DictionaryNames.h"
 
 namespace tavrik {
 

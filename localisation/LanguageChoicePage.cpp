@@ -8,11 +8,11 @@
 
 #include "app/ProgramState.h"
 #include "app/Unit1.h"
-#include "localisation/DictionaryNames.h"
 #include "localisation/FlagFiles.h"
 #include "localisation/FlagGrid.h"
 #include "localisation/FlagHighlight.h"
 #include "trace/TraceLog.h"
+#include "util/DictionaryNames.h"
 
 namespace tavrik {
 
@@ -45,6 +45,9 @@ int PreselectedFlag(const std::vector<std::string>& flags, const std::string& de
 }
 
 }  // namespace
+
+// Made once at start-up, over the form's outer size.
+void TMainForm::CreateFlagGrid() { FlagGrid = std::make_shared<TFlagGrid>(Width(), Height()); }
 
 void TMainForm::On_Page_Choix_LG(TObject* /*sender*/) {
     AppendTraceLine("On_Page_Choix_LG");

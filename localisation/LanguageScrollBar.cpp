@@ -1,5 +1,5 @@
-// Page 4's scroll bar: it moves the flag selection row by row, and follows
-// the row of the selected flag.
+// Page 4's scroll bar and arrow keys: they move the flag selection, and the
+// bar follows the row of the selected flag.
 #include <string>
 
 #include "app/ProgramState.h"
@@ -24,14 +24,22 @@ void StepSelection(std::uint16_t key) {
 // Runs before the bar takes its new position; that change then reaches
 // OnChangeScroll, which finds the selection already on the new row.
 void TMainForm::OnScroll(TObject* /*sender*/, vcl::ScrollCode code, int& /*position*/) {
-    FlagKeyNavigation = true;
     if (code == vcl::ScrollCode::LineUp || code == vcl::ScrollCode::PageUp) {
-        StepSelection(kKeyUp);
-        ScrollBar1->SetPosition(FlagGrid->RowOf(FlagGrid->Index));
+        MoveFlagSelection(kKeyUp);
     } else if (code == vcl::ScrollCode::LineDown || code == vcl::ScrollCode::PageDown) {
-        StepSelection(kKeyDown);
-        ScrollBar1->SetPosition(FlagGrid->RowOf(FlagGrid->Index));
+        MoveFlagSelection(kKeyDown);
+    } else {
+        FlagKeyNavigation = true;
+        SelectedLanguage = std::to_string(FlagGrid->Index);
     }
+}
+
+// An arrow key or a step of the bar: the grid moves its selection and the
+// highlight; the bar follows the selected row.
+void TMainForm::MoveFlagSelection(std::uint16_t key) {
+    FlagKeyNavigation = true;
+    StepSelection(key);
+    ScrollBar1->SetPosition(FlagGrid->RowOf(FlagGrid->Index));
     SelectedLanguage = std::to_string(FlagGrid->Index);
 }
 

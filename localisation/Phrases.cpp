@@ -8,8 +8,8 @@
 #include "app/Unit1.h"
 #include "config/StartDirectory.h"
 #include "localisation/DictionaryChoice.h"
-#include "localisation/DictionaryNames.h"
 #include "platform/Machine.h"
+#include "util/DictionaryNames.h"
 #include "util/StringUtilities.h"
 
 namespace tavrik {
