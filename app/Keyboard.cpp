@@ -27,7 +27,7 @@ void TMainForm::OnKeyDown(TObject* /*sender*/, std::uint16_t& key, vcl::ShiftSta
                        page == kPageRunningApplications || page == kPageReboot ||
                        page == kPageMainsPower) {
                 Close();
-            } else if (page == kPageInstallInProgress && SetupFinished) {
+            } else if (page == kPageInstallInProgress && State.SetupFinished) {
                 Close();
             }
             break;
@@ -49,7 +49,7 @@ void TMainForm::OnKeyDown(TObject* /*sender*/, std::uint16_t& key, vcl::ShiftSta
                     OnClickValidePageErreurVersion(this);
                     break;
                 case kPageUpdateConfirmation:
-                    IsInstallation = !RadioButton2->Checked();
+                    State.IsInstallation = !RadioButton2->Checked();
                     touche_ConfMAJ_yesClick(this);
                     break;
                 case kPageLanguageChoice:
@@ -58,7 +58,7 @@ void TMainForm::OnKeyDown(TObject* /*sender*/, std::uint16_t& key, vcl::ShiftSta
                     Bouton_Valide_LangueClick(this);
                     break;
                 case kPageInstallInProgress:
-                    if (SetupFinished || !DllTestPassed) {
+                    if (State.SetupFinished || !State.DllTestPassed) {
                         Bouton_Valide_MAJEnCoursClick(this);
                     }
                     break;

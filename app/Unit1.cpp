@@ -38,7 +38,7 @@ bool IsOsSupported() {
 TMainForm::TMainForm(vcl::TComponent* owner) : vcl::TForm(owner) {
     // Handlers of other pages may run during construction (the manual
     // branch) and reach the form through MainForm.
-    MainForm = this;
+    State.MainForm = this;
     PublishHandlers();
     vcl::ReadForm(*this, kUnit1Description);
     BindComponents();
@@ -48,35 +48,20 @@ TMainForm::TMainForm(vcl::TComponent* owner) : vcl::TForm(owner) {
 void TMainForm::StartUp() {
     auto& machine = platform::CurrentMachine();
 
-    IsElnaPlatform = false;
     std::string platformName;
     ReadRegString(platformName, kMakerKey, "Platform");
-    IsElnaPlatform = platformName == "ELNA";
+    State.IsElnaPlatform = platformName == "ELNA";
 
     ResetTraceLog();
 
     SetSystemCloseEnabled(false);
 
-    SystemValid = true;
-    WaitImageNumber = 1;
     if (!IsOsSupported()) {
         AppendTraceLine("Systeme non valide");
-        SystemValid = false;
+        State.SystemValid = false;
     }
 
-    DictionaryFileName = DictionaryFileOfReference(GetDicoTxt());
-
-    FlagKeyNavigation = false;
-    IsInstallation = true;
-    InstallPathChosen = false;
-    SetupFinished = false;
-    MainSetupPending = false;
-    ComponentSetupExitCode = -1;
-    WaitPollCountdown = 0;
-    RvsServerPresent = false;
-    IsPortable = false;
-    IsFixedPc = false;
-    DllTestPassed = false;
+    State.DictionaryFileName = DictionaryFileOfReference(GetDicoTxt());
 
     const std::string serverFlag = ReadIniString(".\\tavrik.ini", "RVS", "SERVEUR_RVS_FLAG", "");
     const std::string clientUpdateFlag =
@@ -85,19 +70,19 @@ void TMainForm::StartUp() {
     std::string workstationType;
     if (machine.GetEnvironmentVariable("TYPEPOSTE", workstationType)) {
         if (workstationType == "PORTABLE") {
-            IsPortable = true;
+            State.IsPortable = true;
         } else if (workstationType == "FIXE") {
-            IsFixedPc = true;
+            State.IsFixedPc = true;
         }
     }
 
-    RvsServerPresent = !serverFlag.empty() && vcl::FileExists(serverFlag);
+    State.RvsServerPresent = !serverFlag.empty() && vcl::FileExists(serverFlag);
     const bool clientUpdateFlagPresent =
         !clientUpdateFlag.empty() && vcl::FileExists(clientUpdateFlag);
 
     std::string manual;
     ReadRegString(manual, kProductKey, "Manual");
-    if (manual == "1" && IsPortable && clientUpdateFlagPresent) {
+    if (manual == "1" && State.IsPortable && clientUpdateFlagPresent) {
         AppendTraceLine("Install manuelle");
         RunManualInstall();
         ExitProcessNow(0);
@@ -110,7 +95,6 @@ void TMainForm::StartUp() {
     PageControlPrincipal->SetMultiLine(false);
 
     WriteRegString(kProductKey, "Install", "0");
-    SelectedLanguage = "0";
     CreateFlagGrid();
     GetDicoTxt();
     ShowPage(kPageRecommendation);

@@ -12,10 +12,10 @@ namespace tavrik {
 namespace {
 
 void StepSelection(std::uint16_t key) {
-    int selected = FlagGrid->Index;
-    MoveFlagHighlight(*FlagGrid, SelectionShape, key, selected);
-    if (LanguagePageImage != nullptr) {
-        LanguagePageImage->Repaint();
+    int selected = State.FlagGrid->Index;
+    MoveFlagHighlight(*State.FlagGrid, State.SelectionShape, key, selected);
+    if (State.LanguagePageImage != nullptr) {
+        State.LanguagePageImage->Repaint();
     }
 }
 
@@ -29,29 +29,29 @@ void TMainForm::OnScroll(TObject* /*sender*/, vcl::ScrollCode code, int& /*posit
     } else if (code == vcl::ScrollCode::LineDown || code == vcl::ScrollCode::PageDown) {
         MoveFlagSelection(kKeyDown);
     } else {
-        FlagKeyNavigation = true;
-        SelectedLanguage = std::to_string(FlagGrid->Index);
+        State.FlagKeyNavigation = true;
+        State.SelectedLanguage = std::to_string(State.FlagGrid->Index);
     }
 }
 
 // An arrow key or a step of the bar: the grid moves its selection and the
 // highlight; the bar follows the selected row.
 void TMainForm::MoveFlagSelection(std::uint16_t key) {
-    FlagKeyNavigation = true;
+    State.FlagKeyNavigation = true;
     StepSelection(key);
-    ScrollBar1->SetPosition(FlagGrid->RowOf(FlagGrid->Index));
-    SelectedLanguage = std::to_string(FlagGrid->Index);
+    ScrollBar1->SetPosition(State.FlagGrid->RowOf(State.FlagGrid->Index));
+    State.SelectedLanguage = std::to_string(State.FlagGrid->Index);
 }
 
 // Only a move by the user (keys or the bar itself) walks the selection to
 // the bar's row; the page setting the bar when it opens moves nothing. The
 // row counter advances even when a move is blocked, so the walk ends.
 void TMainForm::OnChangeScroll(TObject* /*sender*/) {
-    if (!FlagKeyNavigation) {
+    if (!State.FlagKeyNavigation) {
         return;
     }
     const int position = ScrollBar1->Position();
-    int row = FlagGrid->RowOf(FlagGrid->Index);
+    int row = State.FlagGrid->RowOf(State.FlagGrid->Index);
     while (position > row) {
         StepSelection(kKeyDown);
         ++row;
