@@ -10,7 +10,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 check=$here/../check-layers.sh
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-failures=0
+source "$here/expect-fault.sh"
 
 # plant FILE LINE...: writes a source file of the tree under test.
 plant() {
@@ -22,7 +22,6 @@ plant() {
 
 # A tree in the order: the pages include one another and every layer below,
 # the entry point picks the real machine, a test includes anything.
-rm -rf "$work/tree"
 plant localisation/FlagGrid.h '#pragma once'
 plant install/Page.cpp '#include "localisation/FlagGrid.h"' '#include "app/Unit1.h"' '#include <string>'
 plant app/Unit1.h '#pragma once' '#include "config/Registry.h"' '#include "vcl/Form.h"'
@@ -33,45 +32,27 @@ plant platform/win32/Win32Machine.h '#include "platform/Machine.h"'
 plant medium/Setup.cpp '#include "SetupHost.h"'
 plant medium/SetupHost.h '#pragma once'
 plant tests/app/keyboard_test.cpp '#include "platform/fake/FakeMachine.h"' '#include "localisation/FlagGrid.h"'
-if "$check" --source "$work/tree" >"$work/out" 2>&1; then
-    echo "ok   a tree in the order passes"
-else
-    echo "FAIL a tree in the order was refused:"
-    sed 's/^/    /' "$work/out"
-    failures=$((failures + 1))
-fi
+expect_pass "a tree in the order passes" "$check" --source "$work/tree"
 
-# expect_fault NAME EXPECTED-TEXT FILE LINE: planting the line in the tree
-# above must make the check fail and say EXPECTED-TEXT.
-expect_fault() {
-    local name=$1 expected=$2 file=$3 line=$4
-    cp -r "$work/tree" "$work/planted"
-    printf '%s\n' "$line" >>"$work/planted/$file"
-    if "$check" --source "$work/planted" >"$work/out" 2>&1; then
-        echo "FAIL $name: the check passed"
-        failures=$((failures + 1))
-    elif ! grep -qF -- "$expected" "$work/out"; then
-        echo "FAIL $name: expected \"$expected\", got:"
-        sed 's/^/    /' "$work/out"
-        failures=$((failures + 1))
-    else
-        echo "ok   $name"
-    fi
+# planted FILE LINE: a copy of the tree above with LINE added to FILE; prints its path.
+planted() {
     rm -rf "$work/planted"
+    cp -r "$work/tree" "$work/planted"
+    printf '%s\n' "$2" >>"$work/planted/$1"
+    echo "$work/planted"
 }
 
 expect_fault "the form core including a page" \
     'app/Unit1.h:4: includes "localisation/FlagGrid.h": app/ stands below localisation/ (includes point downwards only' \
-    app/Unit1.h '#include "localisation/FlagGrid.h"'
+    "$check" --source "$(planted app/Unit1.h '#include "localisation/FlagGrid.h"')"
 expect_fault "an upward include spelled relative to the file" \
     'vcl/Form.h:2: includes "../app/Unit1.h": vcl/ stands below app/' \
-    vcl/Form.h '#include "../app/Unit1.h"'
+    "$check" --source "$(planted vcl/Form.h '#include "../app/Unit1.h"')"
 expect_fault "a page including the fake machine" \
     'install/Page.cpp:4: includes "platform/fake/FakeMachine.h": platform/fake/ stands behind its seam' \
-    install/Page.cpp '#include "platform/fake/FakeMachine.h"'
+    "$check" --source "$(planted install/Page.cpp '#include "platform/fake/FakeMachine.h"')"
 expect_fault "a layer including the demo medium" \
     'config/Registry.h:3: includes "medium/SetupHost.h": medium/ stands apart from the layers' \
-    config/Registry.h '#include "medium/SetupHost.h"'
+    "$check" --source "$(planted config/Registry.h '#include "medium/SetupHost.h"')"
 
-[ "$failures" -eq 0 ] || { echo "$failures case(s) failed"; exit 1; }
-echo "all cases passed"
+report_cases
