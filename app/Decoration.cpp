@@ -1,7 +1,7 @@
 // What every page does to itself when shown: background, button glyphs,
 // title.
 #include "app/Unit1.h"
-#include "install/InstallSwitches.h"
+#include "config/InstallSwitches.h"
 #include "vcl/Bitmap.h"
 #include "vcl/Picture.h"
 

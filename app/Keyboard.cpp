@@ -4,8 +4,6 @@
 
 #include "app/ProgramState.h"
 #include "app/Unit1.h"
-#include "localisation/FlagGrid.h"
-#include "localisation/FlagHighlight.h"
 
 namespace tavrik {
 
@@ -29,7 +27,7 @@ void TMainForm::OnKeyDown(TObject* /*sender*/, std::uint16_t& key, vcl::ShiftSta
                        page == kPageRunningApplications || page == kPageReboot ||
                        page == kPageMainsPower) {
                 Close();
-            } else if (page == kPageInstallInProgress && SetupFinished) {
+            } else if (page == kPageInstallInProgress && State.SetupFinished) {
                 Close();
             }
             break;
@@ -51,7 +49,7 @@ void TMainForm::OnKeyDown(TObject* /*sender*/, std::uint16_t& key, vcl::ShiftSta
                     OnClickValidePageErreurVersion(this);
                     break;
                 case kPageUpdateConfirmation:
-                    IsInstallation = !RadioButton2->Checked();
+                    State.IsInstallation = !RadioButton2->Checked();
                     touche_ConfMAJ_yesClick(this);
                     break;
                 case kPageLanguageChoice:
@@ -60,7 +58,7 @@ void TMainForm::OnKeyDown(TObject* /*sender*/, std::uint16_t& key, vcl::ShiftSta
                     Bouton_Valide_LangueClick(this);
                     break;
                 case kPageInstallInProgress:
-                    if (SetupFinished || !DllTestPassed) {
+                    if (State.SetupFinished || !State.DllTestPassed) {
                         Bouton_Valide_MAJEnCoursClick(this);
                     }
                     break;
@@ -104,19 +102,6 @@ void TMainForm::ToggleUpdateChoice() {
     } else {
         RadioButton1Click(this);
     }
-}
-
-// Page 4: the grid moves its selection and the highlight; the scroll bar
-// follows the selected row.
-void TMainForm::MoveFlagSelection(std::uint16_t key) {
-    FlagKeyNavigation = true;
-    int selected = FlagGrid->Index;
-    MoveFlagHighlight(*FlagGrid, SelectionShape, key, selected);
-    ScrollBar1->SetPosition(FlagGrid->RowOf(FlagGrid->Index));
-    if (LanguagePageImage != nullptr) {
-        LanguagePageImage->Repaint();
-    }
-    SelectedLanguage = std::to_string(FlagGrid->Index);
 }
 
 }  // namespace tavrik

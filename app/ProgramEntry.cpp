@@ -16,7 +16,7 @@ int RunWizard(const std::string& commandLine) {
     }
     try {
         application.Initialize();
-        application.CreateForm(MainForm);
+        application.CreateForm(State.MainForm);
         application.Run();
     } catch (const std::exception& error) {
         application.ShowException(error);

@@ -1,6 +1,7 @@
 // The program-wide state the pages share. Every value that passes from one
-// page to the next lives here, under the name the pages know it by; the
-// form itself keeps nothing but its components.
+// page to the next lives here, under the name the pages know it by, with the
+// value it has when the wizard starts; the form itself keeps nothing but its
+// components. Tests start each wizard afresh with `State = ProgramState{}`.
 #pragma once
 
 #include <memory>
@@ -20,39 +21,42 @@ class TSpeedButton;
 class TMainForm;
 class TFlagGrid;
 
-extern TMainForm* MainForm;
-extern TFlagGrid* FlagGrid;
-extern std::unique_ptr<std::vector<vcl::TSpeedButton*>> FlagButtonList;
-extern vcl::TShape* SelectionShape;
-extern vcl::TImage* LanguagePageImage;
-extern std::string SelectedLanguage;
-extern std::string DictionaryFileName;
-extern bool InstallPathChosen;
-extern std::string ExtraAppLabel;
-extern int WaitImageNumber;
-extern std::string InstallPath;
-extern platform::ProcessInfo SetupProcessInfo;
-extern bool FlagKeyNavigation;
-extern bool IsInstallation;
-extern bool SetupFinished;
-extern bool MainSetupPending;
-extern int ComponentSetupExitCode;
-extern bool SystemValid;
-extern bool IsElnaPlatform;
-extern bool IsPortable;
-extern bool IsFixedPc;
-extern bool RvsServerPresent;
-extern int WaitPollCountdown;
-extern bool DllTestPassed;
-// The last packaged setup ended and left Install "0" or empty.
-extern bool SetupSucceeded;
+struct ProgramState {
+    TMainForm* MainForm = nullptr;
+    // Shared only so that the state can drop the grid without knowing its
+    // type: the deleter comes from where the grid is made (localisation/).
+    std::shared_ptr<TFlagGrid> FlagGrid;
+    std::unique_ptr<std::vector<vcl::TSpeedButton*>> FlagButtonList;
+    vcl::TShape* SelectionShape = nullptr;
+    vcl::TImage* LanguagePageImage = nullptr;
+    std::string SelectedLanguage = "0";
+    std::string DictionaryFileName;
+    bool InstallPathChosen = false;
+    std::string ExtraAppLabel;
+    int WaitImageNumber = 1;
+    std::string InstallPath;
+    platform::ProcessInfo SetupProcessInfo;
+    bool FlagKeyNavigation = false;
+    bool IsInstallation = true;
+    bool SetupFinished = false;
+    bool MainSetupPending = false;
+    int ComponentSetupExitCode = -1;
+    // False once the start finds a system other than Windows 2000 or XP.
+    bool SystemValid = true;
+    bool IsElnaPlatform = false;
+    bool IsPortable = false;
+    bool IsFixedPc = false;
+    bool RvsServerPresent = false;
+    int WaitPollCountdown = 0;
+    bool DllTestPassed = false;
+    // The last packaged setup ended and left Install "0" or empty.
+    bool SetupSucceeded = false;
+};
+
+extern ProgramState State;
 
 // The application's Tag is 1: started with a command line ("-reboot"),
 // this run follows a restart.
 bool RunFollowsRestart();
-
-// Back to the zero and empty values of a process that has not constructed
-// its form yet (tests run many wizards in one process). Frees FlagGrid.
-void ResetProgramState();
 
 }  // namespace tavrik

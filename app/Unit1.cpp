@@ -7,11 +7,9 @@
 #include "app/Unit1Description.h"
 #include "config/IniFile.h"
 #include "config/Registry.h"
-#include "install/ManualInstall.h"
-#include "localisation/DictionaryNames.h"
-#include "localisation/FlagGrid.h"
 #include "platform/Machine.h"
 #include "trace/TraceLog.h"
+#include "util/DictionaryNames.h"
 #include "vcl/Application.h"
 #include "vcl/FileRoutines.h"
 #include "vcl/FormReader.h"
@@ -40,7 +38,7 @@ bool IsOsSupported() {
 TMainForm::TMainForm(vcl::TComponent* owner) : vcl::TForm(owner) {
     // Handlers of other pages may run during construction (the manual
     // branch) and reach the form through MainForm.
-    MainForm = this;
+    State.MainForm = this;
     PublishHandlers();
     vcl::ReadForm(*this, kUnit1Description);
     BindComponents();
@@ -50,35 +48,20 @@ TMainForm::TMainForm(vcl::TComponent* owner) : vcl::TForm(owner) {
 void TMainForm::StartUp() {
     auto& machine = platform::CurrentMachine();
 
-    IsElnaPlatform = false;
     std::string platformName;
     ReadRegString(platformName, kMakerKey, "Platform");
-    IsElnaPlatform = platformName == "ELNA";
+    State.IsElnaPlatform = platformName == "ELNA";
 
     ResetTraceLog();
 
     SetSystemCloseEnabled(false);
 
-    SystemValid = true;
-    WaitImageNumber = 1;
     if (!IsOsSupported()) {
         AppendTraceLine("Systeme non valide");
-        SystemValid = false;
+        State.SystemValid = false;
     }
 
-    DictionaryFileName = DictionaryFileOfReference(GetDicoTxt());
-
-    FlagKeyNavigation = false;
-    IsInstallation = true;
-    InstallPathChosen = false;
-    SetupFinished = false;
-    MainSetupPending = false;
-    ComponentSetupExitCode = -1;
-    WaitPollCountdown = 0;
-    RvsServerPresent = false;
-    IsPortable = false;
-    IsFixedPc = false;
-    DllTestPassed = false;
+    State.DictionaryFileName = DictionaryFileOfReference(GetDicoTxt());
 
     const std::string serverFlag = ReadIniString(".\\tavrik.ini", "RVS", "SERVEUR_RVS_FLAG", "");
     const std::string clientUpdateFlag =
@@ -87,21 +70,21 @@ void TMainForm::StartUp() {
     std::string workstationType;
     if (machine.GetEnvironmentVariable("TYPEPOSTE", workstationType)) {
         if (workstationType == "PORTABLE") {
-            IsPortable = true;
+            State.IsPortable = true;
         } else if (workstationType == "FIXE") {
-            IsFixedPc = true;
+            State.IsFixedPc = true;
         }
     }
 
-    RvsServerPresent = !serverFlag.empty() && vcl::FileExists(serverFlag);
+    State.RvsServerPresent = !serverFlag.empty() && vcl::FileExists(serverFlag);
     const bool clientUpdateFlagPresent =
         !clientUpdateFlag.empty() && vcl::FileExists(clientUpdateFlag);
 
     std::string manual;
     ReadRegString(manual, kProductKey, "Manual");
-    if (manual == "1" && IsPortable && clientUpdateFlagPresent) {
+    if (manual == "1" && State.IsPortable && clientUpdateFlagPresent) {
         AppendTraceLine("Install manuelle");
-        RunManualInstall(*this);
+        RunManualInstall();
         ExitProcessNow(0);
         return;
     }
@@ -112,8 +95,7 @@ void TMainForm::StartUp() {
     PageControlPrincipal->SetMultiLine(false);
 
     WriteRegString(kProductKey, "Install", "0");
-    SelectedLanguage = "0";
-    FlagGrid = new TFlagGrid(Width(), Height());
+    CreateFlagGrid();
     GetDicoTxt();
     ShowPage(kPageRecommendation);
 }

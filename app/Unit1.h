@@ -84,6 +84,8 @@ public:
     // handler does, the volume page does not).
     void ContinueToInstallation(bool traced);
     bool CheckRunningApplications(std::string& text);
+    // The packaged setup run without any page, when the site asked for it.
+    void RunManualInstall();
 
     // ================= Handlers (bound by name) =================
     // Form.
@@ -245,6 +247,8 @@ public:
     // Keyboard moves shared with the pages' own controls.
     void ToggleUpdateChoice();
     void MoveFlagSelection(std::uint16_t key);
+    // Page 4's flag grid (the program-wide FlagGrid).
+    void CreateFlagGrid();
 
 private:
     void PublishHandlers();

@@ -12,9 +12,9 @@
 #include "config/StartDirectory.h"
 #include "install/ChildProcess.h"
 #include "install/SetupRunner.h"
-#include "localisation/DictionaryNames.h"
 #include "platform/Machine.h"
 #include "trace/TraceLog.h"
+#include "util/DictionaryNames.h"
 #include "util/StringUtilities.h"
 
 namespace tavrik {
@@ -58,7 +58,7 @@ std::string ComponentProgram(const std::string& folder, const std::string& value
 
 void ShowComponentNotice(TMainForm& form) {
     form.Bouton_Valide_MAJEnCours->SetVisible(true);
-    SetupFinished = true;
+    State.SetupFinished = true;
     form.ProgressBar1->SetVisible(false);
     form.Timer1->SetEnabled(false);
     form.Texte_Page_MAJEnCours->SetCaption(form.GetPhrase(17415, true) + "\n" +
@@ -78,11 +78,11 @@ void RunComponent(TMainForm& form, const std::string& apIni, int number) {
     std::string folder = StartDirectory() + "COMPST\\";
     const std::string value = key("");
     const bool run =
-        key("_FORCEE") == "TRUE" || (key("_FIRST_INSTALL") == "TRUE" && InstallPathChosen);
+        key("_FORCEE") == "TRUE" || (key("_FIRST_INSTALL") == "TRUE" && State.InstallPathChosen);
     if (!run) {
         return;
     }
-    const std::string code = LanguageCodeOf(DictionaryFileName);
+    const std::string code = LanguageCodeOf(State.DictionaryFileName);
     const std::string languages = key("_LANGUES");
     if (!code.empty() && languages.find(code) != std::string::npos) {
         folder += code + "\\";
@@ -94,19 +94,19 @@ void RunComponent(TMainForm& form, const std::string& apIni, int number) {
     options.currentDirectory = folder;
     options.applicationName = ComponentProgram(folder, value);
     auto& machine = platform::CurrentMachine();
-    SetupProcessInfo = {};
+    State.SetupProcessInfo = {};
     if (options.applicationName.empty() ||
-        !machine.CreateProcess(commandLine, options, SetupProcessInfo)) {
-        SetupProcessInfo = {};
+        !machine.CreateProcess(commandLine, options, State.SetupProcessInfo)) {
+        State.SetupProcessInfo = {};
         AppendTraceLine("composant non lance : " + commandLine);
         ShowComponentNotice(form);
         return;
     }
     if (key("_BLOQUANT") != "FALSE") {
-        machine.WaitForProcess(SetupProcessInfo.process, platform::kInfinite);
+        machine.WaitForProcess(State.SetupProcessInfo.process, platform::kInfinite);
     }
-    machine.CloseHandle(SetupProcessInfo.process);
-    machine.CloseHandle(SetupProcessInfo.thread);
+    machine.CloseHandle(State.SetupProcessInfo.process);
+    machine.CloseHandle(State.SetupProcessInfo.thread);
 }
 
 // The diagnostic service's update script, hidden and waited for; its exit
@@ -126,8 +126,8 @@ std::uint32_t RunUpdateScript() {
 // program. The glyphs come last, once the way out is there.
 void OfferSetupOrExit(TMainForm& form) {
     form.Bouton_Valide_MAJEnCours->SetVisible(true);
-    SetupFinished = true;
-    MainSetupPending = true;
+    State.SetupFinished = true;
+    State.MainSetupPending = true;
     form.Bouton_F1_MAJComp->SetVisible(true);
     form.Page_Install_En_Cours->SetCursor(vcl::TCursor::crArrow);
 }
@@ -149,7 +149,7 @@ void ShowUpdateErrorNotice(TMainForm& form, std::uint32_t result) {
 void TMainForm::TimerMAJComposantTimer(TObject* /*sender*/) {
     AppendTraceLine("TimerMAJComposantTimer");
     TimerMAJComposant->SetEnabled(false);
-    SetupFinished = false;
+    State.SetupFinished = false;
 
     std::uint32_t result = 0;
     try {
@@ -168,7 +168,7 @@ void TMainForm::TimerMAJComposantTimer(TObject* /*sender*/) {
 
     if (result == 0 || result == 2) {
         LaunchSetup(*this);
-        ComponentSetupExitCode = static_cast<int>(result);
+        State.ComponentSetupExitCode = static_cast<int>(result);
     } else {
         ShowUpdateErrorNotice(*this, result);
     }

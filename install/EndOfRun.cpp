@@ -9,12 +9,12 @@ namespace tavrik {
 
 void FinInstall(TMainForm& form) {
     AppendTraceLine("FinInstall");
-    if (IsInstallation) {
+    if (State.IsInstallation) {
         AppendTraceLine("c'etait une installation");
         WriteRegString(kProductKey, "Install", "0");
     } else {
         AppendTraceLine("c'etait une desinstallation");
-        if (SetupSucceeded) {
+        if (State.SetupSucceeded) {
             DeleteRegKey(kProductKey);
         } else {
             // Nothing was removed: the next run must still find the
@@ -25,7 +25,7 @@ void FinInstall(TMainForm& form) {
     }
     // The closing message says that the installation is complete: never
     // after a setup that failed or could not start.
-    if (ComponentSetupExitCode != 0 || !SetupSucceeded) {
+    if (State.ComponentSetupExitCode != 0 || !State.SetupSucceeded) {
         form.Close();
         return;
     }
@@ -33,10 +33,10 @@ void FinInstall(TMainForm& form) {
     AppendTraceLine("RG_code_retour_QXD == 0");
     form.Bouton_Valide_MAJEnCours->SetVisible(true);
     form.SetValidGlyph(form.Bouton_Valide_MAJEnCours);
-    SetupFinished = true;
+    State.SetupFinished = true;
     form.Texte_Page_MAJEnCours->SetCaption(form.GetPhrase(118556, false) + "\n" +
                                            form.GetPhrase(78759, false));
-    ComponentSetupExitCode = -1;
+    State.ComponentSetupExitCode = -1;
 }
 
 }  // namespace tavrik

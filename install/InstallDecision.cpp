@@ -6,9 +6,9 @@
 
 #include "app/ProgramState.h"
 #include "app/Unit1.h"
+#include "config/InstallSwitches.h"
 #include "config/Registry.h"
 #include "config/StartDirectory.h"
-#include "install/InstallSwitches.h"
 #include "install/Versions.h"
 #include "system/MainsPower.h"
 #include "trace/TraceLog.h"
@@ -28,7 +28,7 @@ std::string ReadPathInstall() {
 void TMainForm::SpeedButton_oui_CF_LGClick(TObject* /*sender*/) {
     if (ReadPathInstall().empty()) {
         AppendTraceLine("pathInstall.IsEmpty()");
-        IsInstallation = true;
+        State.IsInstallation = true;
         touche_ConfMAJ_yesClick(touche_ConfMAJ_yes);
         return;
     }
@@ -41,7 +41,7 @@ void TMainForm::SpeedButton_oui_CF_LGClick(TObject* /*sender*/) {
         return;
     }
     AppendTraceLine("version differente");
-    IsInstallation = true;
+    State.IsInstallation = true;
     touche_ConfMAJ_yesClick(touche_ConfMAJ_yes);
 }
 
@@ -68,12 +68,12 @@ void TMainForm::touche_ConfMAJ_yesClick(TObject* /*sender*/) {
 
     if (ReadPathInstall().empty()) {
         AppendTraceLine("1ere installation");
-        IsInstallation = true;
+        State.IsInstallation = true;
         ShowPage(kPageVolumeInstall);
         return;
     }
     AppendTraceLine("Nieme installation");
-    IsInstallation = !RadioButton2->Checked();
+    State.IsInstallation = !RadioButton2->Checked();
     ContinueToInstallation(true);
 }
 

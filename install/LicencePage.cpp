@@ -5,8 +5,8 @@
 #include "app/ProgramState.h"
 #include "app/Unit1.h"
 #include "config/StartDirectory.h"
-#include "localisation/DictionaryNames.h"
 #include "trace/TraceLog.h"
+#include "util/DictionaryNames.h"
 #include "vcl/Exceptions.h"
 
 namespace tavrik {
@@ -18,7 +18,7 @@ constexpr vcl::TColor kAgreementBackground = 0xB6D9E6;
 // French has its own text, in either case of the code; every other
 // language reads the English one.
 std::string LicenceFileName() {
-    std::string code = LanguageCodeOf(DictionaryFileName);
+    std::string code = LanguageCodeOf(State.DictionaryFileName);
     if (code != "FR" && code != "fr") {
         code = "GB";
     }

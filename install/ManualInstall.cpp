@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/ProgramState.h"
+#include "app/Unit1.h"
 #include "config/IniFile.h"
 #include "config/Registry.h"
 #include "config/StartDirectory.h"
@@ -19,7 +19,9 @@ void StopDiagnosticService() {
     RunAndWait("c:\\app\\qxdiag\\qxd.bat stop >nul", options);
 }
 
-void RunManualInstall(TMainForm& /*form*/) {
+// Stops the service, prepares the disk, runs the setup to its end in a new
+// console and cleans the product key up after it.
+void TMainForm::RunManualInstall() {
     StopDiagnosticService();
     const std::string start = StartDirectory();
     WriteRegString(kProductKey, "CD", start);

@@ -10,9 +10,9 @@
 #include "install/ManualInstall.h"
 #include "install/SetupRunner.h"
 #include "install/WaitPictures.h"
-#include "localisation/DictionaryNames.h"
 #include "platform/Machine.h"
 #include "trace/TraceLog.h"
+#include "util/DictionaryNames.h"
 #include "util/FileUtilities.h"
 #include "vcl/Application.h"
 
@@ -30,7 +30,7 @@ void ProcessPendingMessages() {
 
 void TMainForm::OnPageInstallEnCours(TObject* /*sender*/) {
     AppendTraceLine("OnPageInstallEnCours");
-    ApplyLanguageFont(DictionaryFileOf(DictionaryFileName));
+    ApplyLanguageFont(DictionaryFileOf(State.DictionaryFileName));
     LoadBackground(Image_PageInstallEncours);
     StyleTitleLabel(LabelHC_MAJ);
     ProgressBar1->SetVisible(false);
@@ -38,12 +38,12 @@ void TMainForm::OnPageInstallEnCours(TObject* /*sender*/) {
     const std::string waitingText = GetPhrase(46853, true) + "\n" + GetPhrase(82504, true);
 
     StopDiagnosticService();
-    DllTestPassed = RunDllTest();
-    if (DllTestPassed) {
+    State.DllTestPassed = RunDllTest();
+    if (State.DllTestPassed) {
         Bouton_Valide_MAJEnCours->SetVisible(false);
         Page_Install_En_Cours->SetCursor(vcl::TCursor::crHourGlass);
         Texte_Page_MAJEnCours->SetCaption(waitingText);
-        if (IsInstallation) {
+        if (State.IsInstallation) {
             TimerMAJComposant->SetEnabled(true);
         } else {
             LaunchSetup(*this);
@@ -63,16 +63,17 @@ void TMainForm::OnPageInstallEnCours(TObject* /*sender*/) {
 
 void TMainForm::OnTimer(TObject* /*sender*/) {
     auto& machine = platform::CurrentMachine();
-    if (machine.WaitForProcess(SetupProcessInfo.process, 0) == platform::WaitResult::Signalled) {
+    if (machine.WaitForProcess(State.SetupProcessInfo.process, 0) ==
+        platform::WaitResult::Signalled) {
         ShowSetupOutcome();
-    } else if (WaitPollCountdown != 0) {
-        --WaitPollCountdown;
+    } else if (State.WaitPollCountdown != 0) {
+        --State.WaitPollCountdown;
     } else {
         ShowNextWaitPicture(*ImageAttenteMAJ);
     }
 
     // After the end too: the setup's last step may come with its end.
-    const std::string marker = InstallPath + "\\PGB_Avance.ini";
+    const std::string marker = State.InstallPath + "\\PGB_Avance.ini";
     if (machine.FileExists(marker)) {
         machine.DeleteFile(marker);
         ProgressBar1->SetPosition(ProgressBar1->Position() + ProgressBar1->Step());
@@ -84,10 +85,10 @@ void TMainForm::OnTimer(TObject* /*sender*/) {
 // the setup clears when it succeeds.
 void TMainForm::ShowSetupOutcome() {
     auto& machine = platform::CurrentMachine();
-    machine.CloseHandle(SetupProcessInfo.process);
-    machine.CloseHandle(SetupProcessInfo.thread);
-    SetupProcessInfo = {};
-    SetupFinished = true;
+    machine.CloseHandle(State.SetupProcessInfo.process);
+    machine.CloseHandle(State.SetupProcessInfo.thread);
+    State.SetupProcessInfo = {};
+    State.SetupFinished = true;
     Bouton_Valide_MAJEnCours->SetVisible(true);
     ProgressBar1->SetVisible(false);
     Timer1->SetEnabled(false);
@@ -96,15 +97,15 @@ void TMainForm::ShowSetupOutcome() {
 
     std::string install;
     ReadRegString(install, kProductKey, "Install");
-    SetupSucceeded = install == "0" || install.empty();
+    State.SetupSucceeded = install == "0" || install.empty();
     std::string text;
-    if (SetupSucceeded) {
+    if (State.SetupSucceeded) {
         AppendTraceLine("IS == 0 || IS.IsEmpty()");
-        text = GetPhrase(IsInstallation ? 116390 : 116406, true);
+        text = GetPhrase(State.IsInstallation ? 116390 : 116406, true);
     } else {
         AppendTraceLine("IS!=0 et IS non vide");
         Texte_Page_MAJEnCours->Font().SetColor(vcl::clRed);
-        text = GetPhrase(IsInstallation ? 116391 : 116407, true) + "\n\n" +
+        text = GetPhrase(State.IsInstallation ? 116391 : 116407, true) + "\n\n" +
                GetPhrase(126843, true) + "\n\n" + GetPhrase(126844, true);
         std::string allUsersProfile;
         machine.GetEnvironmentVariable("ALLUSERSPROFILE", allUsersProfile);
@@ -120,16 +121,16 @@ void TMainForm::ShowSetupOutcome() {
 }
 
 void TMainForm::Bouton_Valide_MAJEnCoursClick(TObject* /*sender*/) {
-    if (!DllTestPassed) {
+    if (!State.DllTestPassed) {
         // A restart frees the libraries that running programs hold, so an
         // installation goes on after one; a removal, or a run that already
         // follows a restart (never a second one), ends here.
-        if (IsInstallation && !RunFollowsRestart()) {
+        if (State.IsInstallation && !RunFollowsRestart()) {
             ShowPage(kPageReboot);
         } else {
             Close();
         }
-    } else if (MainSetupPending) {
+    } else if (State.MainSetupPending) {
         LaunchSetup(*this);
     } else {
         FinInstall(*this);

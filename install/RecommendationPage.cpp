@@ -4,10 +4,10 @@
 
 #include "app/ProgramState.h"
 #include "app/Unit1.h"
-#include "localisation/DictionaryNames.h"
 #include "platform/Machine.h"
 #include "system/MainsPower.h"
 #include "trace/TraceLog.h"
+#include "util/DictionaryNames.h"
 #include "util/StringUtilities.h"
 #include "vcl/Application.h"
 #include "vcl/Picture.h"
@@ -39,14 +39,14 @@ void TMainForm::OnShowPageRecommendation(TObject* /*sender*/) {
     Label_PageRecom->Font().SetColor(kPageTextColour);
 
     std::string text;
-    if (SystemValid) {
+    if (State.SystemValid) {
         SetExitGlyph(SpeedButtonSortie_PageRecom);
-        if (IsPortable || IsFixedPc || RvsServerPresent) {
+        if (State.IsPortable || State.IsFixedPc || State.RvsServerPresent) {
             Label_PageRecom->Font().SetColor(kWarningColour);
             SpeedButtonValide_PageRecom->SetVisible(true);
             SpeedButtonSortie_PageRecom->SetVisible(false);
             text = GetPhrase(126057, false) + "\n";
-            if (!RvsServerPresent) {
+            if (!State.RvsServerPresent) {
                 text += GetPhrase(126058, false) + "\n";
             }
             text += "\n" + GetPhrase(122391, false);
@@ -66,14 +66,14 @@ void TMainForm::OnShowPageRecommendation(TObject* /*sender*/) {
                GetPhrase(122391, true);
     }
     Label_PageRecom->SetCaption(text);
-    ExtraAppLabel = GetPhrase(122270, false);
+    State.ExtraAppLabel = GetPhrase(122270, false);
 }
 
 void TMainForm::SpeedButtonValide_PageRecomClick(TObject* /*sender*/) {
     if (RunFollowsRestart() && !IsOnMainsPower()) {
         return;
     }
-    if (!SystemValid || IsPortable || IsFixedPc || RvsServerPresent) {
+    if (!State.SystemValid || State.IsPortable || State.IsFixedPc || State.RvsServerPresent) {
         Close();
     } else {
         std::string running;

@@ -9,9 +9,9 @@
 #include "config/StartDirectory.h"
 #include "install/SetupCommandLine.h"
 #include "install/WaitPictures.h"
-#include "localisation/DictionaryNames.h"
 #include "platform/Machine.h"
 #include "trace/TraceLog.h"
+#include "util/DictionaryNames.h"
 
 namespace tavrik {
 
@@ -25,8 +25,8 @@ void ShowSetupRunning(TMainForm& form) {
     form.ProgressBar1->SetVisible(true);
     form.Bouton_Valide_MAJEnCours->SetVisible(false);
     form.Bouton_F1_MAJComp->SetVisible(false);
-    SetupFinished = false;
-    MainSetupPending = false;
+    State.SetupFinished = false;
+    State.MainSetupPending = false;
     form.Texte_Page_MAJEnCours->Font().SetColor(kPageTextColour);
     form.Texte_Page_MAJEnCours->SetCaption(form.GetPhrase(46853, true) + "\n" +
                                            form.GetPhrase(82504, true));
@@ -45,7 +45,7 @@ void ShowStartFailed(TMainForm& form) {
     form.Texte_Page_MAJEnCours->SetHeight(250);
     form.Texte_Page_MAJEnCours->SetTop(100);
     form.Page_Install_En_Cours->SetCursor(vcl::TCursor::crDefault);
-    SetupFinished = true;
+    State.SetupFinished = true;
     form.SetValidGlyph(form.Bouton_Valide_MAJEnCours);
 }
 
@@ -63,7 +63,7 @@ void LaunchSetup(TMainForm& form) {
     AppendTraceLine("LancementIS");
     std::string pathInstall;
     ReadRegString(pathInstall, kProductKey, "PathInstall");
-    InstallPath = pathInstall;
+    State.InstallPath = pathInstall;
     AppendTraceLine("RG_VolInstall mis a jour");
     AppendTraceLine(pathInstall);
 
@@ -75,23 +75,23 @@ void LaunchSetup(TMainForm& form) {
     ReadRegString(pathInstall, kProductKey, "PathInstall");
     const std::string exeFolder = pathInstall + "\\APP\\" + name + "\\EXE\\";
     if (!WriteDictionaryReference(exeFolder,
-                                  "Dico=" + DictionaryNameOf(DictionaryFileName) + ".DBZ")) {
+                                  "Dico=" + DictionaryNameOf(State.DictionaryFileName) + ".DBZ")) {
         AppendTraceLine("DICO.TXT non ecrit : " + exeFolder + "DICO.TXT");
     }
     WriteRegString(kProductKey, "Install", "1");
-    WriteRegString(kProductKey, "Langue", LanguageCodeOf(DictionaryFileName));
+    WriteRegString(kProductKey, "Langue", LanguageCodeOf(State.DictionaryFileName));
     WriteRegString(kProductKey, "EXE", InstalledProgramPath(pathInstall));
 
-    SetupSucceeded = false;
-    const std::string commandLine = SetupCommandLine(start, pathInstall, IsInstallation);
+    State.SetupSucceeded = false;
+    const std::string commandLine = SetupCommandLine(start, pathInstall, State.IsInstallation);
     AppendTraceLine("RL_path_CD=" + start);
     AppendTraceLine("EXE=" + commandLine.substr(start.size()));
 
     platform::StartOptions options;
     options.applicationName = SetupProgram(start);
-    SetupProcessInfo = {};
-    if (!platform::CurrentMachine().CreateProcess(commandLine, options, SetupProcessInfo)) {
-        SetupProcessInfo = {};
+    State.SetupProcessInfo = {};
+    if (!platform::CurrentMachine().CreateProcess(commandLine, options, State.SetupProcessInfo)) {
+        State.SetupProcessInfo = {};
         ShowStartFailed(form);
     }
 }

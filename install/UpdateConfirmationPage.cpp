@@ -4,8 +4,8 @@
 // shows the choice.
 #include "app/ProgramState.h"
 #include "app/Unit1.h"
-#include "localisation/DictionaryNames.h"
 #include "trace/TraceLog.h"
+#include "util/DictionaryNames.h"
 
 namespace tavrik {
 
@@ -24,7 +24,7 @@ void MarkUpdateChoice(TMainForm& form, bool removal) {
 
 void TMainForm::On_PageConfirmationMAJ(TObject* /*sender*/) {
     AppendTraceLine("On_PageConfirmationMAJ");
-    ApplyLanguageFont(DictionaryFileOf(DictionaryFileName));
+    ApplyLanguageFont(DictionaryFileOf(State.DictionaryFileName));
     LoadBackground(Image_PageConfirmationMAJ);
     StyleTitleLabel(Label_HC_ConfMAJ);
     SetValidGlyph(touche_ConfMAJ_yes);

@@ -4,8 +4,8 @@
 
 #include "app/ProgramState.h"
 #include "app/Unit1.h"
-#include "localisation/DictionaryNames.h"
 #include "trace/TraceLog.h"
+#include "util/DictionaryNames.h"
 
 namespace tavrik {
 
@@ -17,7 +17,7 @@ constexpr vcl::TColor kWarningColour = 0x0000FF;  // pure red
 
 void TMainForm::OnPageErreurVersion(TObject* /*sender*/) {
     AppendTraceLine("OnPageErreurVersion");
-    ApplyLanguageFont(DictionaryFileOf(DictionaryFileName));
+    ApplyLanguageFont(DictionaryFileOf(State.DictionaryFileName));
     LoadBackground(Image_Page_ErreurVersion);
     SetValidGlyph(Bouton_Valide_PageErreurVersion);
     StyleTitleLabel(Label_HC_BadVersion);

@@ -4,9 +4,9 @@
 #include "app/ProgramState.h"
 #include "app/Unit1.h"
 #include "config/Registry.h"
-#include "localisation/DictionaryNames.h"
 #include "platform/Machine.h"
 #include "trace/TraceLog.h"
+#include "util/DictionaryNames.h"
 
 namespace tavrik {
 
@@ -60,7 +60,7 @@ void ListFixedVolumes(vcl::TStrings& items) {
 
 void TMainForm::On_PageInstall(TObject* /*sender*/) {
     AppendTraceLine("On_PageInstall");
-    ApplyLanguageFont(DictionaryFileOf(DictionaryFileName));
+    ApplyLanguageFont(DictionaryFileOf(State.DictionaryFileName));
     LoadBackground(Image_Page_Volume_Install);
     SetValidGlyph(Bouton_Valide_PageVolInstall);
     StyleTitleLabel(Label_HC_VolInstall);
@@ -81,7 +81,7 @@ void TMainForm::OnClickValidePageVolChoix(TObject* /*sender*/) {
     for (int i = 0; i < items.Count(); ++i) {
         if (listbox1->Selected(i)) {
             WriteRegString(kProductKey, "PathInstall", items[i].substr(0, 2));
-            InstallPathChosen = true;
+            State.InstallPathChosen = true;
             ContinueToInstallation(false);
             return;
         }

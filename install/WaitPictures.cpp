@@ -23,7 +23,7 @@ std::string CopiedFolder() {
     std::string pathInstall;
     ReadRegString(pathInstall, kProductKey, "PathInstall");
     if (pathInstall.empty()) {
-        pathInstall = InstallPath;
+        pathInstall = State.InstallPath;
     }
     return pathInstall + "\\APP\\TEMP\\WAIT\\";
 }
@@ -50,10 +50,10 @@ void CopyWaitPictures(const std::string& sourceFolder, const std::string& target
 void ShowNextWaitPicture(vcl::TImage& image) {
     const std::string folder = CopiedFolder();
     const vcl::TIniFile list(folder + "wait.ini");
-    const std::string name = list.ReadString("WAIT", std::to_string(WaitImageNumber), "");
+    const std::string name = list.ReadString("WAIT", std::to_string(State.WaitImageNumber), "");
     const int count = list.ReadInteger("WAIT", "NB", 0);
-    WaitImageNumber = WaitImageNumber >= count ? 1 : WaitImageNumber + 1;
-    WaitPollCountdown = kTicksBetweenPictures;
+    State.WaitImageNumber = State.WaitImageNumber >= count ? 1 : State.WaitImageNumber + 1;
+    State.WaitPollCountdown = kTicksBetweenPictures;
 
     // A page that waits for the setup shows no error box for a picture:
     // without one the page simply stays plain.

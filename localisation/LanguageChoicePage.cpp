@@ -8,11 +8,11 @@
 
 #include "app/ProgramState.h"
 #include "app/Unit1.h"
-#include "localisation/DictionaryNames.h"
 #include "localisation/FlagFiles.h"
 #include "localisation/FlagGrid.h"
 #include "localisation/FlagHighlight.h"
 #include "trace/TraceLog.h"
+#include "util/DictionaryNames.h"
 
 namespace tavrik {
 
@@ -38,7 +38,7 @@ int PreselectedFlag(const std::vector<std::string>& flags, const std::string& de
         const std::string code = LanguageCodeOf(flags[k - 1]);
         if (code == defaultCode || UpperCaseAscii(code) == defaultCode) {
             selected = static_cast<int>(k);
-            SelectedLanguage = std::to_string(k);
+            State.SelectedLanguage = std::to_string(k);
         }
     }
     return selected;
@@ -46,9 +46,14 @@ int PreselectedFlag(const std::vector<std::string>& flags, const std::string& de
 
 }  // namespace
 
+// Made once at start-up, over the form's outer size.
+void TMainForm::CreateFlagGrid() {
+    State.FlagGrid = std::make_shared<TFlagGrid>(Width(), Height());
+}
+
 void TMainForm::On_Page_Choix_LG(TObject* /*sender*/) {
     AppendTraceLine("On_Page_Choix_LG");
-    FlagKeyNavigation = false;
+    State.FlagKeyNavigation = false;
     LoadBackground(Image_Page_Choix_Langue);
     SetValidGlyph(Bouton_Valide_Langue);
     SetExitGlyph(Bouton_Sortie_LG);
@@ -58,57 +63,59 @@ void TMainForm::On_Page_Choix_LG(TObject* /*sender*/) {
     const std::vector<std::string> flags = ListFlagFiles();
     const int selected = PreselectedFlag(flags, defaultCode);
 
-    FlagButtonList = std::make_unique<std::vector<vcl::TSpeedButton*>>(std::begin(FlagButtons),
-                                                                       std::end(FlagButtons));
-    FlagGrid->TopMargin = 40;
-    FlagGrid->RightMargin = 30;
-    FlagGrid->LeftMargin = 100;
-    FlagGrid->BottomMargin = 40;
+    State.FlagButtonList = std::make_unique<std::vector<vcl::TSpeedButton*>>(
+        std::begin(FlagButtons), std::end(FlagButtons));
+    State.FlagGrid->TopMargin = 40;
+    State.FlagGrid->RightMargin = 30;
+    State.FlagGrid->LeftMargin = 100;
+    State.FlagGrid->BottomMargin = 40;
 
     // Until the layout below is complete the page offers no flag: this is
     // what a folder without bitmaps shows, and what a bitmap that cannot be
     // read leaves behind (only the exit button then does anything).
-    FlagGrid->GridClear(FlagButtonList.get());
+    State.FlagGrid->GridClear(State.FlagButtonList.get());
     FondSelection->Hide();
     Bouton_Valide_Langue->SetEnabled(false);
     ScrollBar1->SetParams(1, 1, 1);
-    SelectionShape = FondSelection;
-    LanguagePageImage = Image_Page_Choix_Langue;
+    State.SelectionShape = FondSelection;
+    State.LanguagePageImage = Image_Page_Choix_Langue;
     if (flags.empty()) {
         return;
     }
 
     const int count = static_cast<int>(flags.size());
-    FlagGrid->GridSetup(count, kVisibleRows, kFlagsPerRow, flags.back(), FlagButtonList.get());
+    State.FlagGrid->GridSetup(count, kVisibleRows, kFlagsPerRow, flags.back(),
+                              State.FlagButtonList.get());
     FondSelection->Show();
-    FondSelection->SetWidth(FlagGrid->FlagWidth + 13);
-    FondSelection->SetHeight(FlagGrid->FlagHeight + 13);
+    FondSelection->SetWidth(State.FlagGrid->FlagWidth + 13);
+    FondSelection->SetHeight(State.FlagGrid->FlagHeight + 13);
     int given = selected;
-    MoveFlagHighlight(*FlagGrid, FondSelection, kSelectGiven, given);
+    MoveFlagHighlight(*State.FlagGrid, FondSelection, kSelectGiven, given);
     for (int i = 1; i <= count; ++i) {
-        FlagGrid->GridPlaceFlag(i, flags[static_cast<std::size_t>(i - 1)], kGreyIsTransparent);
+        State.FlagGrid->GridPlaceFlag(i, flags[static_cast<std::size_t>(i - 1)],
+                                      kGreyIsTransparent);
     }
-    FlagGrid->GridShowRange(FlagGrid->GridSelect(selected), count);
+    State.FlagGrid->GridShowRange(State.FlagGrid->GridSelect(selected), count);
     Bouton_Valide_Langue->SetEnabled(true);
     ScrollBar1->SetSmallChange(1);
     ScrollBar1->SetLargeChange(1);
-    ScrollBar1->SetParams(FlagGrid->RowOf(selected), 1, FlagGrid->RowOf(count));
+    ScrollBar1->SetParams(State.FlagGrid->RowOf(selected), 1, State.FlagGrid->RowOf(count));
 }
 
 void TMainForm::AppelPageConfLG(TObject* sender) {
     auto* button = dynamic_cast<vcl::TComponent*>(sender);
-    SelectedLanguage = std::to_string(button != nullptr ? button->Tag() : 0);
-    if (SelectedLanguage == "0") {
-        SelectedLanguage = std::to_string(FlagGrid->Index);
+    State.SelectedLanguage = std::to_string(button != nullptr ? button->Tag() : 0);
+    if (State.SelectedLanguage == "0") {
+        State.SelectedLanguage = std::to_string(State.FlagGrid->Index);
     }
     ShowPage(kPageLanguageConfirmation);
 }
 
 void TMainForm::Bouton_Valide_LangueClick(TObject* /*sender*/) {
-    if (FlagGrid->Count < 1) {
+    if (State.FlagGrid->Count < 1) {
         return;  // nothing to confirm
     }
-    SelectedLanguage = std::to_string(FlagGrid->Index);
+    State.SelectedLanguage = std::to_string(State.FlagGrid->Index);
     ShowPage(kPageLanguageConfirmation);
 }
 

@@ -5,10 +5,10 @@
 
 #include "app/ProgramState.h"
 #include "app/Unit1.h"
-#include "localisation/DictionaryNames.h"
 #include "localisation/FlagFiles.h"
 #include "platform/Machine.h"
 #include "trace/TraceLog.h"
+#include "util/DictionaryNames.h"
 #include "vcl/Picture.h"
 
 namespace tavrik {
@@ -40,7 +40,7 @@ void TMainForm::OnPage_conf_LG(TObject* /*sender*/) {
     // No flag of an earlier showing may stay up, whatever happens below.
     const vcl::TPicture noFlag;
     Drapeaux_CF_LG->SetPicture(noFlag);
-    const std::string flag = FlagFileNumbered(FlagNumberOf(SelectedLanguage));
+    const std::string flag = FlagFileNumbered(FlagNumberOf(State.SelectedLanguage));
     if (flag.empty()) {
         // The flag went from the medium since it was chosen: there is no
         // language to confirm, so the user chooses again among the flags
@@ -48,15 +48,15 @@ void TMainForm::OnPage_conf_LG(TObject* /*sender*/) {
         ShowPage(kPageLanguageChoice);
         return;
     }
-    DictionaryFileName = flag;
+    State.DictionaryFileName = flag;
     vcl::TPicture picture;
-    picture.LoadFromFile(DictionaryFileName);
+    picture.LoadFromFile(State.DictionaryFileName);
     Drapeaux_CF_LG->SetPicture(picture);
     Drapeaux_CF_LG->SetWidth(picture.Width());
     Drapeaux_CF_LG->SetHeight(picture.Height());
-    AppendTraceLine("dico= " + DictionaryFileName);
+    AppendTraceLine("dico= " + State.DictionaryFileName);
 
-    ApplyLanguageFont(DictionaryFileOf(DictionaryFileName));
+    ApplyLanguageFont(DictionaryFileOf(State.DictionaryFileName));
     // The question follows the form's font, now the language's. Its colour
     // once set, the label would otherwise keep the font of the first
     // language shown here and draw another script with it.

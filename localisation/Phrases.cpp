@@ -8,8 +8,8 @@
 #include "app/Unit1.h"
 #include "config/StartDirectory.h"
 #include "localisation/DictionaryChoice.h"
-#include "localisation/DictionaryNames.h"
 #include "platform/Machine.h"
+#include "util/DictionaryNames.h"
 #include "util/StringUtilities.h"
 
 namespace tavrik {
@@ -42,8 +42,8 @@ std::string TMainForm::GetPhrase(long number, bool appendPeriod) {
     auto setFile =
         reinterpret_cast<SetDbzFileFullName>(Export(library, "@LX_API_SetDBZFileFullName$qpxc"));
     if (setFile != nullptr) {
-        const std::string path =
-            StartDirectory() + "BRENDOL\\DICO\\" + DictionaryNameOf(DictionaryFileName) + ".DBZ";
+        const std::string path = StartDirectory() + "BRENDOL\\DICO\\" +
+                                 DictionaryNameOf(State.DictionaryFileName) + ".DBZ";
         setFile(path.c_str());
     }
     std::string text;

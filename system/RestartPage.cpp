@@ -34,7 +34,7 @@ void TMainForm::Page_RebootShow(TObject* /*sender*/) {
 }
 
 void TMainForm::SpeedButtonPageRebootClick(TObject* /*sender*/) {
-    if (!IsInstallation) {
+    if (!State.IsInstallation) {
         ShowPage(kPageInstallInProgress);
         return;
     }

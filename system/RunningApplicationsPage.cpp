@@ -22,16 +22,16 @@ bool IsDiagnosticServiceRunning() {
     platform::StartOptions options;
     options.hidden = true;
     options.currentDirectory = "c:\\app\\qxdiag\\";
-    SetupProcessInfo = {};
-    machine.CreateProcess("c:\\app\\qxdiag\\qxd.bat check >nul", options, SetupProcessInfo);
+    State.SetupProcessInfo = {};
+    machine.CreateProcess("c:\\app\\qxdiag\\qxd.bat check >nul", options, State.SetupProcessInfo);
     std::uint32_t exitCode = 0;
-    if (SetupProcessInfo.process != platform::kNoHandle) {
-        machine.WaitForProcess(SetupProcessInfo.process, platform::kInfinite);
-        if (!machine.GetExitCodeProcess(SetupProcessInfo.process, exitCode)) {
+    if (State.SetupProcessInfo.process != platform::kNoHandle) {
+        machine.WaitForProcess(State.SetupProcessInfo.process, platform::kInfinite);
+        if (!machine.GetExitCodeProcess(State.SetupProcessInfo.process, exitCode)) {
             exitCode = 0;
         }
-        machine.CloseHandle(SetupProcessInfo.process);
-        machine.CloseHandle(SetupProcessInfo.thread);
+        machine.CloseHandle(State.SetupProcessInfo.process);
+        machine.CloseHandle(State.SetupProcessInfo.thread);
     }
     return exitCode == kServiceRunningCode;
 }
@@ -51,13 +51,13 @@ bool TMainForm::CheckRunningApplications(std::string& text) {
     const bool measure = ProcessManagement::IsModuleRunning("QXM.exe", &running);
     const bool lumio = ProcessManagement::IsModuleRunning("lumio32.exe", &running);
     bool office = false;
-    if (!IsElnaPlatform) {
+    if (!State.IsElnaPlatform) {
         office = ProcessManagement::IsModuleRunning("webnav.exe", &running);
     }
 
     if (dremox) text += "Solvane 2000\n";
     if (measure) text += "Solvane Measure\n";
-    if (lumio) text += ExtraAppLabel + "\n";
+    if (lumio) text += State.ExtraAppLabel + "\n";
     if (service) text += "Solvane Diagnostic\n";
     if (office) text += "Solvane Office\n";
     return dremox || measure || lumio || service || office;

@@ -55,7 +55,7 @@ std::string ScriptedPhrase(const std::string& dictionary, long number) {
 }
 
 WizardTest::WizardTest() {
-    ResetProgramState();
+    State = ProgramState{};
     library = ScriptedLibrary{};
     vcl::SetCurrentHost(&host);
     SetProcessExitHandler([this](int code) { processExits.push_back(code); });
@@ -90,7 +90,7 @@ WizardTest::WizardTest() {
 
 WizardTest::~WizardTest() {
     application.reset();  // destroys the form and its components
-    ResetProgramState();
+    State = ProgramState{};
     SetProcessExitHandler(nullptr);
     vcl::SetCurrentHost(nullptr);
 }

@@ -58,7 +58,7 @@ TEST_F(DecorationTest, AMissingApIniGivesAnEmptyTitle) {
 TEST_F(DecorationTest, AMissingPictureIsShownAsAFileErrorAndThePageStays) {
     StartWizard();
     RemoveFromMedium("BMP\\no.bmp");
-    SelectedLanguage = "1";
+    State.SelectedLanguage = "1";
     // As from a handler: the framework shows what escapes it.
     vcl::RunGuarded([this] { Form().ShowPage(kPageLanguageConfirmation); });
     EXPECT_EQ(Page(), kPageLanguageConfirmation);

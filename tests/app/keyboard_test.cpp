@@ -18,7 +18,7 @@ protected:
     void SetUp() override { StartWizard(); }
     void On(int page) {
         if (page == kPageLanguageConfirmation) {
-            SelectedLanguage = "1";  // page 5 shows the flag chosen on page 4
+            State.SelectedLanguage = "1";  // page 5 shows the flag chosen on page 4
         }
         Form().ShowPage(page);
         ASSERT_EQ(Page(), page);
@@ -49,10 +49,10 @@ TEST_F(KeyboardTest, F1DoesNothingOnTheOtherPages) {
 
 TEST_F(KeyboardTest, F1OnTheProgressPageWaitsForTheEndOfTheSetup) {
     On(kPageInstallInProgress);
-    SetupFinished = false;
+    State.SetupFinished = false;
     Press(kKeyF1);
     EXPECT_FALSE(Closed());
-    SetupFinished = true;
+    State.SetupFinished = true;
     Press(kKeyF1);
     EXPECT_TRUE(Closed());
 }
@@ -122,7 +122,7 @@ TEST_F(KeyboardTest, EnterOnPage3DecidesFromTheRemovalMark) {
     On(kPageUpdateConfirmation);
     Press(kKeyDown);  // removal
     Press(kKeyReturn);
-    EXPECT_FALSE(IsInstallation);
+    EXPECT_FALSE(State.IsInstallation);
     const auto lines = TraceLines();
     EXPECT_EQ(std::count(lines.begin(), lines.end(), std::string("touche_ConfMAJ_yesClick")), 1);
 }
@@ -147,45 +147,45 @@ TEST_F(KeyboardTest, ArrowsOnPage3FlipTheChoiceAndTwoPressesRestoreIt) {
 TEST_F(KeyboardTest, EnterOnPage4ConfirmsTheHighlightedFlag) {
     On(kPageLanguageChoice);
     Press(kKeyRight);
-    EXPECT_TRUE(FlagKeyNavigation);
-    EXPECT_EQ(SelectedLanguage, std::to_string(FlagGrid->Index));
-    const std::string chosen = SelectedLanguage;
+    EXPECT_TRUE(State.FlagKeyNavigation);
+    EXPECT_EQ(State.SelectedLanguage, std::to_string(State.FlagGrid->Index));
+    const std::string chosen = State.SelectedLanguage;
     Press(kKeyReturn);
     EXPECT_EQ(Page(), kPageLanguageConfirmation);
-    EXPECT_EQ(SelectedLanguage, chosen);
+    EXPECT_EQ(State.SelectedLanguage, chosen);
 }
 
 TEST_F(KeyboardTest, ArrowsOnPage4MoveTheHighlightAndTheScrollBar) {
     On(kPageLanguageChoice);
-    const int index = FlagGrid->Index;
+    const int index = State.FlagGrid->Index;
     Press(kKeyLeft);
-    EXPECT_NE(FlagGrid->Index, index);
-    EXPECT_EQ(Form().FondSelection->Left(), FlagGrid->LeftOf(FlagGrid->Index) - 3);
+    EXPECT_NE(State.FlagGrid->Index, index);
+    EXPECT_EQ(Form().FondSelection->Left(), State.FlagGrid->LeftOf(State.FlagGrid->Index) - 3);
     EXPECT_EQ(Form().FondSelection->Top(),
-              FlagGrid->TopOf(FlagGrid->Index) + FlagGrid->TopMargin - 3);
-    EXPECT_EQ(Form().ScrollBar1->Position(), FlagGrid->RowOf(FlagGrid->Index));
+              State.FlagGrid->TopOf(State.FlagGrid->Index) + State.FlagGrid->TopMargin - 3);
+    EXPECT_EQ(Form().ScrollBar1->Position(), State.FlagGrid->RowOf(State.FlagGrid->Index));
 }
 
 TEST_F(KeyboardTest, EnterOnTheProgressPageWaitsUnlessTheLibrariesWereInUse) {
     On(kPageInstallInProgress);
-    SetupFinished = false;
-    DllTestPassed = true;
+    State.SetupFinished = false;
+    State.DllTestPassed = true;
     Press(kKeyReturn);
     EXPECT_FALSE(Closed());
-    DllTestPassed = false;  // libraries in use: Enter offers the restart
+    State.DllTestPassed = false;  // libraries in use: Enter offers the restart
     Press(kKeyReturn);
     EXPECT_EQ(Page(), kPageReboot);
     On(kPageInstallInProgress);
-    DllTestPassed = false;
-    IsInstallation = false;  // a removal has none to offer: Enter ends it
+    State.DllTestPassed = false;
+    State.IsInstallation = false;  // a removal has none to offer: Enter ends it
     Press(kKeyReturn);
     EXPECT_TRUE(Closed());
 }
 
 TEST_F(KeyboardTest, EnterOnTheProgressPageEndsTheRunOnceTheSetupHasFinished) {
     On(kPageInstallInProgress);
-    DllTestPassed = true;
-    SetupFinished = true;
+    State.DllTestPassed = true;
+    State.SetupFinished = true;
     machine.SetRegistryValue(kProductKey, "Install", platform::StringValue("1"));
     Press(kKeyReturn);
     EXPECT_EQ(RegistryString(kProductKey, "Install"), "0");
@@ -238,7 +238,7 @@ TEST_F(KeyboardTest, EnterOnTheRestartPageRestartsDuringAnInstallation) {
 }
 
 TEST_F(KeyboardTest, EnterOnTheRestartPageGoesToTheWorkDuringARemoval) {
-    IsInstallation = false;
+    State.IsInstallation = false;
     On(kPageReboot);
     Press(kKeyReturn);
     EXPECT_EQ(Page(), kPageInstallInProgress);

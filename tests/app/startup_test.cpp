@@ -22,20 +22,20 @@ TEST_F(StartUpTest, OpensOnTheRecommendationPageWithAFreshTraceAndInstallReset) 
     EXPECT_EQ(TraceLines(), std::vector<std::string>{"Recommendation"});
     EXPECT_EQ(RegistryString(kProductKey, "Install"), "0");
     EXPECT_FALSE(host.SystemCloseEnabled(Form()));
-    EXPECT_EQ(SelectedLanguage, "0");
-    EXPECT_TRUE(IsInstallation);
-    EXPECT_EQ(ComponentSetupExitCode, -1);
-    EXPECT_EQ(WaitImageNumber, 1);
-    ASSERT_NE(FlagGrid, nullptr);
-    EXPECT_EQ(FlagGrid->AreaWidth, Form().Width());
-    EXPECT_EQ(FlagGrid->AreaHeight, Form().Height());
+    EXPECT_EQ(State.SelectedLanguage, "0");
+    EXPECT_TRUE(State.IsInstallation);
+    EXPECT_EQ(State.ComponentSetupExitCode, -1);
+    EXPECT_EQ(State.WaitImageNumber, 1);
+    ASSERT_NE(State.FlagGrid, nullptr);
+    EXPECT_EQ(State.FlagGrid->AreaWidth, Form().Width());
+    EXPECT_EQ(State.FlagGrid->AreaHeight, Form().Height());
     EXPECT_GT(Form().Width(), 648);  // the outer size, frame included
 }
 
 TEST_F(StartUpTest, TheDictionaryComesFromTheSystemLanguage) {
     machine.SetSystemDefaultLanguageName("de");
     StartWizard();
-    EXPECT_EQ(DictionaryFileName, "THESAUDE.DBZ");
+    EXPECT_EQ(State.DictionaryFileName, "THESAUDE.DBZ");
 }
 
 TEST_F(StartUpTest, TheDictionaryOfTheInstalledApplicationWins) {
@@ -43,19 +43,19 @@ TEST_F(StartUpTest, TheDictionaryOfTheInstalledApplicationWins) {
     machine.SetRegistryValue(kProductKey, "PathInstall", StringValue("D:"));
     machine.WriteFile("D:\\APP\\BRENDOL\\EXE\\DICO.TXT", "Dico=THESAUES.DBZ");
     StartWizard();
-    EXPECT_EQ(DictionaryFileName, "THESAUES.DBZ");
+    EXPECT_EQ(State.DictionaryFileName, "THESAUES.DBZ");
 }
 
 TEST_F(StartUpTest, OnlyTheExactPlatformNameElnaCounts) {
     machine.SetRegistryValue(kMakerKey, "Platform", StringValue("ELNA"));
     StartWizard();
-    EXPECT_TRUE(IsElnaPlatform);
+    EXPECT_TRUE(State.IsElnaPlatform);
 }
 
 TEST_F(StartUpTest, ElnaInAnotherCaseIsNotElna) {
     machine.SetRegistryValue(kMakerKey, "Platform", StringValue("elna"));
     StartWizard();
-    EXPECT_FALSE(IsElnaPlatform);
+    EXPECT_FALSE(State.IsElnaPlatform);
 }
 
 struct WorkstationCase {
@@ -72,8 +72,8 @@ TEST_P(WorkstationTypeTest, ReadsTypePosteExactly) {
         machine.SetEnvironmentVariable("TYPEPOSTE", GetParam().typePoste);
     }
     StartWizard();
-    EXPECT_EQ(IsPortable, GetParam().portable);
-    EXPECT_EQ(IsFixedPc, GetParam().fixed);
+    EXPECT_EQ(State.IsPortable, GetParam().portable);
+    EXPECT_EQ(State.IsFixedPc, GetParam().fixed);
 }
 
 INSTANTIATE_TEST_SUITE_P(Types, WorkstationTypeTest,
@@ -94,7 +94,7 @@ class OsVersionTest : public WizardTest, public ::testing::WithParamInterface<Ve
 TEST_P(OsVersionTest, AcceptsWindows2000AndXpOnly) {
     machine.SetVersion(GetParam().major, GetParam().minor);
     StartWizard();
-    EXPECT_EQ(SystemValid, GetParam().accepted);
+    EXPECT_EQ(State.SystemValid, GetParam().accepted);
     const auto lines = TraceLines();
     const bool traced = !lines.empty() && lines.front() == "Systeme non valide";
     EXPECT_EQ(traced, !GetParam().accepted);
@@ -110,13 +110,13 @@ TEST_F(StartUpTest, TheBasicVersionRecordIsTriedWhenTheExtendedOneIsRefused) {
     machine.SetVersion(5, 0);
     machine.RefuseVersionRecords(true, false);
     StartWizard();
-    EXPECT_TRUE(SystemValid);
+    EXPECT_TRUE(State.SystemValid);
 }
 
 TEST_F(StartUpTest, NoVersionAtAllIsNotAccepted) {
     machine.RefuseVersionRecords(true, true);
     StartWizard();
-    EXPECT_FALSE(SystemValid);
+    EXPECT_FALSE(State.SystemValid);
 }
 
 TEST_F(StartUpTest, ACommandLineMarksARunAfterARestart) {
@@ -132,7 +132,7 @@ TEST_F(StartUpTest, AnEmptyCommandLineIsAnOrdinaryRun) {
 TEST_F(StartUpTest, TheRvsServerFlagFileMarksAnExcludedWorkstation) {
     machine.WriteFile("C:\\RVS\\serveur.flg", "");
     StartWizard();
-    EXPECT_TRUE(RvsServerPresent);
+    EXPECT_TRUE(State.RvsServerPresent);
 }
 
 class ManualInstallTest : public WizardTest {

@@ -26,7 +26,7 @@ void ProgressTest::ShowProgressPage(bool installation) {
     platform::ProcessScript script;
     script.exitCode = updateResult;
     machine.ScriptProcess(kUpdateScript, script);
-    IsInstallation = installation;
+    State.IsInstallation = installation;
     Form().ShowPage(kPageInstallInProgress);
 }
 
@@ -40,7 +40,7 @@ void ProgressTest::EndSetup(const std::string& install) {
     } else {
         machine.SetRegistryValue(kProductKey, "Install", platform::StringValue(install));
     }
-    machine.EndProcess(SetupProcessInfo.processId, 0);
+    machine.EndProcess(State.SetupProcessInfo.processId, 0);
 }
 
 void ProgressTest::Components(const std::string& section) {

@@ -57,7 +57,7 @@ class ComponentTableTest : public ComponentTest,
 
 TEST_P(ComponentTableTest, StartsWhatTheListSays) {
     const ComponentRow& row = GetParam();
-    InstallPathChosen = row.volumeChosen;
+    State.InstallPathChosen = row.volumeChosen;
     const auto started = RunPass(row.section);
     std::vector<std::string> lines;
     for (const auto& start : started) lines.push_back(start.commandLine);
@@ -177,7 +177,7 @@ TEST_F(ComponentTest, TheStartFailureNoticeNamesTheComponentProblem) {
     ShowProgressPage(true);
     TickComponents();
     EXPECT_TRUE(Form().Bouton_Valide_MAJEnCours->Visible());
-    EXPECT_TRUE(SetupFinished);
+    EXPECT_TRUE(State.SetupFinished);
 }
 
 TEST_F(ComponentTest, OnlyABlockingComponentIsWaitedFor) {
@@ -211,17 +211,17 @@ TEST_P(UpdateResultTest, ZeroAndTwoGoOnAnythingElseAsksFirst) {
     const platform::ProcessStart* setup = LastStartOf(kInstallLine);
     EXPECT_EQ(setup != nullptr, row.setupLaunched);
     if (row.setupLaunched) {
-        EXPECT_EQ(ComponentSetupExitCode, static_cast<int>(row.result));
+        EXPECT_EQ(State.ComponentSetupExitCode, static_cast<int>(row.result));
         return;
     }
     EXPECT_EQ(Text(), P(118558, false) + "\n" + P(118559, false) + row.shownCode + "\n" +
                           P(118560, false) + "\n" + P(118561, false) + "\n" + P(93411));
-    EXPECT_TRUE(MainSetupPending);
+    EXPECT_TRUE(State.MainSetupPending);
     EXPECT_TRUE(Form().Bouton_F1_MAJComp->Visible());
-    EXPECT_EQ(ComponentSetupExitCode, -1);
+    EXPECT_EQ(State.ComponentSetupExitCode, -1);
     Press(kKeyReturn);  // validate still runs the setup
     ASSERT_NE(LastStartOf(kInstallLine), nullptr);
-    EXPECT_FALSE(MainSetupPending);
+    EXPECT_FALSE(State.MainSetupPending);
     EXPECT_FALSE(Form().Bouton_F1_MAJComp->Visible());
 }
 
@@ -268,7 +268,7 @@ TEST_F(ComponentTest, AnErrorDuringThePassStillLeavesAWayToTheSetup) {
     ShowProgressPage(true);
     TickComponents();
     EXPECT_FALSE(host.Exceptions().empty());
-    EXPECT_TRUE(MainSetupPending);
+    EXPECT_TRUE(State.MainSetupPending);
     EXPECT_TRUE(Form().Bouton_Valide_MAJEnCours->Visible());
     Click(Form().Bouton_Valide_MAJEnCours);
     ASSERT_NE(LastStartOf(kInstallLine), nullptr);

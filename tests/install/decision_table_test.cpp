@@ -152,7 +152,7 @@ TEST_P(DecisionTableTest, TracesDecidesAndShowsThePage) {
     ConfirmLanguage();
 
     ExpectNewTrace(row.trace, row.nextLine);
-    EXPECT_TRUE(IsInstallation);
+    EXPECT_TRUE(State.IsInstallation);
     EXPECT_EQ(Page(), row.page);
     EXPECT_EQ(RegistryString(kProductKey, "CD"), row.cdWritten ? "E:\\" : "<missing>");
     EXPECT_FALSE(Closed());
@@ -168,10 +168,10 @@ TEST_F(DecisionDetailTest, SameVersionLeavesIsInstallationAsItWas) {
     MediumVersion("5.2.0");
     InstalledOnD("5.2.0");
     StartWizard();
-    IsInstallation = false;
+    State.IsInstallation = false;
     ConfirmLanguage();
     EXPECT_EQ(Page(), kPageUpdateConfirmation);
-    EXPECT_FALSE(IsInstallation);
+    EXPECT_FALSE(State.IsInstallation);
 }
 
 TEST_F(DecisionDetailTest, WithoutPathInstallTheInstalledVersionIsReadOnTheCurrentDrive) {

@@ -31,9 +31,9 @@ TEST_F(EndOfRunTest, AnInstallationClearsItsMarkerAndEnds) {
 }
 
 TEST_F(EndOfRunTest, ARemovalDeletesTheWholeProductKeyWhateverTheUpdateResult) {
-    IsInstallation = false;
-    SetupSucceeded = true;
-    ComponentSetupExitCode = 0;
+    State.IsInstallation = false;
+    State.SetupSucceeded = true;
+    State.ComponentSetupExitCode = 0;
     machine.CreateRegistryKey(std::string(kProductKey) + "\\APP_Running");
     FinInstall(Form());
     EXPECT_FALSE(machine.HasRegistryKey(kProductKey));
@@ -42,32 +42,32 @@ TEST_F(EndOfRunTest, ARemovalDeletesTheWholeProductKeyWhateverTheUpdateResult) {
 }
 
 TEST_F(EndOfRunTest, AnUpdateResultOfZeroShowsTheClosingMessageFirst) {
-    ComponentSetupExitCode = 0;
-    SetupSucceeded = true;
+    State.ComponentSetupExitCode = 0;
+    State.SetupSucceeded = true;
     FinInstall(Form());
     EXPECT_FALSE(Closed());
-    EXPECT_TRUE(SetupFinished);
+    EXPECT_TRUE(State.SetupFinished);
     EXPECT_TRUE(Form().Bouton_Valide_MAJEnCours->Visible());
     EXPECT_EQ(Form().Texte_Page_MAJEnCours->Caption(), "THESAUFR#118556\nTHESAUFR#78759");
-    EXPECT_EQ(ComponentSetupExitCode, -1);
+    EXPECT_EQ(State.ComponentSetupExitCode, -1);
 
     machine.SetRegistryValue(kProductKey, "Install", platform::StringValue("1"));
-    DllTestPassed = true;
+    State.DllTestPassed = true;
     Click(Form().Bouton_Valide_MAJEnCours);  // the second press ends the run
     EXPECT_EQ(RegistryString(kProductKey, "Install"), "0");
     EXPECT_TRUE(Closed());
 }
 
 TEST_F(EndOfRunTest, ANonZeroUpdateResultEndsAtTheFirstPress) {
-    ComponentSetupExitCode = 2;
-    SetupSucceeded = true;
+    State.ComponentSetupExitCode = 2;
+    State.SetupSucceeded = true;
     FinInstall(Form());
     EXPECT_TRUE(Closed());
 }
 
 TEST_F(EndOfRunTest, AFailedSetupNeverShowsTheInstallationAsComplete) {
-    ComponentSetupExitCode = 0;
-    SetupSucceeded = false;
+    State.ComponentSetupExitCode = 0;
+    State.SetupSucceeded = false;
     FinInstall(Form());
     EXPECT_TRUE(Closed());
 }

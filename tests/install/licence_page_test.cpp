@@ -22,7 +22,7 @@ protected:
     // A first installation on C: whose dictionary is `dictionary`.
     void ReachPage8(const std::string& dictionary = "THESAUFR.DBZ") {
         StartWizard();
-        DictionaryFileName = dictionary;
+        State.DictionaryFileName = dictionary;
         ConfirmLanguage();
         ASSERT_EQ(Page(), kPageVolumeInstall);
         Click(Form().Bouton_Valide_PageVolInstall);

@@ -43,7 +43,7 @@ TEST_F(ProgressTest, AnInstallationLaunchesTheNamedSetupAndEndsOnValidate) {
     EXPECT_EQ(RegistryString(kProductKey, "Install"), "1");
     EXPECT_EQ(RegistryString(kProductKey, "Langue"), "FR");
     EXPECT_EQ(RegistryString(kProductKey, "EXE"), "C:\\APP\\BRENDOL\\EXE\\brendol.exe");
-    EXPECT_EQ(ComponentSetupExitCode, 2);
+    EXPECT_EQ(State.ComponentSetupExitCode, 2);
     EXPECT_TRUE(Form().ProgressBar1->Visible());
 
     Press(kKeyReturn);  // nothing leaves the page while the setup runs
@@ -217,7 +217,7 @@ TEST_F(ProgressTest, EachTickTakesAtMostOneMarkerAlsoOnTheTickThatSeesTheEnd) {
     EndSetup("0");
     Tick();
     EXPECT_EQ(Form().ProgressBar1->Position(), 3);
-    EXPECT_TRUE(SetupFinished);
+    EXPECT_TRUE(State.SetupFinished);
 }
 
 struct LibrariesInUse {
@@ -241,7 +241,7 @@ TEST_P(LibrariesInUseTest, NothingStartsAndValidateOffersARestartOnlyOnce) {
     machine.WriteFile("C:\\APP\\BRENDOL\\EXE\\brendolx.dll", "library");
     machine.LockFile("C:\\APP\\BRENDOL\\EXE\\brendolx.dll");
     ShowProgressPage(row.installation);
-    EXPECT_FALSE(DllTestPassed);
+    EXPECT_FALSE(State.DllTestPassed);
     EXPECT_EQ(Text(), P(126843) + "\n\n" + P(126844) + "\n\n" + P(122391));
     EXPECT_EQ(Form().Texte_Page_MAJEnCours->Font().Color(), vcl::clRed);
     EXPECT_FALSE(host.TimerRunning(*Form().TimerMAJComposant));

@@ -60,7 +60,7 @@ TEST_F(UpdateConfirmationTest, YesAtOnceReinstalls) {
     ReachPage3();
     Click(Form().touche_ConfMAJ_yes);
     ExpectNewTrace(ConfirmedLines("Non Independant"), "OnPageInstallEnCours");
-    EXPECT_TRUE(IsInstallation);
+    EXPECT_TRUE(State.IsInstallation);
     EXPECT_EQ(Page(), kPageInstallInProgress);
     EXPECT_EQ(RegistryString(kProductKey, "CD"), "E:\\");
 }
@@ -92,7 +92,7 @@ TEST_F(UpdateConfirmationTest, ArrowAndEnterRemove) {
     Press(kKeyDown);
     Press(kKeyReturn);
     ExpectNewTrace(ConfirmedLines("Non Independant"), "OnPageInstallEnCours");
-    EXPECT_FALSE(IsInstallation);
+    EXPECT_FALSE(State.IsInstallation);
     EXPECT_EQ(Page(), kPageInstallInProgress);
 }
 
@@ -101,7 +101,7 @@ TEST_F(UpdateConfirmationTest, TheRemovalLineAndTheYesButtonRemove) {
     ReachPage3();
     Click(Form().Label_desinst);
     Click(Form().touche_ConfMAJ_yes);
-    EXPECT_FALSE(IsInstallation);
+    EXPECT_FALSE(State.IsInstallation);
     EXPECT_EQ(Page(), kPageMainsPower);
 }
 
@@ -111,7 +111,7 @@ TEST_F(UpdateConfirmationTest, AnIndependentRemovalShowsTheLicenceFirst) {
     Press(kKeyUp);
     Press(kKeyReturn);
     ExpectNewTrace(ConfirmedLines("Independant"), "PageClufShow");
-    EXPECT_FALSE(IsInstallation);
+    EXPECT_FALSE(State.IsInstallation);
     EXPECT_EQ(Page(), kPageLicence);
 }
 

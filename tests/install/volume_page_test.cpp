@@ -107,8 +107,8 @@ TEST_P(VolumeValidateTest, EnterWritesTheDriveAndGoesOnWithoutTraceLines) {
     Press(kKeyDown);
     PressEnter();
     EXPECT_EQ(RegistryString(kProductKey, "PathInstall"), "D:");
-    EXPECT_TRUE(InstallPathChosen);
-    EXPECT_TRUE(IsInstallation);
+    EXPECT_TRUE(State.InstallPathChosen);
+    EXPECT_TRUE(State.IsInstallation);
     EXPECT_EQ(Page(), GetParam().page);
     ExpectNewTrace({}, GetParam().page == kPageInstallInProgress ? "OnPageInstallEnCours" : "");
 }
@@ -138,7 +138,7 @@ TEST_F(VolumePageTest, EnterValidatesOnlyOnThisPage) {
     StartWizard();
     host.TypeChar(Form(), '\r');
     EXPECT_EQ(RegistryString(kProductKey, "PathInstall"), "<missing>");
-    EXPECT_FALSE(InstallPathChosen);
+    EXPECT_FALSE(State.InstallPathChosen);
     EXPECT_EQ(Page(), kPageRecommendation);
 }
 
@@ -154,7 +154,7 @@ TEST_F(VolumePageTest, WithoutFixedDrivesNothingCanBeValidated) {
     Click(Form().Bouton_Valide_PageVolInstall);
     EXPECT_EQ(Page(), kPageVolumeInstall);
     EXPECT_EQ(RegistryString(kProductKey, "PathInstall"), "<missing>");
-    EXPECT_FALSE(InstallPathChosen);
+    EXPECT_FALSE(State.InstallPathChosen);
     EXPECT_TRUE(host.Exceptions().empty());
     EXPECT_FALSE(Closed());
 }

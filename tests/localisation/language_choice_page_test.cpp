@@ -34,11 +34,11 @@ protected:
     }
     // The highlight stands behind flag i.
     void ExpectHighlightOn(int i) {
-        EXPECT_EQ(FlagGrid->Index, i);
-        EXPECT_EQ(Form().FondSelection->Left(), FlagGrid->LeftOf(i) - 3) << "flag " << i;
-        EXPECT_EQ(Form().FondSelection->Top(), FlagGrid->TopOf(i) + 40 - 3) << "flag " << i;
-        EXPECT_EQ(Form().ScrollBar1->Position(), FlagGrid->RowOf(i));
-        EXPECT_EQ(SelectedLanguage, std::to_string(i));
+        EXPECT_EQ(State.FlagGrid->Index, i);
+        EXPECT_EQ(Form().FondSelection->Left(), State.FlagGrid->LeftOf(i) - 3) << "flag " << i;
+        EXPECT_EQ(Form().FondSelection->Top(), State.FlagGrid->TopOf(i) + 40 - 3) << "flag " << i;
+        EXPECT_EQ(Form().ScrollBar1->Position(), State.FlagGrid->RowOf(i));
+        EXPECT_EQ(State.SelectedLanguage, std::to_string(i));
     }
     void Scroll(vcl::ScrollCode code, int thumb = 0) {
         host.Scroll(*Form().ScrollBar1, code, thumb);
@@ -48,20 +48,20 @@ protected:
 TEST_F(LanguageChoiceTest, TenFlagsOpenOnTheDefaultLanguagesRow) {
     Open(kTenFlags, "hu");
     EXPECT_EQ(TraceLines().back(), "On_Page_Choix_LG");
-    EXPECT_FALSE(FlagKeyNavigation);
-    EXPECT_EQ(FlagGrid->Count, 10);
-    EXPECT_EQ(FlagGrid->TopRow, 1);
+    EXPECT_FALSE(State.FlagKeyNavigation);
+    EXPECT_EQ(State.FlagGrid->Count, 10);
+    EXPECT_EQ(State.FlagGrid->TopRow, 1);
     EXPECT_EQ(VisibleFlags(), Range(5, 10));
-    EXPECT_EQ(SelectedLanguage, "7");
-    EXPECT_EQ(FlagGrid->Index, 7);
+    EXPECT_EQ(State.SelectedLanguage, "7");
+    EXPECT_EQ(State.FlagGrid->Index, 7);
 
     const vcl::TShape* highlight = Form().FondSelection;
     EXPECT_TRUE(highlight->Visible());
     EXPECT_EQ(highlight->Width(), 45 + 13);
     EXPECT_EQ(highlight->Height(), 37 + 13);
-    EXPECT_EQ(highlight->Left(), FlagGrid->LeftOf(7) - 3);
-    EXPECT_EQ(highlight->Top(), FlagGrid->TopOf(7) + 37);
-    EXPECT_EQ(FlagGrid->TopOf(5), FlagGrid->VGap);  // row 2 at the top of the window
+    EXPECT_EQ(highlight->Left(), State.FlagGrid->LeftOf(7) - 3);
+    EXPECT_EQ(highlight->Top(), State.FlagGrid->TopOf(7) + 37);
+    EXPECT_EQ(State.FlagGrid->TopOf(5), State.FlagGrid->VGap);  // row 2 at the top of the window
 
     const vcl::TScrollBar* bar = Form().ScrollBar1;
     EXPECT_EQ(bar->Min(), 1);
@@ -71,8 +71,8 @@ TEST_F(LanguageChoiceTest, TenFlagsOpenOnTheDefaultLanguagesRow) {
     EXPECT_EQ(bar->LargeChange(), 1);
 
     const vcl::TSpeedButton* hungarian = FlagButton(7);
-    EXPECT_EQ(hungarian->Left(), FlagGrid->LeftOf(7));
-    EXPECT_EQ(hungarian->Top(), FlagGrid->TopOf(7) + 40);
+    EXPECT_EQ(hungarian->Left(), State.FlagGrid->LeftOf(7));
+    EXPECT_EQ(hungarian->Top(), State.FlagGrid->TopOf(7) + 40);
     EXPECT_EQ(hungarian->Width(), 49);
     EXPECT_EQ(hungarian->Height(), 41);
     EXPECT_EQ(hungarian->Glyph().TransparentColor(), vcl::TColor{0x808080});
@@ -84,7 +84,7 @@ TEST_F(LanguageChoiceTest, ArrowsFollowTheRowsAndWrapOnTheFirstRow) {
     Open(kTenFlags, "hu");
     Press(kKeyDown);  // the short last row takes its last flag
     ExpectHighlightOn(10);
-    EXPECT_TRUE(FlagKeyNavigation);
+    EXPECT_TRUE(State.FlagKeyNavigation);
     Press(kKeyDown);
     ExpectHighlightOn(10);
     Press(kKeyRight);  // back to the first of its row
@@ -93,7 +93,7 @@ TEST_F(LanguageChoiceTest, ArrowsFollowTheRowsAndWrapOnTheFirstRow) {
     ExpectHighlightOn(8);
     Press(kKeyUp);
     ExpectHighlightOn(4);  // above the window: it scrolls one row up
-    EXPECT_EQ(FlagGrid->TopRow, 0);
+    EXPECT_EQ(State.FlagGrid->TopRow, 0);
     EXPECT_EQ(VisibleFlags(), Range(1, 10));
     Press(kKeyRight);  // end of a row: first of the next
     ExpectHighlightOn(5);
@@ -110,13 +110,13 @@ TEST_F(LanguageChoiceTest, DownBelowTheThirdVisibleRowScrollsTheWindow) {
     EXPECT_EQ(VisibleFlags(), Range(1, 12));
     Press(kKeyDown);
     Press(kKeyDown);
-    EXPECT_EQ(FlagGrid->TopRow, 0);
+    EXPECT_EQ(State.FlagGrid->TopRow, 0);
     Press(kKeyDown);
     ExpectHighlightOn(13);
-    EXPECT_EQ(FlagGrid->TopRow, 1);
+    EXPECT_EQ(State.FlagGrid->TopRow, 1);
     EXPECT_EQ(VisibleFlags(), Range(5, 14));
-    EXPECT_EQ(FlagButton(13)->Top(), FlagGrid->TopOf(13) + 40);
-    EXPECT_EQ(FlagGrid->TopOf(13), 2 * 37 + 3 * FlagGrid->VGap);  // third visible row
+    EXPECT_EQ(FlagButton(13)->Top(), State.FlagGrid->TopOf(13) + 40);
+    EXPECT_EQ(State.FlagGrid->TopOf(13), 2 * 37 + 3 * State.FlagGrid->VGap);  // third visible row
 }
 
 TEST_F(LanguageChoiceTest, ASingleFlagStaysSelectedWhateverTheKey) {
@@ -151,16 +151,16 @@ TEST_F(LanguageChoiceTest, DraggingTheThumbWalksTheSelectionToItsRow) {
     Open(kFourteenFlags, "es");  // flag 4, row 1
     ExpectHighlightOn(4);
     Scroll(vcl::ScrollCode::Track, 4);
-    EXPECT_EQ(FlagGrid->Index, 14);  // the short last row takes its last flag
+    EXPECT_EQ(State.FlagGrid->Index, 14);  // the short last row takes its last flag
     EXPECT_EQ(Form().ScrollBar1->Position(), 4);
-    EXPECT_EQ(FlagGrid->TopRow, 1);
-    EXPECT_EQ(Form().FondSelection->Left(), FlagGrid->LeftOf(14) - 3);
+    EXPECT_EQ(State.FlagGrid->TopRow, 1);
+    EXPECT_EQ(Form().FondSelection->Left(), State.FlagGrid->LeftOf(14) - 3);
     Scroll(vcl::ScrollCode::Top);
-    EXPECT_EQ(FlagGrid->Index, 2);
-    EXPECT_EQ(FlagGrid->TopRow, 0);
+    EXPECT_EQ(State.FlagGrid->Index, 2);
+    EXPECT_EQ(State.FlagGrid->TopRow, 0);
     Press(kKeyReturn);
     EXPECT_EQ(Page(), kPageLanguageConfirmation);
-    EXPECT_EQ(SelectedLanguage, "2");
+    EXPECT_EQ(State.SelectedLanguage, "2");
 }
 
 TEST_F(LanguageChoiceTest, TheLaterOfTwoFlagsWithTheDefaultCodeWins) {
@@ -174,27 +174,27 @@ TEST_F(LanguageChoiceTest, TheLaterOfTwoFlagsWithTheDefaultCodeWins) {
 
 TEST_F(LanguageChoiceTest, WithoutMatchTheFirstFlagIsHighlightedAndTheChoiceKept) {
     Open({"DE", "GB", "RU"}, "tr");  // Turkish: no flag
-    EXPECT_EQ(FlagGrid->Index, 1);
-    EXPECT_EQ(SelectedLanguage, "0");
-    EXPECT_EQ(Form().FondSelection->Left(), FlagGrid->LeftOf(1) - 3);
+    EXPECT_EQ(State.FlagGrid->Index, 1);
+    EXPECT_EQ(State.SelectedLanguage, "0");
+    EXPECT_EQ(Form().FondSelection->Left(), State.FlagGrid->LeftOf(1) - 3);
     Click(Form().Bouton_Valide_Langue);
     EXPECT_EQ(Page(), kPageLanguageConfirmation);
-    EXPECT_EQ(SelectedLanguage, "1");
-    EXPECT_EQ(DictionaryFileName, "E:\\BRENDOL\\DICO\\THESAUDE.bmp");
+    EXPECT_EQ(State.SelectedLanguage, "1");
+    EXPECT_EQ(State.DictionaryFileName, "E:\\BRENDOL\\DICO\\THESAUDE.bmp");
 
-    SelectedLanguage = "3";
+    State.SelectedLanguage = "3";
     ShowLanguagePage();
-    EXPECT_EQ(FlagGrid->Index, 1);
-    EXPECT_EQ(SelectedLanguage, "3");
+    EXPECT_EQ(State.FlagGrid->Index, 1);
+    EXPECT_EQ(State.SelectedLanguage, "3");
 }
 
 TEST_F(LanguageChoiceTest, AClickedFlagGoesOnWithItsOwnNumber) {
     Open(kTenFlags, "hu");
     Click(FlagButton(9));
     EXPECT_EQ(Page(), kPageLanguageConfirmation);
-    EXPECT_EQ(SelectedLanguage, "9");
-    EXPECT_EQ(FlagGrid->Index, 7);  // a click does not move the highlight
-    EXPECT_EQ(DictionaryFileName, "E:\\BRENDOL\\DICO\\THESAUNL.bmp");
+    EXPECT_EQ(State.SelectedLanguage, "9");
+    EXPECT_EQ(State.FlagGrid->Index, 7);  // a click does not move the highlight
+    EXPECT_EQ(State.DictionaryFileName, "E:\\BRENDOL\\DICO\\THESAUNL.bmp");
 }
 
 TEST_F(LanguageChoiceTest, ComingBackHighlightsThePreselectedFlagAgain) {
@@ -202,12 +202,12 @@ TEST_F(LanguageChoiceTest, ComingBackHighlightsThePreselectedFlagAgain) {
     Press(kKeyRight);
     Press(kKeyReturn);
     ASSERT_EQ(Page(), kPageLanguageConfirmation);
-    EXPECT_EQ(DictionaryFileName, "E:\\BRENDOL\\DICO\\THESAUIT.bmp");
+    EXPECT_EQ(State.DictionaryFileName, "E:\\BRENDOL\\DICO\\THESAUIT.bmp");
     Click(Form().SpeedButton_non_CF_LG);
     EXPECT_EQ(Page(), kPageLanguageChoice);
     ExpectHighlightOn(7);
-    EXPECT_FALSE(FlagKeyNavigation);
-    EXPECT_EQ(DictionaryFileName, "E:\\BRENDOL\\DICO\\THESAUIT.bmp");
+    EXPECT_FALSE(State.FlagKeyNavigation);
+    EXPECT_EQ(State.DictionaryFileName, "E:\\BRENDOL\\DICO\\THESAUIT.bmp");
 }
 
 TEST_F(LanguageChoiceTest, WithoutFlagsOnlyTheExitButtonDoesAnything) {
@@ -218,7 +218,7 @@ TEST_F(LanguageChoiceTest, WithoutFlagsOnlyTheExitButtonDoesAnything) {
     EXPECT_TRUE(VisibleFlags().empty());
     EXPECT_FALSE(Form().FondSelection->Visible());
     EXPECT_FALSE(Form().Bouton_Valide_Langue->Enabled());
-    EXPECT_EQ(FlagGrid->Count, 0);
+    EXPECT_EQ(State.FlagGrid->Count, 0);
 
     Click(Form().Bouton_Valide_Langue);
     EXPECT_EQ(Page(), kPageLanguageChoice);
@@ -229,11 +229,11 @@ TEST_F(LanguageChoiceTest, WithoutFlagsOnlyTheExitButtonDoesAnything) {
     }
     Scroll(vcl::ScrollCode::LineDown);
     Scroll(vcl::ScrollCode::Track, 1);
-    EXPECT_EQ(FlagGrid->Index, 0);
-    const std::string dictionary = DictionaryFileName;
+    EXPECT_EQ(State.FlagGrid->Index, 0);
+    const std::string dictionary = State.DictionaryFileName;
     Press(kKeyReturn);  // page 5 finds no flag and hands back to this page
     EXPECT_EQ(Page(), kPageLanguageChoice);
-    EXPECT_EQ(DictionaryFileName, dictionary);
+    EXPECT_EQ(State.DictionaryFileName, dictionary);
     EXPECT_TRUE(host.Exceptions().empty());
 
     Click(Form().Bouton_Sortie_LG);
@@ -250,12 +250,12 @@ TEST_F(LanguageChoiceTest, FlagsBeyondTheThirtiethAreIgnored) {
     PutOnMedium("BRENDOL\\DICO\\FLAG30XX.bmp", SolidBmp(40, 30, 0x00FF00));
     StartWizard();
     ShowLanguagePage();
-    EXPECT_EQ(FlagGrid->Count, 30);
-    EXPECT_EQ(FlagGrid->FlagWidth, 40);  // the 30th is the sample
-    EXPECT_EQ(FlagGrid->Index, 1);
+    EXPECT_EQ(State.FlagGrid->Count, 30);
+    EXPECT_EQ(State.FlagGrid->FlagWidth, 40);  // the 30th is the sample
+    EXPECT_EQ(State.FlagGrid->Index, 1);
     EXPECT_EQ(Form().ScrollBar1->Max(), 8);
     Scroll(vcl::ScrollCode::Bottom);
-    EXPECT_EQ(FlagGrid->Index, 29);
+    EXPECT_EQ(State.FlagGrid->Index, 29);
     EXPECT_EQ(VisibleFlags(), Range(21, 30));
     EXPECT_TRUE(host.Exceptions().empty());
 }
@@ -265,8 +265,8 @@ TEST_F(LanguageChoiceTest, FoldersAmongTheBitmapsAreNoFlags) {
     machine.AddDirectory("E:\\BRENDOL\\DICO\\AAAAAAFR.bmp");
     StartWizard();
     ShowLanguagePage();
-    EXPECT_EQ(FlagGrid->Count, 2);
-    EXPECT_EQ(SelectedLanguage, "0");
+    EXPECT_EQ(State.FlagGrid->Count, 2);
+    EXPECT_EQ(State.SelectedLanguage, "0");
 }
 
 }  // namespace

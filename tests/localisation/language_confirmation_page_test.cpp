@@ -30,7 +30,7 @@ protected:
 
 TEST_F(LanguageConfirmationTest, TheThirdFlagSwitchesTheWizardToItsDictionary) {
     Choose(3);
-    EXPECT_EQ(DictionaryFileName, kItalian);
+    EXPECT_EQ(State.DictionaryFileName, kItalian);
     const auto lines = TraceLines();
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines[lines.size() - 2], "OnPage_conf_LG");
@@ -67,7 +67,7 @@ TEST_F(LanguageConfirmationTest, NoThenAnotherFlagShowsOnlyTheNewChoice) {
     ASSERT_EQ(Page(), kPageLanguageChoice);
     EXPECT_EQ(Form().Font().Name(), "Arial Cyr");  // nothing is undone
     Choose(1);
-    EXPECT_EQ(DictionaryFileName, "E:\\BRENDOL\\DICO\\THESAUDE.bmp");
+    EXPECT_EQ(State.DictionaryFileName, "E:\\BRENDOL\\DICO\\THESAUDE.bmp");
     EXPECT_EQ(Form().Label_CF_LG->Caption(), "THESAUDE#47044");
     EXPECT_EQ(Form().Font().Charset(), 0);
     EXPECT_EQ(Form().Label_CF_LG->Font().Charset(), 0);
@@ -107,17 +107,17 @@ TEST_F(LanguageConfirmationTest, AFlagGoneSinceTheChoiceSendsTheUserBackToTheFla
     Choose(3);
     Click(Form().SpeedButton_non_CF_LG);
     RemoveFromMedium("BRENDOL\\DICO\\THESAUIT.bmp");
-    SelectedLanguage = "3";  // now Russian: numbers follow the files there are
+    State.SelectedLanguage = "3";  // now Russian: numbers follow the files there are
     Form().ShowPage(kPageLanguageConfirmation);
     EXPECT_EQ(Page(), kPageLanguageConfirmation);
-    EXPECT_EQ(DictionaryFileName, "E:\\BRENDOL\\DICO\\THESAURU.bmp");
+    EXPECT_EQ(State.DictionaryFileName, "E:\\BRENDOL\\DICO\\THESAURU.bmp");
 
     Click(Form().SpeedButton_non_CF_LG);
-    SelectedLanguage = "4";
+    State.SelectedLanguage = "4";
     Form().ShowPage(kPageLanguageConfirmation);
     EXPECT_EQ(Page(), kPageLanguageChoice);
     EXPECT_TRUE(Flag().Picture().Bitmap().Empty());  // no flag of the earlier showing
-    EXPECT_EQ(DictionaryFileName, "E:\\BRENDOL\\DICO\\THESAURU.bmp");
+    EXPECT_EQ(State.DictionaryFileName, "E:\\BRENDOL\\DICO\\THESAURU.bmp");
     const auto lines = TraceLines();
     EXPECT_EQ(lines[lines.size() - 2], "OnPage_conf_LG");
     EXPECT_EQ(lines.back(), "On_Page_Choix_LG");
@@ -127,7 +127,7 @@ TEST_F(LanguageConfirmationTest, AFlagGoneSinceTheChoiceSendsTheUserBackToTheFla
 TEST_F(LanguageConfirmationTest, ANumberThatIsNoFlagIsNoChoice) {
     for (const char* number : {"0", "-1", "abc", "2x", "", "99999999999"}) {
         Form().ShowPage(kPageRecommendation);
-        SelectedLanguage = number;
+        State.SelectedLanguage = number;
         Form().ShowPage(kPageLanguageConfirmation);
         EXPECT_EQ(Page(), kPageLanguageChoice) << '"' << number << '"';
     }
@@ -138,7 +138,7 @@ TEST_F(LanguageConfirmationTest, AFlagThatIsNoPictureIsAFileErrorWithoutStaleFla
     Choose(3);
     Click(Form().SpeedButton_non_CF_LG);
     PutOnMedium("BRENDOL\\DICO\\THESAUFR.bmp", "not a bitmap");
-    SelectedLanguage = "2";
+    State.SelectedLanguage = "2";
     vcl::RunGuarded([this] { Form().ShowPage(kPageLanguageConfirmation); });
     EXPECT_EQ(Page(), kPageLanguageConfirmation);
     ASSERT_EQ(host.Exceptions().size(), 1u);

@@ -82,7 +82,7 @@ protected:
 };
 
 TEST_F(PhrasesTest, EveryPhraseLoadsTellsLooksUpAndReleasesInThisOrder) {
-    DictionaryFileName = "THESAUFR.DBZ";
+    State.DictionaryFileName = "THESAUFR.DBZ";
     recorder.answer = "bonjour";
     EXPECT_EQ(Form().GetPhrase(47044, false), "Bonjour");
     EXPECT_EQ(NewCalls(), (std::vector<std::string>{"load", std::string("lookup ") + kGetPhrase,
@@ -91,7 +91,7 @@ TEST_F(PhrasesTest, EveryPhraseLoadsTellsLooksUpAndReleasesInThisOrder) {
               (std::vector<std::string>{"file E:\\BRENDOL\\DICO\\THESAUFR.DBZ", "phrase 47044"}));
     EXPECT_FALSE(machine.IsLibraryLoaded("lx32.dll"));
 
-    DictionaryFileName = "THESAUEL.DBZ";  // nothing is cached: the next phrase follows
+    State.DictionaryFileName = "THESAUEL.DBZ";  // nothing is cached: the next phrase follows
     Form().GetPhrase(278, false);
     EXPECT_EQ(recorder.events.back(), "phrase 278");
     EXPECT_EQ(recorder.events[recorder.events.size() - 2], "file E:\\BRENDOL\\DICO\\THESAUEL.DBZ");
@@ -102,7 +102,7 @@ TEST_F(PhrasesTest, ABareNameAndAFlagPathNameTheSameDictionary) {
     for (const char* name :
          {"THESAUIT.DBZ", "E:\\BRENDOL\\DICO\\THESAUIT.bmp", "C:\\a.b\\THESAUIT.bmp"}) {
         recorder.events.clear();
-        DictionaryFileName = name;
+        State.DictionaryFileName = name;
         Form().GetPhrase(1, false);
         EXPECT_EQ(recorder.events.front(), "file E:\\BRENDOL\\DICO\\THESAUIT.DBZ") << name;
     }
@@ -111,7 +111,7 @@ TEST_F(PhrasesTest, ABareNameAndAFlagPathNameTheSameDictionary) {
 TEST_F(PhrasesTest, AShortOrDotlessNameGivesAnEmptyDictionaryName) {
     for (const char* name : {"FR.DBZ", "THESAUFR", "", "E:\\x.bmp"}) {
         recorder.events.clear();
-        DictionaryFileName = name;
+        State.DictionaryFileName = name;
         Form().GetPhrase(1, false);
         EXPECT_EQ(recorder.events.front(), "file E:\\BRENDOL\\DICO\\.DBZ") << '"' << name << '"';
     }

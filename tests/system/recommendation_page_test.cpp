@@ -32,7 +32,7 @@ TEST_F(RecommendationTest, ANormalStartListsTheChecksLeftAligned) {
     EXPECT_EQ(Form().Label_PageRecom->Alignment(), vcl::TAlignment::taLeftJustify);
     EXPECT_EQ(Form().Label_PageRecom->Font().Color(), kBlue);
     EXPECT_TRUE(Form().SpeedButtonSortie_PageRecom->Visible());
-    EXPECT_EQ(ExtraAppLabel, "THESAUFR#122270");
+    EXPECT_EQ(State.ExtraAppLabel, "THESAUFR#122270");
     EXPECT_EQ(TraceLines(), std::vector<std::string>{"Recommendation"});
 }
 

@@ -57,9 +57,9 @@ TEST_F(RunningApplicationsTest, LinesComeInTheirFixedOrderWhateverTheStartOrder)
     ServiceAnswers(13);
     machine.SetProcessSnapshot({"webnav.exe", "lumio32.exe", "ntvdm.exe", "QXM.exe"});
     machine.SetTopWindows({"Tavrik", "Atelier DREMOX"});
-    EXPECT_EQ(Check(), "before\nSolvane 2000\nSolvane Measure\n" + ExtraAppLabel +
+    EXPECT_EQ(Check(), "before\nSolvane 2000\nSolvane Measure\n" + State.ExtraAppLabel +
                            "\nSolvane Diagnostic\nSolvane Office\n");
-    EXPECT_EQ(ExtraAppLabel, "THESAUFR#122270");
+    EXPECT_EQ(State.ExtraAppLabel, "THESAUFR#122270");
 }
 
 TEST_F(RunningApplicationsTest, MeasureAndOfficeInEitherStartOrder) {
@@ -70,7 +70,7 @@ TEST_F(RunningApplicationsTest, MeasureAndOfficeInEitherStartOrder) {
 }
 
 TEST_F(RunningApplicationsTest, OnAnElnaPlatformTheBrowserDoesNotCount) {
-    IsElnaPlatform = true;
+    State.IsElnaPlatform = true;
     machine.SetProcessSnapshot({"webnav.exe"});
     EXPECT_EQ(Check(), "before\n");
     EXPECT_FALSE(last);
@@ -111,7 +111,7 @@ TEST_F(RunningApplicationsTest, AScriptThatCannotStartCountsAsStopped) {
     EXPECT_EQ(Check(), "before\n");
     EXPECT_FALSE(last);
     EXPECT_FALSE(machine.ProcessStarts().back().started);
-    EXPECT_EQ(SetupProcessInfo.process, platform::kNoHandle);
+    EXPECT_EQ(State.SetupProcessInfo.process, platform::kNoHandle);
 }
 
 TEST_F(RunningApplicationsTest, AFailedSnapshotCountsAsNotRunning) {

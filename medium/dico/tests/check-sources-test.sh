@@ -9,7 +9,7 @@ dictionaries=$here/../../BRENDOL/DICO
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-failures=0
+source "$here/../../../tools/tests/expect-fault.sh"
 
 # A fresh copy of the sources and the dictionary folder.
 fresh_copy() {
@@ -19,22 +19,8 @@ fresh_copy() {
     cp "$dictionaries"/*.bmp "$dictionaries"/CodeAssOS.ini "$work/DICO/"
 }
 
-run_checker() {
-    bash "$checker" "$work/dico" "$work/DICO" > "$work/out" 2>&1
-}
-
-# expect_fault NAME EXPECTED-TEXT: the checker must fail and say EXPECTED-TEXT.
-expect_fault() {
-    if run_checker; then
-        echo "FAIL $1: the checker accepted it"
-        failures=$((failures + 1))
-    elif ! grep -qF -- "$2" "$work/out"; then
-        echo "FAIL $1: expected \"$2\", got:"
-        sed 's/^/    /' "$work/out"
-        failures=$((failures + 1))
-    else
-        echo "ok   $1"
-    fi
+check_copy() {
+    bash "$checker" "$work/dico" "$work/DICO"
 }
 
 # Replaces the text of one phrase in one file.
@@ -45,109 +31,99 @@ set_phrase() {
 }
 
 fresh_copy
-if run_checker; then echo "ok   the medium's sources pass"; else
-    echo "FAIL the medium's sources are rejected:"; cat "$work/out"; failures=$((failures + 1))
-fi
+expect_pass "the medium's sources pass" check_copy
 
 fresh_copy
 sed -i '/^47044\t/d' "$work/dico/THESAUDE.txt"
-expect_fault "missing phrase" "missing phrases: 47044"
+expect_fault "missing phrase" "missing phrases: 47044" check_copy
 
 fresh_copy
 line=$(grep -P '^93411\t' "$work/dico/THESAUIT.txt")
 printf '%s\n' "$line" >> "$work/dico/THESAUIT.txt"
-expect_fault "duplicate phrase" "phrase 93411 again"
+expect_fault "duplicate phrase" "phrase 93411 again" check_copy
 
 fresh_copy
 printf '4711\tUnknown\n' >> "$work/dico/THESAUGB.txt"
-expect_fault "unknown phrase" "phrase 4711 is not one the wizard shows"
+expect_fault "unknown phrase" "phrase 4711 is not one the wizard shows" check_copy
 
 fresh_copy
 set_phrase GB 126841 'Disconnect the * and the * from the PC'
-expect_fault "two stars" "126841 needs exactly one *"
+expect_fault "two stars" "126841 needs exactly one *" check_copy
 
 fresh_copy
 set_phrase FR 126841 'Débranchez le boîtier du PC'
-expect_fault "no star" "126841 needs exactly one *"
+expect_fault "no star" "126841 needs exactly one *" check_copy
 
 fresh_copy
 set_phrase SV 93411 'Tryck på bekräftelseknappen för att fortsätta.'
-expect_fault "full stop before the appended one" "phrase 93411 ends with punctuation"
+expect_fault "full stop before the appended one" "phrase 93411 ends with punctuation" check_copy
 
 fresh_copy
 set_phrase GB 118559 'Error code:'
-expect_fault "exit code glued to its label" "118559 must end with a space"
+expect_fault "exit code glued to its label" "118559 must end with a space" check_copy
 
 fresh_copy
 set_phrase GB 116390 'Done '
-expect_fault "trailing blank" "phrase 116390 ends with blank space"
+expect_fault "trailing blank" "phrase 116390 ends with blank space" check_copy
 
 fresh_copy
 set_phrase DE 116390 'Fertig\\x'
-expect_fault "unknown escape" "phrase 116390: only"
+expect_fault "unknown escape" "phrase 116390: only" check_copy
 
 fresh_copy
 set_phrase GB 116390 'Completed ✓'
-expect_fault "character outside the code page" "outside code page 1252"
+expect_fault "character outside the code page" "outside code page 1252" check_copy
 
 fresh_copy
 set_phrase PL 116390 'Instalacja zakończona – ok'
-if run_checker; then echo "ok   a dash that code page 1250 holds"; else
-    echo "FAIL a character of code page 1250 was rejected:"; cat "$work/out"; failures=$((failures + 1))
-fi
+expect_pass "a dash that code page 1250 holds" check_copy
 
 fresh_copy
 set_phrase CS 116390 'Hotovo ő'
-if run_checker; then echo "ok   ő, which code page 1250 holds"; else
-    echo "FAIL ő rejected in code page 1250:"; cat "$work/out"; failures=$((failures + 1))
-fi
+expect_pass "ő, which code page 1250 holds" check_copy
 
 fresh_copy
 set_phrase RU 116390 'Установка завершена ő'
-expect_fault "Latin letter outside code page 1251" "outside code page 1251"
+expect_fault "Latin letter outside code page 1251" "outside code page 1251" check_copy
 
 fresh_copy
 sed -i 's/^@charset 204$/@charset 0/' "$work/dico/THESAURU.txt"
-expect_fault "character set of another code page" "does not go with code page 1251"
+expect_fault "character set of another code page" "does not go with code page 1251" check_copy
 
 fresh_copy
 sed -i '/^@font /d' "$work/dico/THESAUEL.txt"
-expect_fault "missing font" "no @font"
+expect_fault "missing font" "no @font" check_copy
 
 fresh_copy
 sed -i 's/^@codepage 1254$/@codepage 1258/' "$work/dico/THESAUTR.txt"
-expect_fault "unsupported code page" "code page 1258 is not one of"
+expect_fault "unsupported code page" "code page 1258 is not one of" check_copy
 
 fresh_copy
 printf '@font Tahoma\n' >> "$work/dico/THESAUNL.txt"
-expect_fault "directive among the phrases" "directive after the first phrase"
+expect_fault "directive among the phrases" "directive after the first phrase" check_copy
 
 fresh_copy
 sed -i 's/$/\r/' "$work/dico/THESAUHU.txt"
-expect_fault "carriage returns" "carriage return"
+expect_fault "carriage returns" "carriage return" check_copy
 
 fresh_copy
 sed -i 's/^278\t/278 /' "$work/dico/THESAUPT.txt"
-expect_fault "space instead of a tab" "not a phrase line"
+expect_fault "space instead of a tab" "not a phrase line" check_copy
 
 fresh_copy
 rm "$work/DICO/THESAUES.bmp"
-expect_fault "dictionary without a flag" "no flag THESAUES.bmp"
+expect_fault "dictionary without a flag" "no flag THESAUES.bmp" check_copy
 
 fresh_copy
 rm "$work/dico/THESAUNL.txt"
-expect_fault "flag without a dictionary" "no dictionary source THESAUNL.txt"
+expect_fault "flag without a dictionary" "no dictionary source THESAUNL.txt" check_copy
 
 fresh_copy
 printf 'da=DA\r\n' >> "$work/DICO/CodeAssOS.ini"
-expect_fault "association without a dictionary" "DA has no dictionary source"
+expect_fault "association without a dictionary" "DA has no dictionary source" check_copy
 
 fresh_copy
 mv "$work/dico/THESAUGB.txt" "$work/dico/THESAUgb.txt"
-expect_fault "lower-case language code" "two upper-case letters"
+expect_fault "lower-case language code" "two upper-case letters" check_copy
 
-if [ $failures -gt 0 ]; then
-    echo "$failures case(s) failed"
-    exit 1
-fi
-echo "all cases passed"
+report_cases

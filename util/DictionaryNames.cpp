@@ -1,4 +1,4 @@
-#include "localisation/DictionaryNames.h"
+#include "util/DictionaryNames.h"
 
 namespace tavrik {
 

@@ -1,4 +1,4 @@
-#include "install/InstallSwitches.h"
+#include "config/InstallSwitches.h"
 
 #include "config/IniFile.h"
 #include "config/StartDirectory.h"
