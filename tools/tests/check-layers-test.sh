@@ -31,7 +31,7 @@ plant vcl/Form.h '#include "platform/Machine.h"'
 plant platform/win32/Win32Machine.h '#include "platform/Machine.h"'
 plant medium/Setup.cpp '#include "SetupHost.h"'
 plant medium/SetupHost.h '#pragma once'
-plant tests/app/keyboard_test.cpp '#include "platform/fake/FakeMachine.h"' '#include "localisation/FlagGrid.h"'
+plant tests/app/KeyboardTest.cpp '#include "platform/fake/FakeMachine.h"' '#include "localisation/FlagGrid.h"'
 expect_pass "a tree in the order passes" "$check" --source "$work/tree"
 
 # planted FILE LINE: a copy of the tree above with LINE added to FILE; prints its path.

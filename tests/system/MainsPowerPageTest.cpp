@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "DecisionFixture.h"
+#include "tests/install/DecisionFixture.h"
 
 namespace tavrik::testing {
 namespace {
