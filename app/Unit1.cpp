@@ -106,11 +106,6 @@ void TMainForm::StartUp() {
         return;
     }
 
-    PageControlPrincipal->SetStyle(vcl::TTabStyle::tsTabs);
-    PageControlPrincipal->SetTabHeight(1);
-    PageControlPrincipal->SetTabWidth(1);
-    PageControlPrincipal->SetMultiLine(false);
-
     WriteRegString(kProductKey, "Install", "0");
     SelectedLanguage = "0";
     FlagGrid = new TFlagGrid(Width(), Height());
