@@ -64,33 +64,29 @@ lacks_line() { ! has_line "$@"; }
 is_equal() { [ "$1" = "$2" ]; }
 differs() { [ "$1" != "$2" ]; }
 
+# checks_polled SECONDS TEST CHECK DESCRIPTION EXPECTED COMMAND...: polls the
+# command (bounded) until TEST holds, then checks its last output with
+# `CHECK DESCRIPTION EXPECTED OUTPUT`.
+checks_polled() {
+    local seconds=$1 test=$2 check=$3 description=$4 expected=$5
+    shift 5
+    poll_output "$seconds" "$test" "$expected" "$@"
+    "$check" "$description" "$expected" "$polled"
+}
+check_has_line() { check_line "$1" "$3" "$2"; }
+
 # check_line_within SECONDS DESCRIPTION LINE COMMAND...: the command's output
 # has the line within the bound.
-check_line_within() {
-    local seconds=$1 description=$2 line=$3
-    shift 3
-    poll_output "$seconds" has_line "$line" "$@"
-    check_line "$description" "$polled" "$line"
-}
+check_line_within() { checks_polled "$1" has_line check_has_line "${@:2}"; }
 
 # check_line_stays SECONDS DESCRIPTION LINE COMMAND...: the command's output
 # keeps the line for the whole bound, after an input that must change
 # nothing; a change fails as soon as it shows.
-check_line_stays() {
-    local seconds=$1 description=$2 line=$3
-    shift 3
-    poll_output "$seconds" lacks_line "$line" "$@"
-    check_line "$description" "$polled" "$line"
-}
+check_line_stays() { checks_polled "$1" lacks_line check_has_line "${@:2}"; }
 
 # check_equals_within SECONDS DESCRIPTION EXPECTED COMMAND...: the command
 # prints EXPECTED within the bound.
-check_equals_within() {
-    local seconds=$1 description=$2 expected=$3
-    shift 3
-    poll_output "$seconds" is_equal "$expected" "$@"
-    check_equals "$description" "$expected" "$polled"
-}
+check_equals_within() { checks_polled "$1" is_equal check_equals "${@:2}"; }
 
 # check_changes_within SECONDS DESCRIPTION BEFORE COMMAND...: the command
 # prints something else than BEFORE within the bound.
