@@ -89,11 +89,6 @@ void TMainForm::StartUp() {
         return;
     }
 
-    PageControlPrincipal->SetStyle(vcl::TTabStyle::tsTabs);
-    PageControlPrincipal->SetTabHeight(1);
-    PageControlPrincipal->SetTabWidth(1);
-    PageControlPrincipal->SetMultiLine(false);
-
     WriteRegString(kProductKey, "Install", "0");
     CreateFlagGrid();
     GetDicoTxt();

@@ -4,12 +4,13 @@
 #include <vector>
 
 #include "app/ProgramState.h"
+#include "config/IniFile.h"
 #include "config/Registry.h"
 #include "platform/Machine.h"
 #include "vcl/FileRoutines.h"
 #include "vcl/Image.h"
-#include "vcl/IniFile.h"
 #include "vcl/Picture.h"
+#include "vcl/StrToInt.h"
 
 namespace tavrik {
 
@@ -49,9 +50,9 @@ void CopyWaitPictures(const std::string& sourceFolder, const std::string& target
 
 void ShowNextWaitPicture(vcl::TImage& image) {
     const std::string folder = CopiedFolder();
-    const vcl::TIniFile list(folder + "wait.ini");
-    const std::string name = list.ReadString("WAIT", std::to_string(State.WaitImageNumber), "");
-    const int count = list.ReadInteger("WAIT", "NB", 0);
+    const std::string list = folder + "wait.ini";
+    const std::string name = ReadIniString(list, "WAIT", std::to_string(State.WaitImageNumber), "");
+    const int count = vcl::StrToIntDef(ReadIniString(list, "WAIT", "NB", ""), 0);
     State.WaitImageNumber = State.WaitImageNumber >= count ? 1 : State.WaitImageNumber + 1;
     State.WaitPollCountdown = kTicksBetweenPictures;
 

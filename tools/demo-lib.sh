@@ -13,6 +13,8 @@
 demo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # shellcheck source=tools/wine/wine-lib.sh
 . "$demo_root/tools/wine/wine-lib.sh"
+# shellcheck source=tests/e2e/lib/checks.sh
+. "$demo_root/tests/e2e/lib/checks.sh"
 # shellcheck source=tests/e2e/lib/wizard.sh
 . "$demo_root/tests/e2e/lib/wizard.sh"
 

@@ -28,12 +28,6 @@ public:
     using Exception::Exception;
 };
 
-// A registry operation failed or a value has another type than asked.
-class ERegistryException : public Exception {
-public:
-    using Exception::Exception;
-};
-
 // A form description could not be read; the message names the line.
 class EReadError : public Exception {
 public:

@@ -22,8 +22,8 @@ struct NoCaseLess {
 
 using ClassMap = std::map<std::string, FormClass, NoCaseLess>;
 
-ClassMap& Classes() {
-    static ClassMap classes = [] {
+const ClassMap& Classes() {
+    static const ClassMap classes = [] {
         ClassMap map;
         for (FormClass& formClass : BaseFormClasses()) map.emplace(formClass.name, formClass);
         for (FormClass& formClass : ControlFormClasses()) map.emplace(formClass.name, formClass);
@@ -57,10 +57,6 @@ bool InheritsFrom(const FormClass& formClass, const std::string& baseName) {
         if (SameText(current->name, baseName)) return true;
     }
     return false;
-}
-
-void RegisterFormClass(FormClass formClass) {
-    Classes().insert_or_assign(formClass.name, std::move(formClass));
 }
 
 const AnyHandler& BindContext::Lookup(const FormValue& value) const {

@@ -61,10 +61,6 @@ const PublishedProperty* FindPublishedProperty(const FormClass& formClass, const
 // Whether `formClass` is `baseName` or derives from it.
 bool InheritsFrom(const FormClass& formClass, const std::string& baseName);
 
-// Adds a class (for instance a form class, so that its own published
-// properties can be described). A name already registered is replaced.
-void RegisterFormClass(FormClass formClass);
-
 // Helper to write a typed setter.
 template <typename C>
 PublishedProperty Publish(const char* name,

@@ -25,10 +25,6 @@ std::function<TComponent*(TComponent*)> Creator() {
     return [](TComponent* owner) { return new C(owner); };
 }
 
-PublishedProperty PageStyle(const char* name) {
-    return Enum(name, &TPageControl::SetStyle, {"tsTabs", "tsButtons", "tsFlatButtons"});
-}
-
 FormClass PageControlClass() {
     return {"TPageControl",
             "TWinControl",
@@ -57,11 +53,6 @@ FormClass PageControlClass() {
                         p.SetActivePageIndex(index);
                     },
                     true),
-                PageStyle("Style"),
-                PageStyle("TabStyle"),
-                Int("TabHeight", &TPageControl::SetTabHeight),
-                Int("TabWidth", &TPageControl::SetTabWidth),
-                Bool("MultiLine", &TPageControl::SetMultiLine),
             }};
 }
 
@@ -70,15 +61,8 @@ FormClass ShapeClass() {
             "TGraphicControl",
             Creator<TShape>(),
             {
-                Enum("Shape", &TShape::SetShape,
-                     {"stRectangle", "stSquare", "stRoundRect", "stRoundSquare", "stEllipse",
-                      "stCircle"}),
                 Color("Brush.Color", &TShape::SetBrushColor),
-                Enum("Brush.Style", &TShape::SetBrushStyle, {"bsSolid", "bsClear"}),
-                Color("Pen.Color", &TShape::SetPenColor),
-                Enum("Pen.Style", &TShape::SetPenStyle,
-                     {"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear"}),
-                Int("Pen.Width", &TShape::SetPenWidth),
+                Enum("Pen.Style", &TShape::SetPenStyle, {"psSolid", "psClear"}),
             }};
 }
 
@@ -96,7 +80,6 @@ FormClass ListBoxClass() {
                                   }),
                 Int("ItemIndex", &TListBox::SetItemIndex),
                 Int("ItemHeight", &TListBox::SetItemHeight),
-                Enum("Style", &TListBox::SetStyle, {"lbStandard", "lbOwnerDrawFixed"}),
             }};
 }
 

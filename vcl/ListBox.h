@@ -6,8 +6,6 @@
 
 namespace tavrik::vcl {
 
-enum class TListBoxStyle { lbStandard, lbOwnerDrawFixed };
-
 class TListBox : public TWinControl {
 public:
     explicit TListBox(TComponent* owner);
@@ -26,14 +24,11 @@ public:
 
     int ItemHeight() const { return itemHeight_; }
     void SetItemHeight(int v) { SetProperty(itemHeight_, v, kChangeAppearance); }
-    TListBoxStyle Style() const { return style_; }
-    void SetStyle(TListBoxStyle v) { SetProperty(style_, v, kChangeAppearance); }
 
 private:
     TStrings items_;
     int itemIndex_ = -1;
     int itemHeight_ = 13;
-    TListBoxStyle style_ = TListBoxStyle::lbStandard;
 };
 
 }  // namespace tavrik::vcl

@@ -108,28 +108,4 @@ void TPageControl::RemovePage(TTabSheet* page) {
     }
 }
 
-void TPageControl::SetStyle(TTabStyle style) {
-    if (style == style_) return;
-    style_ = style;
-    Changed(kChangeAppearance);
-}
-
-void TPageControl::SetTabHeight(int height) {
-    if (height == tabHeight_) return;
-    tabHeight_ = height;
-    Changed(kChangeAppearance);
-}
-
-void TPageControl::SetTabWidth(int width) {
-    if (width == tabWidth_) return;
-    tabWidth_ = width;
-    Changed(kChangeAppearance);
-}
-
-void TPageControl::SetMultiLine(bool multiLine) {
-    if (multiLine == multiLine_) return;
-    multiLine_ = multiLine;
-    Changed(kChangeAppearance);
-}
-
 }  // namespace tavrik::vcl

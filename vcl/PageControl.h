@@ -44,8 +44,6 @@ private:
     bool tabVisible_ = true;
 };
 
-enum class TTabStyle { tsTabs, tsButtons, tsFlatButtons };
-
 class TPageControl : public TWinControl {
 public:
     explicit TPageControl(TComponent* owner) : TWinControl(owner, ControlKind::PageControl) {}
@@ -64,15 +62,6 @@ public:
 
     void SetBounds(int left, int top, int width, int height) override;
 
-    TTabStyle Style() const { return style_; }
-    void SetStyle(TTabStyle style);
-    int TabHeight() const { return tabHeight_; }
-    void SetTabHeight(int height);
-    int TabWidth() const { return tabWidth_; }
-    void SetTabWidth(int width);
-    bool MultiLine() const { return multiLine_; }
-    void SetMultiLine(bool multiLine);
-
 private:
     friend class TTabSheet;
     void InsertPage(TTabSheet* page);
@@ -81,10 +70,6 @@ private:
 
     std::vector<TTabSheet*> pages_;
     TTabSheet* activePage_ = nullptr;
-    TTabStyle style_ = TTabStyle::tsTabs;
-    int tabHeight_ = 0;
-    int tabWidth_ = 0;
-    bool multiLine_ = false;
 };
 
 }  // namespace tavrik::vcl

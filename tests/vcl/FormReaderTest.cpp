@@ -74,8 +74,6 @@ object MainForm: TSampleForm
     Width = 648
     Height = 490
     ActivePage = Second
-    TabStyle = tsTabs
-    TabHeight = 1
     object First: TTabSheet
       TabVisible = False
       OnShow = PageShow
@@ -192,7 +190,6 @@ TEST_F(FormReaderTest, BuildsTheComponentsWithTheirProperties) {
     auto* pages = sample->Find<TPageControl>("Pages");
     EXPECT_EQ(pages->PageCount(), 2);
     EXPECT_EQ(pages->ActivePageIndex(), 2);
-    EXPECT_EQ(pages->TabHeight(), 1);
     EXPECT_FALSE(pages->Pages(1)->TabVisible());
     EXPECT_EQ(pages->Pages(2)->Cursor(), TCursor::crHourGlass);
 

@@ -139,60 +139,23 @@ void PaintImage(const PaintContext& context, const TControl& control) {
 void PaintShape(const PaintContext& context, const TControl& control) {
     const auto& shape = dynamic_cast<const TShape&>(control);
     RECT rect = ToRect(BoundsOf(shape));
-    const bool square = shape.Shape() == TShapeType::stSquare ||
-                        shape.Shape() == TShapeType::stRoundSquare ||
-                        shape.Shape() == TShapeType::stCircle;
-    if (square) {
-        const int side = std::min(shape.Width(), shape.Height());
-        rect.left += (shape.Width() - side) / 2;
-        rect.top += (shape.Height() - side) / 2;
-        rect.right = rect.left + side;
-        rect.bottom = rect.top + side;
-    }
     HDC dc = context.Dc();
     const int saved = SaveDC(dc);
     IntersectClipRect(dc, context.clip.left, context.clip.top, context.clip.right,
                       context.clip.bottom);
-    HBRUSH brush = nullptr;
-    if (shape.BrushStyle() == TBrushStyle::bsClear) {
-        SelectObject(dc, GetStockObject(NULL_BRUSH));
-    } else {
-        brush = CreateSolidBrush(ColorRefOf(shape.BrushColor()));
-        SelectObject(dc, brush != nullptr ? brush : GetStockObject(NULL_BRUSH));
-    }
-    HPEN pen = nullptr;
-    if (shape.PenStyle() == TPenStyle::psClear || shape.PenWidth() == 0) {
+    HBRUSH brush = CreateSolidBrush(ColorRefOf(shape.BrushColor()));
+    SelectObject(dc, brush != nullptr ? brush : GetStockObject(NULL_BRUSH));
+    if (shape.PenStyle() == TPenStyle::psClear) {
         SelectObject(dc, GetStockObject(NULL_PEN));
-        // Without an outline the figure covers its whole rectangle.
+        // Without an outline the rectangle covers its whole bounds.
         rect.right += 1;
         rect.bottom += 1;
     } else {
-        static constexpr int kPenStyles[] = {PS_SOLID, PS_DASH, PS_DOT, PS_DASHDOT, PS_DASHDOTDOT};
-        pen = CreatePen(kPenStyles[static_cast<int>(shape.PenStyle())], shape.PenWidth(),
-                        ColorRefOf(shape.PenColor()));
-        SelectObject(dc, pen != nullptr ? pen : GetStockObject(BLACK_PEN));
-        const int inset = shape.PenWidth() / 2;
-        InflateRect(&rect, -inset, -inset);
+        SelectObject(dc, GetStockObject(BLACK_PEN));
     }
-    switch (shape.Shape()) {
-        case TShapeType::stRectangle:
-        case TShapeType::stSquare:
-            Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
-            break;
-        case TShapeType::stRoundRect:
-        case TShapeType::stRoundSquare: {
-            const int corner = std::min(rect.right - rect.left, rect.bottom - rect.top) / 4;
-            RoundRect(dc, rect.left, rect.top, rect.right, rect.bottom, corner, corner);
-            break;
-        }
-        case TShapeType::stEllipse:
-        case TShapeType::stCircle:
-            Ellipse(dc, rect.left, rect.top, rect.right, rect.bottom);
-            break;
-    }
+    Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
     RestoreDC(dc, saved);
     if (brush != nullptr) DeleteObject(brush);
-    if (pen != nullptr) DeleteObject(pen);
 }
 
 void PaintSpeedButton(const PaintContext& context, const TControl& control) {

@@ -54,10 +54,7 @@ install_reach_work() {
         removal)
             decision_expect_page 3 "the same version asks what to do"
             probe key DOWN >/dev/null
-            for _ in $(seq 40); do
-                probe state RadioButton2 | grep -qx 'checked=1' && break
-                sleep 0.25
-            done
+            wizard_wait_state RadioButton2 checked=1 10 || check_fail "the arrow did not select removal"
             probe key ENTER >/dev/null
             ;;
     esac
@@ -104,10 +101,7 @@ install_road_changes() {
 # records its line when it ends, which may be after the setup.
 install_wait_components() {
     [ "$1" = first-installation ] || return 0
-    for _ in $(seq 100); do
-        grep -q 'name=viewer' "$(install_components_log)" 2>/dev/null && return 0
-        sleep 0.1
-    done
+    wait_until 10 grep -q 'name=viewer' "$(install_components_log)" && return 0
     check_fail "the viewer component never recorded its line:"$'\n'"$(cat "$(install_components_log)" 2>&1)"
 }
 

@@ -54,24 +54,12 @@ probe key ENTER >/dev/null
 check_equals "validate there ends the program with code 0" 0 "$(wizard_wait_end 30)"
 
 run_once_record() { tr -d '\r' <"$outside_work/run-once.txt" 2>/dev/null; }
-run_once_wait_for() {
-    for _ in $(seq $(($2 * 10))); do
-        run_once_record | grep -qxF -- "$1" && return 0
-        sleep 0.1
-    done
-    return 1
-}
-run_once_wait_for 'Install=c:\Tavrik.lnk' 10
-check_line "the run-once entry names the shortcut" "$(run_once_record)" 'Install=c:\Tavrik.lnk'
+check_line_within 10 "the run-once entry names the shortcut" 'Install=c:\Tavrik.lnk' run_once_record
 # Wine's restart sequence runs the machine's run-once entries (it cannot
 # start a shortcut itself) and ends the programs still running, the watcher
 # among them: the entry's removal is the forced restart's effect.
-for _ in $(seq 100); do
-    [ -z "$(tavrik_wine_reg_value "$run_once_key" Install)" ] && break
-    sleep 0.3
-done
-check_equals "the restart was requested: its sequence consumed the entry" "" \
-    "$(tavrik_wine_reg_value "$run_once_key" Install)"
+check_equals_within 90 "the restart was requested: its sequence consumed the entry" "" \
+    tavrik_wine_reg_value "$run_once_key" Install
 
 # Read once the restart sequence is over: it ends the programs it finds.
 link=""

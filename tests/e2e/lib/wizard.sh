@@ -90,12 +90,7 @@ probe_settled() {
 # as visible=1; fails when it never does. The window does not answer while
 # the wizard waits for a child process.
 wizard_wait_state() {
-    local seconds=${3:-90}
-    for _ in $(seq $((seconds * 4))); do
-        probe state "$1" 2>/dev/null | grep -qxF -- "$2" && return 0
-        sleep 0.25
-    done
-    return 1
+    poll_output "${3:-90}" has_line "$2" probe state "$1"
 }
 
 # wizard_check_stays DESCRIPTION PAGE [SECONDS]: after an input that must
@@ -127,12 +122,11 @@ wizard_start() {
 }
 
 wizard_wait_end() {
-    local seconds=${1:-20}
-    for _ in $(seq $((seconds * 10))); do
-        [ -f "$wizard_status_file" ] && { cat "$wizard_status_file"; return 0; }
-        sleep 0.1
-    done
-    echo "running"
+    if wait_until "${1:-20}" test -f "$wizard_status_file"; then
+        cat "$wizard_status_file"
+    else
+        echo "running"
+    fi
 }
 
 wizard_screenshot() {

@@ -53,22 +53,10 @@ outside_run() {
 }
 
 # outside_wait_gone FILE SECONDS: true once FILE no longer exists.
-outside_wait_gone() {
-    for _ in $(seq $(($2 * 10))); do
-        [ -e "$1" ] || return 0
-        sleep 0.1
-    done
-    return 1
-}
+outside_wait_gone() { wait_until "$2" test ! -e "$1"; }
 
 # outside_wait_for FILE SECONDS: true once FILE exists.
-outside_wait_for() {
-    for _ in $(seq $(($2 * 10))); do
-        [ -e "$1" ] && return 0
-        sleep 0.1
-    done
-    return 1
-}
+outside_wait_for() { wait_until "$2" test -e "$1"; }
 
 # Holds the installed library open from another process, as a running
 # application does, until outside_release.

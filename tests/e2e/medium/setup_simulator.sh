@@ -116,11 +116,7 @@ arm
 rm -f "$outside_work/hang.code"
 (run_setup hang.iss watched && echo "$code" >"$outside_work/hang.code") &
 runner=$!
-for _ in $(seq 200); do
-    [ "$(taken_count 2>/dev/null)" -ge 1 ] 2>/dev/null && break
-    sleep 0.1
-done
-check_equals "the first step came" 1 "$(taken_count)"
+check_equals_within 20 "the first step came" 1 taken_count
 check_equals "while it hangs Install stays 1" 1 "$(install_value)"
 check_equals "and it is still running" "" "$(cat "$outside_work/hang.code" 2>/dev/null)"
 wait "$runner"

@@ -25,6 +25,7 @@ constexpr int kNotFound = 2;
 constexpr int kFailed = 3;
 constexpr DWORD kDefaultWaitMs = 10000;
 constexpr DWORD kPollMs = 50;
+constexpr DWORD kCloseWatchMs = 1000;
 
 void Print(const std::string& line) {
     std::fwrite(line.data(), 1, line.size(), stdout);
@@ -110,11 +111,17 @@ int SendKeys(HWND form, const std::vector<std::string>& args) {
 }
 
 // Posts the system menu's Close command, as the title bar's close box or
-// Alt+F4 would, and tells whether the window went away.
+// Alt+F4 would, and tells whether the window went away. A refusal shows only
+// as nothing happening, so the window is watched for the whole bound; a
+// close is told as soon as it shows.
 int TryClose(HWND form) {
     PostMessageA(form, WM_SYSCOMMAND, SC_CLOSE, 0);
-    Sleep(1000);
-    Print(std::string("closed=") + (IsWindow(form) && IsWindowVisible(form) ? "0" : "1"));
+    bool closed = false;
+    for (DWORD waited = 0; !closed && waited < kCloseWatchMs; waited += kPollMs) {
+        Sleep(kPollMs);
+        closed = !IsWindow(form) || !IsWindowVisible(form);
+    }
+    Print(std::string("closed=") + (closed ? "1" : "0"));
     return kOk;
 }
 

@@ -1,11 +1,11 @@
-#include "vcl/IniFile.h"
+#include "vcl/StrToInt.h"
 
 #include <cctype>
 #include <cstdint>
 
-#include "platform/Machine.h"
-
 namespace tavrik::vcl {
+
+namespace {
 
 bool TryStrToInt(const std::string& text, int& value) {
     std::size_t i = 0;
@@ -41,24 +41,11 @@ bool TryStrToInt(const std::string& text, int& value) {
     return true;
 }
 
+}  // namespace
+
 int StrToIntDef(const std::string& text, int defaultValue) {
     int value = 0;
     return TryStrToInt(text, value) ? value : defaultValue;
-}
-
-std::string TIniFile::ReadString(const std::string& section, const std::string& key,
-                                 const std::string& defaultValue) const {
-    return platform::CurrentMachine().ReadIniString(fileName_, section, key, defaultValue);
-}
-
-int TIniFile::ReadInteger(const std::string& section, const std::string& key,
-                          int defaultValue) const {
-    return StrToIntDef(ReadString(section, key, ""), defaultValue);
-}
-
-bool TIniFile::ReadBool(const std::string& section, const std::string& key,
-                        bool defaultValue) const {
-    return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
 }  // namespace tavrik::vcl
