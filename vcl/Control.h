@@ -103,8 +103,6 @@ public:
     void SetCursor(TCursor cursor);
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& caption);
-    const std::string& Text() const { return caption_; }
-    void SetText(const std::string& text) { SetCaption(text); }
 
     // --- Painting.
     void Invalidate();

@@ -40,9 +40,6 @@ private:
 struct PublishedProperty {
     const char* name;
     std::function<void(TComponent&, const FormValue&, const BindContext&)> set;
-    // Applied after the whole description was read (references to
-    // components declared further down, such as ActivePage).
-    bool deferred = false;
 };
 
 struct FormClass {
@@ -64,14 +61,12 @@ bool InheritsFrom(const FormClass& formClass, const std::string& baseName);
 // Helper to write a typed setter.
 template <typename C>
 PublishedProperty Publish(const char* name,
-                          std::function<void(C&, const FormValue&, const BindContext&)> set,
-                          bool deferred = false) {
+                          std::function<void(C&, const FormValue&, const BindContext&)> set) {
     return PublishedProperty{name,
                              [set = std::move(set)](TComponent& component, const FormValue& value,
                                                     const BindContext& context) {
                                  set(dynamic_cast<C&>(component), value, context);
-                             },
-                             deferred};
+                             }};
 }
 
 // The built-in classes, by group (FormClassesBase.cpp, FormClassesControls.cpp).

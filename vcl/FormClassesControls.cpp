@@ -25,37 +25,6 @@ std::function<TComponent*(TComponent*)> Creator() {
     return [](TComponent* owner) { return new C(owner); };
 }
 
-FormClass PageControlClass() {
-    return {"TPageControl",
-            "TWinControl",
-            Creator<TPageControl>(),
-            {
-                // Pages are declared inside the control, after its properties.
-                Publish<TPageControl>(
-                    "ActivePage",
-                    [](TPageControl& p, const FormValue& v, const BindContext& context) {
-                        const std::string name = ToIdentifier(v);
-                        auto* page = dynamic_cast<TTabSheet*>(context.Form().FindComponent(name));
-                        if (page == nullptr || page->PageControl() != &p) {
-                            throw FormValueError(name + " is not a page of " + p.Name());
-                        }
-                        p.SetActivePage(page);
-                    },
-                    true),
-                Publish<TPageControl>(
-                    "ActivePageIndex",
-                    [](TPageControl& p, const FormValue& v, const BindContext&) {
-                        const int index = ToInt(v);
-                        if (index < 0 || index > p.PageCount()) {
-                            throw FormValueError("page index " + std::to_string(index) +
-                                                 " out of range");
-                        }
-                        p.SetActivePageIndex(index);
-                    },
-                    true),
-            }};
-}
-
 FormClass ShapeClass() {
     return {"TShape",
             "TGraphicControl",
@@ -71,14 +40,6 @@ FormClass ListBoxClass() {
             "TWinControl",
             Creator<TListBox>(),
             {
-                Publish<TListBox>("Items.Strings",
-                                  [](TListBox& l, const FormValue& v, const BindContext&) {
-                                      l.Items().Clear();
-                                      for (const std::string& item : ToStringList(v)) {
-                                          l.Items().Add(item);
-                                      }
-                                  }),
-                Int("ItemIndex", &TListBox::SetItemIndex),
                 Int("ItemHeight", &TListBox::SetItemHeight),
             }};
 }
@@ -108,9 +69,7 @@ FormClass UpDownClass() {
                 Int("Min", &TUpDown::SetMin),
                 Int("Max", &TUpDown::SetMax),
                 Int("Position", &TUpDown::SetPosition),
-                Int("Increment", &TUpDown::SetIncrement),
                 Bool("Wrap", &TUpDown::SetWrap),
-                Enum("Orientation", &TUpDown::SetOrientation, {"udVertical", "udHorizontal"}),
                 Event("OnChanging", &TUpDown::OnChanging),
                 Event("OnClick", &TUpDown::OnClick),
             }};
@@ -120,42 +79,36 @@ FormClass UpDownClass() {
 
 std::vector<FormClass> ControlFormClasses() {
     return {
-        PageControlClass(),
+        {"TPageControl", "TWinControl", Creator<TPageControl>(), {}},
         {"TTabSheet",
          "TWinControl",
          Creator<TTabSheet>(),
          {
              Bool("TabVisible", &TTabSheet::SetTabVisible),
              Event("OnShow", &TTabSheet::OnShow),
-             Event("OnHide", &TTabSheet::OnHide),
          }},
         {"TLabel",
          "TGraphicControl",
          Creator<TLabel>(),
          {
-             Enum("Alignment", &TLabel::SetAlignment, AlignmentNames()),
+             Enum("Alignment", &TLabel::SetAlignment,
+                  {"taLeftJustify", "taRightJustify", "taCenter"}),
              Enum("Layout", &TLabel::SetLayout, {"tlTop", "tlCenter", "tlBottom"}),
              Bool("WordWrap", &TLabel::SetWordWrap),
              Bool("Transparent", &TLabel::SetTransparent),
              Bool("AutoSize", &TLabel::SetAutoSize),
-             Bool("ShowAccelChar", &TLabel::SetShowAccelChar),
          }},
         {"TImage",
          "TGraphicControl",
          Creator<TImage>(),
          {
              Bool("Stretch", &TImage::SetStretch),
-             Bool("Center", &TImage::SetCenter),
-             Bool("Transparent", &TImage::SetTransparent),
          }},
         {"TSpeedButton",
          "TGraphicControl",
          Creator<TSpeedButton>(),
          {
              Bool("Flat", &TSpeedButton::SetFlat),
-             Int("Margin", &TSpeedButton::SetMargin),
-             Int("Spacing", &TSpeedButton::SetSpacing),
-             Int("NumGlyphs", &TSpeedButton::SetNumGlyphs),
          }},
         ShapeClass(),
         ListBoxClass(),
@@ -175,24 +128,11 @@ std::vector<FormClass> ControlFormClasses() {
          "TWinControl",
          Creator<TMemo>(),
          {
-             Publish<TMemo>("Lines.Strings",
-                            [](TMemo& m, const FormValue& v, const BindContext&) {
-                                m.Lines().Clear();
-                                for (const std::string& line : ToStringList(v)) m.Lines().Add(line);
-                            }),
              Enum("ScrollBars", &TMemo::SetScrollBars,
                   {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"}),
              Bool("ReadOnly", &TMemo::SetReadOnly),
-             Bool("WordWrap", &TMemo::SetWordWrap),
-             Enum("Alignment", &TMemo::SetAlignment, AlignmentNames()),
          }},
-        {"TRadioButton",
-         "TWinControl",
-         Creator<TRadioButton>(),
-         {
-             Bool("Checked", &TRadioButton::SetChecked),
-             Enum("Alignment", &TRadioButton::SetAlignment, AlignmentNames()),
-         }},
+        {"TRadioButton", "TWinControl", Creator<TRadioButton>(), {}},
         {"TGroupBox", "TWinControl", Creator<TGroupBox>(), {}},
     };
 }

@@ -38,16 +38,15 @@ public:
         if (IsIdentStart(c)) {
             token.type = Token::Type::Identifier;
             token.text = Identifier();
-        } else if (std::isdigit(static_cast<unsigned char>(c)) || c == '$' ||
-                   ((c == '-' || c == '+') && pos_ + 1 < text_.size() &&
-                    (std::isdigit(static_cast<unsigned char>(text_[pos_ + 1])) ||
-                     text_[pos_ + 1] == '$'))) {
+        } else if (std::isdigit(static_cast<unsigned char>(c)) ||
+                   (c == '-' && pos_ + 1 < text_.size() &&
+                    std::isdigit(static_cast<unsigned char>(text_[pos_ + 1])))) {
             token.type = Token::Type::Integer;
             token.integer = Integer();
-        } else if (c == '\'' || c == '#') {
+        } else if (c == '\'') {
             token.type = Token::Type::String;
             token.text = String();
-        } else if (std::string("=:[](),+").find(c) != std::string::npos) {
+        } else if (std::string("=:[],").find(c) != std::string::npos) {
             token.type = Token::Type::Symbol;
             token.text = std::string(1, c);
             ++pos_;
@@ -66,8 +65,6 @@ private:
                 ++pos_;
             } else if (c == ' ' || c == '\t' || c == '\r') {
                 ++pos_;
-            } else if (c == '/' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '/') {
-                while (pos_ < text_.size() && text_[pos_] != '\n') ++pos_;
             } else {
                 break;
             }
@@ -85,69 +82,29 @@ private:
         return text_.substr(start, pos_ - start);
     }
 
-    std::int64_t Digits(int base) {
-        const std::size_t start = pos_;
+    // Decimal, optionally negative; the reader checks the range per property.
+    std::int64_t Integer() {
+        const bool negative = text_[pos_] == '-';
+        if (negative) ++pos_;
         std::int64_t value = 0;
-        while (pos_ < text_.size()) {
-            const int c = std::tolower(static_cast<unsigned char>(text_[pos_]));
-            int digit = -1;
-            if (c >= '0' && c <= '9') digit = c - '0';
-            if (base == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-            if (digit < 0) break;
-            value = value * base + digit;
+        while (pos_ < text_.size() && std::isdigit(static_cast<unsigned char>(text_[pos_]))) {
+            value = value * 10 + (text_[pos_] - '0');
             if (value > 0xFFFFFFFFLL) Fail(line_, "number too large");
             ++pos_;
         }
-        if (pos_ == start) Fail(line_, "digits expected");
         if (pos_ < text_.size() && IsIdentPart(text_[pos_])) Fail(line_, "malformed number");
-        return value;
-    }
-
-    std::int64_t Integer() {
-        bool negative = false;
-        if (text_[pos_] == '-' || text_[pos_] == '+') negative = text_[pos_++] == '-';
-        int base = 10;
-        if (text_[pos_] == '$') {
-            base = 16;
-            ++pos_;
-        }
-        const std::int64_t value = Digits(base);
         return negative ? -value : value;
     }
 
-    // Quoted parts ('it''s') and character codes (#13, #$0D) written next
-    // to each other form one string.
+    // Everything up to the next quote, on one line.
     std::string String() {
-        std::string out;
-        while (pos_ < text_.size() && (text_[pos_] == '\'' || text_[pos_] == '#')) {
-            if (text_[pos_] == '#') {
-                ++pos_;
-                int base = 10;
-                if (pos_ < text_.size() && text_[pos_] == '$') {
-                    base = 16;
-                    ++pos_;
-                }
-                const std::int64_t code = Digits(base);
-                if (code > 255) Fail(line_, "character code above 255");
-                out += static_cast<char>(static_cast<unsigned char>(code));
-                continue;
-            }
+        const std::size_t start = ++pos_;
+        while (pos_ < text_.size() && text_[pos_] != '\'') {
+            if (text_[pos_] == '\n') Fail(line_, "unterminated string");
             ++pos_;
-            for (;;) {
-                if (pos_ >= text_.size() || text_[pos_] == '\n') Fail(line_, "unterminated string");
-                if (text_[pos_] == '\'') {
-                    if (pos_ + 1 < text_.size() && text_[pos_ + 1] == '\'') {
-                        out += '\'';
-                        pos_ += 2;
-                        continue;
-                    }
-                    ++pos_;
-                    break;
-                }
-                out += text_[pos_++];
-            }
         }
-        return out;
+        if (pos_ >= text_.size()) Fail(line_, "unterminated string");
+        return text_.substr(start, pos_++ - start);
     }
 
     const std::string& text_;
@@ -232,7 +189,8 @@ private:
                 return value;
             case Token::Type::String:
                 value.kind = FormValue::Kind::String;
-                value.text = JoinedString();
+                value.text = token_.text;
+                Advance();
                 return value;
             case Token::Type::Identifier:
                 if (IsWord("end") || IsWord("object")) Fail(line, "value expected");
@@ -242,25 +200,11 @@ private:
                 return value;
             case Token::Type::Symbol:
                 if (IsSymbol("[")) return Set();
-                if (IsSymbol("(")) return List();
                 break;
             case Token::Type::End:
                 break;
         }
         Fail(line, "value expected");
-    }
-
-    // 'abc' + 'def' continues a string over several lines.
-    std::string JoinedString() {
-        std::string text = token_.text;
-        Advance();
-        while (IsSymbol("+")) {
-            Advance();
-            if (token_.type != Token::Type::String) Fail(token_.line, "string expected after '+'");
-            text += token_.text;
-            Advance();
-        }
-        return text;
     }
 
     FormValue Set() {
@@ -279,18 +223,6 @@ private:
             }
             ExpectSymbol(",");
         }
-    }
-
-    FormValue List() {
-        FormValue value;
-        value.kind = FormValue::Kind::List;
-        Advance();
-        while (!IsSymbol(")")) {
-            if (token_.type != Token::Type::String) Fail(token_.line, "string or ')' expected");
-            value.items.push_back(JoinedString());
-        }
-        Advance();
-        return value;
     }
 
     Lexer lexer_;

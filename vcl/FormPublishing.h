@@ -47,9 +47,4 @@ PublishedProperty Event(const char* name, E C::*member) {
     });
 }
 
-// The values of TAlignment, in order.
-inline std::vector<const char*> AlignmentNames() {
-    return {"taLeftJustify", "taRightJustify", "taCenter"};
-}
-
 }  // namespace tavrik::vcl::publishing

@@ -1,7 +1,5 @@
 #include "vcl/FormReader.h"
 
-#include <vector>
-
 #include "vcl/Exceptions.h"
 #include "vcl/Form.h"
 #include "vcl/FormClasses.h"
@@ -33,17 +31,9 @@ public:
         }
         Apply(form_, *formClass, root);
         for (const FormObject& child : root.children) Create(child, &form_);
-        for (const Deferred& later : deferred_)
-            Set(*later.component, *later.property, *later.source);
     }
 
 private:
-    struct Deferred {
-        TComponent* component;
-        const PublishedProperty* property;
-        const FormProperty* source;
-    };
-
     void Create(const FormObject& object, TWinControl* container) {
         const FormClass* formClass = FindFormClass(object.className);
         if (formClass == nullptr || !formClass->create) {
@@ -79,11 +69,7 @@ private:
             if (property == nullptr) {
                 Fail(source.line, "unknown property " + source.name + " of " + object.className);
             }
-            if (property->deferred) {
-                deferred_.push_back({&component, property, &source});
-            } else {
-                Set(component, *property, source);
-            }
+            Set(component, *property, source);
         }
     }
 
@@ -99,7 +85,6 @@ private:
 
     TForm& form_;
     BindContext context_;
-    std::vector<Deferred> deferred_;
 };
 
 }  // namespace

@@ -13,50 +13,31 @@ FormValueError Expected(const char* what, const FormValue& value) {
     return FormValueError(std::string("expected ") + what + ", found " + KindName(value.kind));
 }
 
+// Only the names the wizard's form uses.
 const std::pair<const char*, TColor> kColorNames[] = {
-    {"clBlack", clBlack},         {"clMaroon", clMaroon},
-    {"clGreen", clGreen},         {"clOlive", clOlive},
-    {"clNavy", clNavy},           {"clPurple", clPurple},
-    {"clTeal", clTeal},           {"clGray", clGray},
-    {"clSilver", clSilver},       {"clRed", clRed},
-    {"clLime", clLime},           {"clYellow", clYellow},
-    {"clBlue", clBlue},           {"clFuchsia", clFuchsia},
-    {"clAqua", clAqua},           {"clWhite", clWhite},
-    {"clScrollBar", clScrollBar}, {"clBackground", clBackground},
-    {"clWindow", clWindow},       {"clWindowText", clWindowText},
-    {"clBtnFace", clBtnFace},     {"clBtnShadow", clBtnShadow},
-    {"clGrayText", clGrayText},   {"clBtnText", clBtnText},
-    {"clHighlight", clHighlight}, {"clHighlightText", clHighlightText},
+    {"clWhite", clWhite},
+    {"clYellow", clYellow},
+    {"clWindowText", clWindowText},
 };
 
 const std::pair<const char*, TFontCharset> kCharsetNames[] = {
-    {"ANSI_CHARSET", ANSI_CHARSET},
     {"DEFAULT_CHARSET", DEFAULT_CHARSET},
-    {"SYMBOL_CHARSET", SYMBOL_CHARSET},
-    {"SHIFTJIS_CHARSET", SHIFTJIS_CHARSET},
-    {"HANGEUL_CHARSET", HANGEUL_CHARSET},
-    {"GB2312_CHARSET", GB2312_CHARSET},
-    {"CHINESEBIG5_CHARSET", CHINESEBIG5_CHARSET},
-    {"OEM_CHARSET", OEM_CHARSET},
-    {"JOHAB_CHARSET", JOHAB_CHARSET},
-    {"HEBREW_CHARSET", HEBREW_CHARSET},
-    {"ARABIC_CHARSET", ARABIC_CHARSET},
-    {"GREEK_CHARSET", GREEK_CHARSET},
-    {"TURKISH_CHARSET", TURKISH_CHARSET},
-    {"VIETNAMESE_CHARSET", VIETNAMESE_CHARSET},
-    {"THAI_CHARSET", THAI_CHARSET},
-    {"EASTEUROPE_CHARSET", EASTEUROPE_CHARSET},
-    {"RUSSIAN_CHARSET", RUSSIAN_CHARSET},
-    {"MAC_CHARSET", MAC_CHARSET},
-    {"BALTIC_CHARSET", BALTIC_CHARSET},
 };
 
 const std::pair<const char*, TCursor> kCursorNames[] = {
-    {"crDefault", TCursor::crDefault},
-    {"crArrow", TCursor::crArrow},
     {"crHourGlass", TCursor::crHourGlass},
     {"crHandPoint", TCursor::crHandPoint},
 };
+
+// The value named by `name` in `names`, compared without regard to case.
+template <typename T, std::size_t N>
+T Named(const FormValue& value, const std::pair<const char*, T> (&names)[N], const char* what) {
+    const std::string name = ToIdentifier(value);
+    for (const auto& entry : names) {
+        if (SameText(name, entry.first)) return entry.second;
+    }
+    throw FormValueError(std::string("unknown ") + what + " " + name);
+}
 
 }  // namespace
 
@@ -70,8 +51,6 @@ const char* KindName(FormValue::Kind kind) {
             return "an identifier";
         case FormValue::Kind::Set:
             return "a set";
-        case FormValue::Kind::List:
-            return "a list";
     }
     return "a value";
 }
@@ -98,50 +77,16 @@ std::string ToText(const FormValue& value) {
     return value.text;
 }
 
-std::vector<std::string> ToStringList(const FormValue& value) {
-    if (value.kind != FormValue::Kind::List) throw Expected("a list of strings", value);
-    return value.items;
-}
-
 std::string ToIdentifier(const FormValue& value) {
     if (value.kind != FormValue::Kind::Identifier) throw Expected("an identifier", value);
     return value.text;
 }
 
-TColor ToColor(const FormValue& value) {
-    if (value.kind == FormValue::Kind::Integer) {
-        if (value.integer < 0 || value.integer > 0xFFFFFFFFLL) {
-            throw FormValueError("colour out of range");
-        }
-        return static_cast<TColor>(value.integer);
-    }
-    const std::string name = ToIdentifier(value);
-    for (const auto& entry : kColorNames) {
-        if (SameText(name, entry.first)) return entry.second;
-    }
-    throw FormValueError("unknown colour " + name);
-}
+TColor ToColor(const FormValue& value) { return Named(value, kColorNames, "colour"); }
 
-TFontCharset ToCharset(const FormValue& value) {
-    if (value.kind == FormValue::Kind::Integer) {
-        if (value.integer < 0 || value.integer > 255) throw FormValueError("charset out of range");
-        return static_cast<TFontCharset>(value.integer);
-    }
-    const std::string name = ToIdentifier(value);
-    for (const auto& entry : kCharsetNames) {
-        if (SameText(name, entry.first)) return entry.second;
-    }
-    throw FormValueError("unknown charset " + name);
-}
+TFontCharset ToCharset(const FormValue& value) { return Named(value, kCharsetNames, "charset"); }
 
-TCursor ToCursor(const FormValue& value) {
-    if (value.kind == FormValue::Kind::Integer) return static_cast<TCursor>(ToInt(value));
-    const std::string name = ToIdentifier(value);
-    for (const auto& entry : kCursorNames) {
-        if (SameText(name, entry.first)) return entry.second;
-    }
-    throw FormValueError("unknown cursor " + name);
-}
+TCursor ToCursor(const FormValue& value) { return Named(value, kCursorNames, "cursor"); }
 
 std::uint32_t ToSet(const FormValue& value, const std::vector<const char*>& names) {
     if (value.kind != FormValue::Kind::Set) throw Expected("a set", value);

@@ -16,11 +16,11 @@
 namespace tavrik::vcl {
 
 struct FormValue {
-    enum class Kind { Integer, String, Identifier, Set, List };
+    enum class Kind { Integer, String, Identifier, Set };
     Kind kind = Kind::Integer;
     std::int64_t integer = 0;
     std::string text;                // String and Identifier
-    std::vector<std::string> items;  // Set: identifiers; List: strings
+    std::vector<std::string> items;  // Set: identifiers
 };
 
 class FormValueError : public std::runtime_error {
@@ -33,7 +33,6 @@ const char* KindName(FormValue::Kind kind);
 int ToInt(const FormValue& value);
 bool ToBool(const FormValue& value);
 std::string ToText(const FormValue& value);
-std::vector<std::string> ToStringList(const FormValue& value);
 // An identifier (or component name) as written.
 std::string ToIdentifier(const FormValue& value);
 TColor ToColor(const FormValue& value);

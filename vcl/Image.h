@@ -1,6 +1,5 @@
 // A windowless picture. The host draws Picture at the top-left of the
-// bounds (centred when Center), scaled to the bounds when Stretch, leaving
-// pixels of the bitmap's transparent colour unpainted when Transparent.
+// bounds, scaled to the bounds when Stretch.
 // Align = alClient makes it fill its parent's client area.
 #pragma once
 
@@ -19,16 +18,10 @@ public:
     void SetPicture(const TPicture& picture) { picture_.Assign(picture); }
     bool Stretch() const { return stretch_; }
     void SetStretch(bool v) { SetProperty(stretch_, v, kChangeAppearance); }
-    bool Center() const { return center_; }
-    void SetCenter(bool v) { SetProperty(center_, v, kChangeAppearance); }
-    bool Transparent() const { return transparent_; }
-    void SetTransparent(bool v) { SetProperty(transparent_, v, kChangeAppearance); }
 
 private:
     TPicture picture_;
     bool stretch_ = false;
-    bool center_ = false;
-    bool transparent_ = false;
 };
 
 }  // namespace tavrik::vcl

@@ -1,7 +1,7 @@
 // A windowless text: the host paints Caption in Font within the bounds,
 // aligned horizontally (Alignment) and vertically (Layout), wrapped at word
 // boundaries when WordWrap, over the parent when Transparent or on Color
-// otherwise; '&' marks an accelerator when ShowAccelChar ("&&" is one '&').
+// otherwise; '&' marks an accelerator ("&&" is one '&').
 // The size is the description's: AutoSize is kept for the record only.
 #pragma once
 
@@ -25,8 +25,6 @@ public:
     void SetTransparent(bool v) { SetProperty(transparent_, v, kChangeAppearance); }
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool v) { autoSize_ = v; }
-    bool ShowAccelChar() const { return showAccelChar_; }
-    void SetShowAccelChar(bool v) { SetProperty(showAccelChar_, v, kChangeAppearance); }
 
 private:
     TAlignment alignment_ = TAlignment::taLeftJustify;
@@ -34,7 +32,6 @@ private:
     bool wordWrap_ = false;
     bool transparent_ = false;
     bool autoSize_ = false;
-    bool showAccelChar_ = true;
 };
 
 }  // namespace tavrik::vcl

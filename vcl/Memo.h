@@ -19,17 +19,11 @@ public:
     void SetScrollBars(TScrollStyle v) { SetProperty(scrollBars_, v, kChangeAppearance); }
     bool ReadOnly() const { return readOnly_; }
     void SetReadOnly(bool v) { SetProperty(readOnly_, v, kChangeAppearance); }
-    bool WordWrap() const { return wordWrap_; }
-    void SetWordWrap(bool v) { SetProperty(wordWrap_, v, kChangeAppearance); }
-    TAlignment Alignment() const { return alignment_; }
-    void SetAlignment(TAlignment v) { SetProperty(alignment_, v, kChangeAppearance); }
 
 private:
     TStrings lines_;
     TScrollStyle scrollBars_ = TScrollStyle::ssNone;
     bool readOnly_ = false;
-    bool wordWrap_ = true;
-    TAlignment alignment_ = TAlignment::taLeftJustify;
 };
 
 }  // namespace tavrik::vcl

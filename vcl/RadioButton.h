@@ -15,15 +15,11 @@ public:
 
     bool Checked() const { return checked_; }
     void SetChecked(bool checked);
-    // Side of the button the caption is on.
-    TAlignment Alignment() const { return alignment_; }
-    void SetAlignment(TAlignment v) { SetProperty(alignment_, v, kChangeAppearance); }
 
     void Click() override;
 
 private:
     bool checked_ = false;
-    TAlignment alignment_ = TAlignment::taRightJustify;
 };
 
 }  // namespace tavrik::vcl

@@ -22,18 +22,11 @@ public:
     void SetFlat(bool v) { SetProperty(flat_, v, kChangeAppearance); }
     int Margin() const { return margin_; }
     void SetMargin(int v) { SetProperty(margin_, v, kChangeAppearance); }
-    int Spacing() const { return spacing_; }
-    void SetSpacing(int v) { SetProperty(spacing_, v, kChangeAppearance); }
-    int NumGlyphs() const { return numGlyphs_; }
-    // 1 to 4 images side by side in the glyph (up, disabled, down, held).
-    void SetNumGlyphs(int v);
 
 private:
     TBitmap glyph_;
     bool flat_ = false;
     int margin_ = -1;
-    int spacing_ = 4;
-    int numGlyphs_ = 1;
 };
 
 }  // namespace tavrik::vcl

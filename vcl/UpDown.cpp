@@ -28,7 +28,7 @@ void TUpDown::ArrowPressed(UpDownButton button) {
     if (!allow) return;
     const int low = std::min(min_, max_);
     const int high = std::max(min_, max_);
-    const long long step = button == UpDownButton::Next ? increment_ : -increment_;
+    const long long step = button == UpDownButton::Next ? 1 : -1;
     long long next = static_cast<long long>(position_) + step;
     if (next > high) next = wrap_ ? low : high;
     if (next < low) next = wrap_ ? high : low;

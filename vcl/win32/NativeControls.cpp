@@ -25,14 +25,11 @@ struct WindowKind {
 DWORD MemoStyle(const TMemo& memo) {
     DWORD style = ES_MULTILINE | ES_AUTOVSCROLL;
     if (memo.ReadOnly()) style |= ES_READONLY;
-    if (!memo.WordWrap()) style |= ES_AUTOHSCROLL;
     const TScrollStyle bars = memo.ScrollBars();
     if (bars == TScrollStyle::ssVertical || bars == TScrollStyle::ssBoth) style |= WS_VSCROLL;
     if (bars == TScrollStyle::ssHorizontal || bars == TScrollStyle::ssBoth) {
         style |= WS_HSCROLL | ES_AUTOHSCROLL;
     }
-    if (memo.Alignment() == TAlignment::taCenter) style |= ES_CENTER;
-    if (memo.Alignment() == TAlignment::taRightJustify) style |= ES_RIGHT;
     return style;
 }
 
@@ -43,11 +40,8 @@ WindowKind KindOf(const TControl& control) {
                     WS_EX_CLIENTEDGE};
         case ControlKind::Memo:
             return {L"EDIT", MemoStyle(dynamic_cast<const TMemo&>(control)), WS_EX_CLIENTEDGE};
-        case ControlKind::UpDown: {
-            const auto& upDown = dynamic_cast<const TUpDown&>(control);
-            return {UPDOWN_CLASSW,
-                    upDown.Orientation() == TUDOrientation::udHorizontal ? DWORD{UDS_HORZ} : 0, 0};
-        }
+        case ControlKind::UpDown:
+            return {UPDOWN_CLASSW, 0, 0};
         case ControlKind::ScrollBar: {
             const auto& bar = dynamic_cast<const TScrollBar&>(control);
             return {L"SCROLLBAR",
@@ -58,13 +52,8 @@ WindowKind KindOf(const TControl& control) {
             const auto& bar = dynamic_cast<const TProgressBar&>(control);
             return {PROGRESS_CLASSW, bar.Smooth() ? DWORD{PBS_SMOOTH} : 0, 0};
         }
-        case ControlKind::RadioButton: {
-            const auto& radio = dynamic_cast<const TRadioButton&>(control);
-            return {L"BUTTON",
-                    BS_RADIOBUTTON |
-                        (radio.Alignment() == TAlignment::taLeftJustify ? DWORD{BS_LEFTTEXT} : 0),
-                    0};
-        }
+        case ControlKind::RadioButton:
+            return {L"BUTTON", BS_RADIOBUTTON, 0};
         default:
             return {L"STATIC", 0, 0};
     }

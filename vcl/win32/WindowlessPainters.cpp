@@ -12,26 +12,16 @@
 namespace tavrik::vcl::win32 {
 namespace {
 
+// Gap between a speed button's glyph and its caption.
+constexpr int kGlyphSpacing = 4;
+
 PixelSource SourceOf(const TBitmap& bitmap) {
     return PixelSource{bitmap.Pixels().data(), bitmap.Width(), bitmap.Height()};
-}
-
-// One image of a glyph strip (NumGlyphs images side by side).
-PixelSource GlyphImage(const TBitmap& glyph, int count, int index) {
-    PixelSource all = SourceOf(glyph);
-    if (count <= 1) return all;
-    const int width = glyph.Width() / count;
-    if (width <= 0 || index >= count) return all;
-    // Rows of the strip stay as they are; the view starts at the image's
-    // first column and keeps the strip's row length.
-    return PixelSource{all.bgra + static_cast<std::size_t>(index) * width * 4, width,
-                       glyph.Height(), glyph.Width()};
 }
 
 UINT LabelFormat(const TLabel& label) {
     UINT format = DT_EXPANDTABS;
     if (label.WordWrap()) format |= DT_WORDBREAK;
-    if (!label.ShowAccelChar()) format |= DT_NOPREFIX;
     switch (label.Alignment()) {
         case TAlignment::taLeftJustify:
             format |= DT_LEFT;
@@ -122,18 +112,11 @@ void PaintImage(const PaintContext& context, const TControl& control) {
     if (image.Stretch()) {
         target = bounds;
     } else {
-        int left = bounds.left;
-        int top = bounds.top;
-        if (image.Center()) {
-            left += (bounds.Width() - bitmap.Width()) / 2;
-            top += (bounds.Height() - bitmap.Height()) / 2;
-        }
-        target = PixelRect{left, top, left + bitmap.Width(), top + bitmap.Height()};
+        target = PixelRect{bounds.left, bounds.top, bounds.left + bitmap.Width(),
+                           bounds.top + bitmap.Height()};
     }
-    std::optional<Pixel> transparent;
-    if (image.Transparent()) transparent = PixelFromColorRef(bitmap.TransparentColor());
     Surface surface = context.Pixels();
-    DrawScaled(surface, target, Intersect(bounds, context.clip), SourceOf(bitmap), transparent);
+    DrawScaled(surface, target, Intersect(bounds, context.clip), SourceOf(bitmap), std::nullopt);
 }
 
 void PaintShape(const PaintContext& context, const TControl& control) {
@@ -185,11 +168,7 @@ void PaintSpeedButton(const PaintContext& context, const TControl& control) {
     }
 
     const TBitmap& glyph = button.Glyph();
-    const int count = std::max(1, button.NumGlyphs());
-    int imageIndex = 0;
-    if (!enabled && count > 1) imageIndex = 1;
-    if (pressed && count > 2) imageIndex = 2;
-    const PixelSource image = glyph.Empty() ? PixelSource{} : GlyphImage(glyph, count, imageIndex);
+    const PixelSource image = glyph.Empty() ? PixelSource{} : SourceOf(glyph);
     const int shift = pressed ? 1 : 0;
     const int glyphLeft = button.Margin() < 0 ? bounds.left + (bounds.Width() - image.width) / 2
                                               : bounds.left + border + button.Margin();
@@ -200,7 +179,7 @@ void PaintSpeedButton(const PaintContext& context, const TControl& control) {
     if (image.bgra != nullptr) {
         const Pixel transparent = PixelFromColorRef(glyph.TransparentColor());
         Surface surface = context.Pixels();
-        if (!enabled && count < 2) {
+        if (!enabled) {
             DrawDisabled(surface, glyphLeft, glyphTop, inside, image, transparent,
                          PixelFromColorRef(GetSysColor(COLOR_BTNHIGHLIGHT)),
                          PixelFromColorRef(GetSysColor(COLOR_BTNSHADOW)));
@@ -213,7 +192,7 @@ void PaintSpeedButton(const PaintContext& context, const TControl& control) {
     }
     if (!button.Caption().empty()) {
         RECT text = ToRect(inside);
-        if (image.bgra != nullptr) text.left = glyphLeft + image.width + button.Spacing();
+        if (image.bgra != nullptr) text.left = glyphLeft + image.width + kGlyphSpacing;
         OffsetRect(&text, shift, shift);
         DrawControlText(context, button, text, button.Caption(),
                         DT_SINGLELINE | DT_VCENTER | (image.bgra != nullptr ? DT_LEFT : DT_CENTER),
