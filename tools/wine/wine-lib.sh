@@ -92,9 +92,19 @@ tavrik_wine_use_medium() {
 # Prints the data of a string value as Wine's registry tool reports it
 # (nothing when the key or value is missing):
 #   tavrik_wine_reg_value 'HKLM\SOFTWARE\NORVA\BRENDOL_PC' Install
+# An answer that is neither the value nor "Unable to find" means the tool
+# itself failed (seen once on a loaded machine): asked again, a few times.
 tavrik_wine_reg_value() {
+    local answer attempt
+    for attempt in 1 2 3 4 5; do
+        answer=$("$TAVRIK_WINE" reg query "$1" /v "$2" 2>&1 | tr -d '\r')
+        case "$answer" in
+            *"    REG_"* | *"Unable to find"*) break ;;
+        esac
+        [ "$attempt" -eq 5 ] || sleep 0.2
+    done
     # Lines read "    <name>    REG_SZ    <data>"; /v leaves only the value asked for.
-    "$TAVRIK_WINE" reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk '
+    printf '%s\n' "$answer" | awk '
         {
             at = index($0, "    REG_SZ    ")
             if (at == 0) at = index($0, "    REG_EXPAND_SZ    ")
