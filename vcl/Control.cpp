@@ -72,11 +72,30 @@ void TControl::ChangeShowing(ChangeFn change) {
 
 void TControl::SetVisible(bool visible) {
     if (visible == visible_) return;
-    ChangeShowing([&] {
-        visible_ = visible;
+    // A form appears once its pages have handled their showing: its window is
+    // then mapped in its place with its content, not moved and repainted.
+    const bool revealAfterHandlers = visible && kind_ == ControlKind::Form;
+    try {
+        ChangeShowing([&] {
+            visible_ = visible;
+            if (!revealAfterHandlers) VisibilityChanged();
+            RealignParent();
+        });
+    } catch (...) {
+        // A handler that failed still leaves the form on screen, under its error.
+        if (revealAfterHandlers) Changed(kChangeVisible);
+        throw;
+    }
+    if (revealAfterHandlers) Changed(kChangeVisible);
+}
+
+void TControl::VisibilityChanged() {
+    if (DefersPeers() || hasPeer_ || parent_ == nullptr || !parent_->hasPeer_) {
         Changed(kChangeVisible);
-        RealignParent();
-    });
+    } else {
+        // A page shown for the first time: its windows come now, as they are.
+        CreatePeerTree();
+    }
 }
 
 bool TControl::IsShowing() const {
@@ -208,8 +227,12 @@ void TControl::Changed(ChangeSet changes) {
     if (hasPeer_) CurrentHost().PropertiesChanged(*this, changes);
 }
 
+// A page gets its windows when it is first shown: a run sees few of the
+// eleven, and creating windows is most of what a start costs.
+bool TControl::DefersPeers() const { return kind_ == ControlKind::TabSheet && !visible_; }
+
 void TControl::CreatePeerTree() {
-    if (!HasHost()) return;
+    if (!HasHost() || DefersPeers()) return;
     if (!hasPeer_) {
         peer_ = CurrentHost().CreatePeer(*this);
         hasPeer_ = true;

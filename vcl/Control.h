@@ -141,6 +141,10 @@ private:
 
     void FontChanged();
     void FollowParentFont();
+    // Whether this control's windows wait until it is shown (a hidden page).
+    bool DefersPeers() const;
+    // Tells the host that visible_ changed, making a shown page's windows.
+    void VisibilityChanged();
     void CreatePeerTree();
     void DestroyPeerTree();
     // Runs a change that may make controls of this subtree start or stop

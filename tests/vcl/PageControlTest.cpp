@@ -96,6 +96,38 @@ TEST_F(PageControlTest, FailureOnTheFirstShowingStillRunsTheLoop) {
     EXPECT_TRUE(pages->Pages(3)->IsShowing());
 }
 
+// The form's window appears once the active page has handled its showing,
+// also when that handler failed.
+TEST_F(PageControlTest, TheFormAppearsAfterThePageHandledItsShowing) {
+    pages->SetActivePageIndex(3);
+    pages->Pages(3)->OnShow = [this](TObject*) {
+        log.push_back((host.ChangesOf(*form) & kChangeVisible) != 0 ? "form shown" : "not yet");
+        throw std::runtime_error("Bitmap image is not valid");
+    };
+    application->Run();
+    EXPECT_EQ(log, std::vector<std::string>{"not yet"});
+    EXPECT_NE(host.ChangesOf(*form) & kChangeVisible, 0u);
+    EXPECT_EQ(host.Exceptions().size(), 1u);
+}
+
+// A page's windows are made when it is first shown, as it is then, and kept.
+TEST_F(PageControlTest, APageGetsItsWindowsWhenFirstShown) {
+    auto* later = new TSpeedButton(form);
+    later->SetParent(pages->Pages(2));
+    pages->SetActivePageIndex(1);
+    ShowForm();
+    EXPECT_TRUE(host.HasPeer(*pages->Pages(1)));
+    EXPECT_FALSE(host.HasPeer(*pages->Pages(2)));
+    EXPECT_FALSE(host.HasPeer(*later));
+    pages->SetActivePageIndex(2);
+    EXPECT_TRUE(host.HasPeer(*later));
+    EXPECT_EQ(log, (std::vector<std::string>{"show 1", "hide 1", "show 2"}));
+    const int peers = host.PeerCount();
+    pages->SetActivePageIndex(1);
+    pages->SetActivePageIndex(2);
+    EXPECT_EQ(host.PeerCount(), peers);
+}
+
 TEST_F(PageControlTest, ClientAlignedImageFillsItsPage) {
     auto* image = new TImage(form);
     image->SetAlign(TAlign::alClient);
