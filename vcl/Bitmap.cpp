@@ -1,6 +1,7 @@
 #include "vcl/Bitmap.h"
 
 #include "vcl/BmpDecoder.h"
+#include "vcl/DecodedPictures.h"
 #include "vcl/Exceptions.h"
 #include "vcl/FileRoutines.h"
 
@@ -19,13 +20,12 @@ void TBitmap::LoadFromFile(const std::string& path) {
     if (!ReadWholeFile(path, bytes, kMaxBitmapFileSize)) {
         throw EFOpenError("Cannot open file \"" + path + "\". The file cannot be read");
     }
-    DecodedBitmap decoded;
+    SharedPicture picture;
     std::string error;
-    if (!DecodeBmp(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), decoded,
-                   error)) {
+    if (!DecodeShared(bytes, picture, error)) {
         throw EInvalidGraphic("Bitmap image is not valid (" + error + "): \"" + path + "\"");
     }
-    TakeDecoded(decoded);
+    Take(picture.width, picture.height, std::move(picture.bgra));
 }
 
 void TBitmap::LoadFromBytes(const std::uint8_t* data, std::size_t size) {
@@ -34,14 +34,20 @@ void TBitmap::LoadFromBytes(const std::uint8_t* data, std::size_t size) {
     if (!DecodeBmp(data, size, decoded, error)) {
         throw EInvalidGraphic("Bitmap image is not valid (" + error + ")");
     }
-    TakeDecoded(decoded);
+    Take(decoded.width, decoded.height,
+         std::make_shared<const std::vector<std::uint8_t>>(std::move(decoded.bgra)));
 }
 
-void TBitmap::TakeDecoded(DecodedBitmap& decoded) {
-    width_ = decoded.width;
-    height_ = decoded.height;
-    bgra_ = std::move(decoded.bgra);
+void TBitmap::Take(int width, int height, std::shared_ptr<const std::vector<std::uint8_t>> bgra) {
+    width_ = width;
+    height_ = height;
+    bgra_ = std::move(bgra);
     Changed();
+}
+
+const std::vector<std::uint8_t>& TBitmap::Pixels() const {
+    static const std::vector<std::uint8_t> none;
+    return bgra_ != nullptr ? *bgra_ : none;
 }
 
 void TBitmap::Assign(const TBitmap& other) {
@@ -59,16 +65,14 @@ void TBitmap::SetSize(int width, int height) {
     if (width < 0 || height < 0 || static_cast<std::int64_t>(width) * height > kMaxBmpPixels) {
         throw EInvalidGraphic("Bitmap size is not valid");
     }
-    width_ = width;
-    height_ = height;
-    bgra_.assign(static_cast<std::size_t>(width) * height * 4, 0);
-    for (std::size_t i = 3; i < bgra_.size(); i += 4) bgra_[i] = 255;
-    Changed();
+    std::vector<std::uint8_t> black(static_cast<std::size_t>(width) * height * 4, 0);
+    for (std::size_t i = 3; i < black.size(); i += 4) black[i] = 255;
+    Take(width, height, std::make_shared<const std::vector<std::uint8_t>>(std::move(black)));
 }
 
 TColor TBitmap::PixelColor(int x, int y) const {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return clBlack;
-    const std::uint8_t* p = &bgra_[(static_cast<std::size_t>(y) * width_ + x) * 4];
+    const std::uint8_t* p = &Pixels()[(static_cast<std::size_t>(y) * width_ + x) * 4];
     return RGBColor(p[2], p[1], p[0]);
 }
 

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,8 +16,6 @@
 #include "vcl/Events.h"
 
 namespace tavrik::vcl {
-
-struct DecodedBitmap;
 
 class TBitmap : public TObject {
 public:
@@ -36,7 +35,7 @@ public:
     int Width() const { return width_; }
     int Height() const { return height_; }
     bool Empty() const { return width_ == 0 || height_ == 0; }
-    const std::vector<std::uint8_t>& Pixels() const { return bgra_; }
+    const std::vector<std::uint8_t>& Pixels() const;
     // The colour of one pixel (clBlack outside the picture).
     TColor PixelColor(int x, int y) const;
 
@@ -54,12 +53,13 @@ public:
     void SetOnChange(std::function<void()> onChange) { onChange_ = std::move(onChange); }
 
 private:
-    void TakeDecoded(DecodedBitmap& decoded);
+    void Take(int width, int height, std::shared_ptr<const std::vector<std::uint8_t>> bgra);
     void Changed();
 
     int width_ = 0;
     int height_ = 0;
-    std::vector<std::uint8_t> bgra_;
+    // Shared, never changed in place: bitmaps of the same picture hold one copy.
+    std::shared_ptr<const std::vector<std::uint8_t>> bgra_;
     bool transparentColorFixed_ = false;
     TColor transparentColor_ = clBlack;
     bool transparent_ = false;

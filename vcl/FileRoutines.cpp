@@ -48,6 +48,16 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::size_t maxS
     const platform::Handle file =
         machine.OpenFile(path, platform::FileAccess::Read, platform::FileCreation::OpenExisting);
     if (file == platform::kNoHandle) return false;
+    // Room for the whole file at once: a picture grown chunk by chunk is
+    // copied again at every step.
+    const std::int64_t size = machine.SeekFile(file, 0, platform::SeekOrigin::End);
+    if (machine.SeekFile(file, 0, platform::SeekOrigin::Begin) != 0) {
+        machine.CloseFile(file);
+        return false;
+    }
+    if (size > 0 && static_cast<std::uint64_t>(size) <= maxSize) {
+        bytes.reserve(static_cast<std::size_t>(size));
+    }
     bool ok = true;
     char chunk[64 * 1024];
     for (;;) {

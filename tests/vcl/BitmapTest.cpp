@@ -46,6 +46,28 @@ TEST_F(BitmapTest, MissingAndMalformedFilesRaiseTheFrameworkErrorsAndKeepThePict
     EXPECT_EQ(machine.OpenFileCount(), 0);
 }
 
+// Pictures of the same content share one decoding; the file is read each
+// time, so a picture that changes on the medium shows as it is now.
+TEST_F(BitmapTest, TheSameContentIsDecodedOnceAndAChangedFileAnew) {
+    machine.WriteFile("C:\\page.bmp", Bmp24(2, 1, {0x112233, 0x445566}));
+    machine.WriteFile("C:\\copy.bmp", Bmp24(2, 1, {0x112233, 0x445566}));
+    TBitmap first;
+    TBitmap second;
+    first.LoadFromFile("C:\\page.bmp");
+    second.LoadFromFile("C:\\copy.bmp");
+    EXPECT_EQ(first.Pixels().data(), second.Pixels().data());
+
+    machine.WriteFile("C:\\page.bmp", Bmp24(2, 1, {0x112233, 0x000000}));
+    second.LoadFromFile("C:\\page.bmp");
+    EXPECT_NE(first.Pixels().data(), second.Pixels().data());
+    EXPECT_EQ(second.PixelColor(1, 0), clBlack);
+    EXPECT_EQ(first.PixelColor(1, 0), RGBColor(0x44, 0x55, 0x66));
+
+    machine.DeleteFile("C:\\page.bmp");
+    EXPECT_THROW(second.LoadFromFile("C:\\page.bmp"), EFOpenError);
+    EXPECT_EQ(second.PixelColor(1, 0), clBlack);
+}
+
 TEST_F(BitmapTest, TransparentColourIsTheBottomLeftPixelUntilFixed) {
     const std::string file = Bmp24(2, 2, {0x000000, 0x000000, 0x808080, 0xFFFFFF});
     TBitmap bitmap;

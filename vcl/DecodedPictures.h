@@ -1,0 +1,32 @@
+// Pictures decoded once for every bitmap that loads the same file content.
+//
+// The pages read their pictures from the medium each time they are shown
+// (a picture that changes or disappears on the medium shows as it is then);
+// what they read is mostly the same few files, the page background above
+// all, so the decoded pixels of recent contents are kept and shared. The key
+// is the content itself (its length and a 64-bit hash of every byte): a file
+// that changes is decoded anew, as if nothing were kept.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tavrik::vcl {
+
+struct SharedPicture {
+    int width = 0;
+    int height = 0;
+    std::shared_ptr<const std::vector<std::uint8_t>> bgra;
+};
+
+// The decoded picture of these file bytes; false with `error` set when they
+// are not a picture the decoder takes (nothing is kept for them).
+bool DecodeShared(const std::string& bytes, SharedPicture& picture, std::string& error);
+
+// Forgets every kept picture (for tests; bitmaps keep what they hold).
+void ForgetDecodedPictures();
+
+}  // namespace tavrik::vcl
