@@ -1,5 +1,6 @@
 #include "vcl/win32/MouseTracker.h"
 
+#include "vcl/SpeedButton.h"
 #include "vcl/win32/Win32Host.h"
 
 namespace tavrik::vcl::win32 {
@@ -7,6 +8,12 @@ namespace {
 
 void Redraw(TControl* control) {
     if (control != nullptr && control->IsWindowless()) Win32Host::Instance().Invalidate(*control);
+}
+
+// Only a flat button looks different under the pointer.
+bool LightsUp(const TControl* control) {
+    const auto* button = dynamic_cast<const TSpeedButton*>(control);
+    return button != nullptr && button->Flat();
 }
 
 }  // namespace
@@ -23,15 +30,18 @@ void MouseTracker::SetHot(HWND window, TControl* control) {
     hotWindow_ = window;
     Redraw(previous);
     Redraw(hot_);
-    if (window != nullptr) {
-        // Ask for WM_MOUSELEAVE so a hot button goes cold when the pointer
-        // leaves the window.
-        TRACKMOUSEEVENT track = {};
-        track.cbSize = sizeof track;
-        track.dwFlags = TME_LEAVE;
-        track.hwndTrack = window;
-        TrackMouseEvent(&track);
-    }
+    // WM_MOUSELEAVE is asked for only while a button that lights up is hot,
+    // so that it goes cold when the pointer leaves the window. Some systems
+    // poll the pointer for as long as that lasts: over anything else the
+    // program asks for nothing and is idle while the pointer rests.
+    const bool track = window != nullptr && LightsUp(control);
+    if (!track && trackedWindow_ == nullptr) return;
+    TRACKMOUSEEVENT request = {};
+    request.cbSize = sizeof request;
+    request.dwFlags = track ? TME_LEAVE : TME_LEAVE | TME_CANCEL;
+    request.hwndTrack = track ? window : trackedWindow_;
+    TrackMouseEvent(&request);
+    trackedWindow_ = track ? window : nullptr;
 }
 
 void MouseTracker::SetInside(bool inside) {
@@ -67,6 +77,8 @@ TControl* MouseTracker::Release(HWND window, TWinControl& container, int x, int 
 }
 
 void MouseTracker::Leave(HWND window) {
+    // The system ended its tracking with this message.
+    if (window == trackedWindow_) trackedWindow_ = nullptr;
     if (window == hotWindow_) SetHot(nullptr, nullptr);
 }
 

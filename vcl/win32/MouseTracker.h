@@ -32,6 +32,7 @@ private:
     void SetInside(bool inside);
 
     HWND hotWindow_ = nullptr;
+    HWND trackedWindow_ = nullptr;  // asked to report the pointer leaving
     TControl* hot_ = nullptr;
     HWND pressWindow_ = nullptr;
     TControl* pressed_ = nullptr;
