@@ -9,20 +9,63 @@ namespace tavrik::platform {
 
 namespace {
 
+// The three identifiers the shell link needs, spelled out: the system's GUID
+// library would bring its thousands of others into the program.
+const GUID kShellLinkClass = {0x00021401, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+const GUID kShellLinkAInterface = {0x000214EE, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+const GUID kPersistFileInterface = {0x0000010B, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+
+template <typename Function>
+Function ProcAddress(HMODULE library, const char* name) {
+    // Through the generic function type, which converts to any other.
+    return reinterpret_cast<Function>(
+        reinterpret_cast<void (*)()>(::GetProcAddress(library, name)));
+}
+
+// The component-object library, loaded for the shell link only: the restart
+// page is the one user of it, and loading it with the program (with the
+// libraries it brings) would cost every start time and memory.
+struct ComLibrary {
+    HRESULT(WINAPI* initialize)(LPVOID) = nullptr;
+    void(WINAPI* uninitialize)() = nullptr;
+    HRESULT(WINAPI* createInstance)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*) = nullptr;
+
+    // The library's functions, or nullptr when it cannot be loaded.
+    static const ComLibrary* Get() {
+        static const ComLibrary library = Load();
+        return library.initialize != nullptr && library.uninitialize != nullptr &&
+                       library.createInstance != nullptr
+                   ? &library
+                   : nullptr;
+    }
+
+private:
+    static ComLibrary Load() {
+        ComLibrary library;
+        HMODULE module = ::LoadLibraryA("ole32.dll");
+        if (module == nullptr) return library;
+        library.initialize = ProcAddress<decltype(initialize)>(module, "CoInitialize");
+        library.uninitialize = ProcAddress<decltype(uninitialize)>(module, "CoUninitialize");
+        library.createInstance = ProcAddress<decltype(createInstance)>(module, "CoCreateInstance");
+        return library;
+    }
+};
+
 // The component-object library for the current thread, for one operation.
 class ComScope {
 public:
-    ComScope() : result_(::CoInitialize(nullptr)) {}
+    explicit ComScope(const ComLibrary& com) : com_(com), result_(com.initialize(nullptr)) {}
     ComScope(const ComScope&) = delete;
     ComScope& operator=(const ComScope&) = delete;
     ~ComScope() {
         // S_FALSE (already initialised here) also counts and must be undone.
         if (SUCCEEDED(result_)) {
-            ::CoUninitialize();
+            com_.uninitialize();
         }
     }
 
 private:
+    const ComLibrary& com_;
     HRESULT result_;
 };
 
@@ -65,10 +108,14 @@ bool Win32Machine::CreateShellLink(const ShellLink& link) {
     }
     // Multi-threaded callers may have set up COM another way; the shell link
     // object works in either, so a refused initialisation is not an error.
-    ComScope com;
+    const ComLibrary* com = ComLibrary::Get();
+    if (com == nullptr) {
+        return false;
+    }
+    ComScope scope(*com);
     ComPointer<IShellLinkA> shellLink;
-    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                  shellLink.out()))) {
+    if (FAILED(com->createInstance(kShellLinkClass, nullptr, CLSCTX_INPROC_SERVER,
+                                   kShellLinkAInterface, shellLink.out()))) {
         return false;
     }
     if (FAILED(shellLink->SetPath(link.targetPath.c_str())) ||
@@ -78,7 +125,7 @@ bool Win32Machine::CreateShellLink(const ShellLink& link) {
         return false;
     }
     ComPointer<IPersistFile> file;
-    if (FAILED(shellLink->QueryInterface(IID_IPersistFile, file.out()))) {
+    if (FAILED(shellLink->QueryInterface(kPersistFileInterface, file.out()))) {
         return false;
     }
     return SUCCEEDED(file->Save(linkPath.data(), TRUE));

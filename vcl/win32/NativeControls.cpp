@@ -10,6 +10,7 @@
 #include "vcl/RadioButton.h"
 #include "vcl/ScrollBar.h"
 #include "vcl/UpDown.h"
+#include "vcl/win32/CommonControls.h"
 #include "vcl/win32/NameProperty.h"
 #include "vcl/win32/TextCodePage.h"
 
@@ -59,7 +60,7 @@ WindowKind KindOf(const TControl& control) {
     }
 }
 
-std::wstring ForFont(const std::string& text, const TControl& control) {
+WideText ForFont(const std::string& text, const TControl& control) {
     return WideFromBytes(text, CodePageOfCharset(control.Font().Charset()));
 }
 
@@ -67,8 +68,7 @@ void FillListBox(HWND window, const TListBox& list) {
     SendMessageW(window, WM_SETREDRAW, FALSE, 0);
     SendMessageW(window, LB_RESETCONTENT, 0, 0);
     for (const std::string& item : list.Items().Items()) {
-        SendMessageW(window, LB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(ForFont(item, list).c_str()));
+        SendMessageW(window, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ForFont(item, list).data()));
     }
     SendMessageW(window, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(window, nullptr, TRUE);
@@ -88,7 +88,7 @@ void UpdateListBox(HWND window, const TListBox& list, ChangeSet changes) {
 
 void UpdateMemo(HWND window, const TMemo& memo, ChangeSet changes) {
     if ((changes & (kChangeItems | kChangeText | kChangeFont)) != 0) {
-        SetWindowTextW(window, ForFont(memo.Lines().Text(), memo).c_str());
+        SetWindowTextW(window, ForFont(memo.Lines().Text(), memo).data());
     }
     if ((changes & kChangeAppearance) != 0) {
         SendMessageW(window, EM_SETREADONLY, memo.ReadOnly() ? TRUE : FALSE, 0);
@@ -136,7 +136,7 @@ void UpdateProgressBar(HWND window, const TProgressBar& bar, ChangeSet changes) 
 
 void UpdateRadioButton(HWND window, const TRadioButton& radio, ChangeSet changes) {
     if ((changes & (kChangeText | kChangeFont)) != 0) {
-        SetWindowTextW(window, ForFont(radio.Caption(), radio).c_str());
+        SetWindowTextW(window, ForFont(radio.Caption(), radio).data());
     }
     if ((changes & kChangeChecked) != 0) {
         SendMessageW(window, BM_SETCHECK, radio.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -147,6 +147,9 @@ void UpdateRadioButton(HWND window, const TRadioButton& radio, ChangeSet changes
 
 HWND CreateNativeControl(HINSTANCE instance, TControl& control, HWND parent, FontCache& fonts) {
     const WindowKind kind = KindOf(control);
+    if (control.Kind() == ControlKind::UpDown || control.Kind() == ControlKind::ProgressBar) {
+        EnsureCommonControls();
+    }
     DWORD style = WS_CHILD | kind.style;
     if (control.Visible()) style |= WS_VISIBLE;
     if (!control.Enabled()) style |= WS_DISABLED;

@@ -1,7 +1,5 @@
 #include "vcl/win32/Win32Host.h"
 
-#include <commctrl.h>
-
 #include "vcl/Application.h"
 #include "vcl/Form.h"
 #include "vcl/Timer.h"
@@ -37,10 +35,6 @@ RECT BoundsRect(const TControl& control) {
 
 Win32Host::Win32Host(HINSTANCE instance) : instance_(instance) {
     g_instance = this;
-    INITCOMMONCONTROLSEX common = {};
-    common.dwSize = sizeof common;
-    common.dwICC = ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES;
-    InitCommonControlsEx(&common);
     RegisterContainerClasses(instance);
     RegisterShadowClass(instance);
     appWindow_ = CreateAppWindow(instance);
