@@ -5,14 +5,27 @@
 // every handler call and shows them (TApplication::ShowException).
 #pragma once
 
-#include <stdexcept>
+#include <exception>
 #include <string>
+#include <utility>
 
 namespace tavrik::vcl {
 
-class Exception : public std::runtime_error {
+// An exception that carries its message. Not std::runtime_error: that class
+// keeps its message in the C++ library's older string, whose code would ship
+// in the program only for it.
+class MessageError : public std::exception {
 public:
-    explicit Exception(const std::string& message) : std::runtime_error(message) {}
+    explicit MessageError(std::string message) : message_(std::move(message)) {}
+    const char* what() const noexcept override { return message_.c_str(); }
+
+private:
+    std::string message_;
+};
+
+class Exception : public MessageError {
+public:
+    using MessageError::MessageError;
     std::string Message() const { return what(); }
 };
 

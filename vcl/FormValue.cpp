@@ -88,16 +88,28 @@ TFontCharset ToCharset(const FormValue& value) { return Named(value, kCharsetNam
 
 TCursor ToCursor(const FormValue& value) { return Named(value, kCursorNames, "cursor"); }
 
-std::uint32_t ToSet(const FormValue& value, const std::vector<const char*>& names) {
+std::uint32_t ToSet(const FormValue& value, NameList names) {
     if (value.kind != FormValue::Kind::Set) throw Expected("a set", value);
     std::uint32_t bits = 0;
     for (const std::string& member : value.items) {
         std::size_t i = 0;
-        while (i < names.size() && !SameText(member, names[i])) ++i;
-        if (i == names.size()) throw FormValueError("unknown set member " + member);
+        while (i < names.count && !SameText(member, names.names[i])) ++i;
+        if (i == names.count) throw FormValueError("unknown set member " + member);
         bits |= 1u << i;
     }
     return bits;
+}
+
+std::size_t ToEnumIndex(const FormValue& value, NameList names) {
+    const std::string name = ToIdentifier(value);
+    for (std::size_t i = 0; i < names.count; ++i) {
+        if (SameText(name, names.names[i])) return i;
+    }
+    std::string expected;
+    for (std::size_t i = 0; i < names.count; ++i) {
+        expected += expected.empty() ? names.names[i] : std::string(", ") + names.names[i];
+    }
+    throw FormValueError("unknown value " + name + " (expected one of " + expected + ")");
 }
 
 }  // namespace tavrik::vcl

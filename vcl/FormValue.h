@@ -4,13 +4,13 @@
 #pragma once
 
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "vcl/Color.h"
 #include "vcl/Component.h"
 #include "vcl/Cursor.h"
+#include "vcl/Exceptions.h"
 #include "vcl/Font.h"
 
 namespace tavrik::vcl {
@@ -23,9 +23,9 @@ struct FormValue {
     std::vector<std::string> items;  // Set: identifiers
 };
 
-class FormValueError : public std::runtime_error {
+class FormValueError : public MessageError {
 public:
-    using std::runtime_error::runtime_error;
+    using MessageError::MessageError;
 };
 
 const char* KindName(FormValue::Kind kind);
@@ -39,22 +39,26 @@ TColor ToColor(const FormValue& value);
 TFontCharset ToCharset(const FormValue& value);
 TCursor ToCursor(const FormValue& value);
 
-// A set whose members are named by `names`; member i sets bit i.
-std::uint32_t ToSet(const FormValue& value, const std::vector<const char*>& names);
+// The names of an enumeration's values or of a set's members, in order.
+struct NameList {
+    template <std::size_t N>
+    constexpr NameList(const char* const (&list)[N]) : names(list), count(N) {}  // NOLINT
+    constexpr NameList(const char* const* list, std::size_t size) : names(list), count(size) {}
+    const char* const* names;
+    std::size_t count;
+};
 
-// An enumeration whose values are named by `names` in order. Names, like
-// every identifier of a description, compare without regard to case.
+// A set whose members are named by `names`; member i sets bit i.
+std::uint32_t ToSet(const FormValue& value, NameList names);
+
+// The position of the value's name in `names`. Names, like every identifier
+// of a description, compare without regard to case.
+std::size_t ToEnumIndex(const FormValue& value, NameList names);
+
+// An enumeration whose values are named by `names` in order.
 template <typename E>
-E ToEnum(const FormValue& value, const std::vector<const char*>& names) {
-    const std::string name = ToIdentifier(value);
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (SameText(name, names[i])) return static_cast<E>(i);
-    }
-    std::string expected;
-    for (const char* candidate : names) {
-        expected += expected.empty() ? candidate : std::string(", ") + candidate;
-    }
-    throw FormValueError("unknown value " + name + " (expected one of " + expected + ")");
+E ToEnum(const FormValue& value, NameList names) {
+    return static_cast<E>(ToEnumIndex(value, names));
 }
 
 }  // namespace tavrik::vcl

@@ -13,24 +13,25 @@ unsigned CodePageOfCharset(std::uint8_t charset) {
     return info.ciACP;
 }
 
-std::wstring WideFromBytes(const std::string& bytes, unsigned codePage) {
-    if (bytes.empty()) return {};
+WideText WideFromBytes(const std::string& bytes, unsigned codePage) {
+    if (bytes.empty()) return WideText(1, L'\0');
     const int length = static_cast<int>(bytes.size());
     for (unsigned page : {codePage, static_cast<unsigned>(CP_ACP)}) {
         int size = MultiByteToWideChar(page, 0, bytes.data(), length, nullptr, 0);
         if (size <= 0) continue;
-        std::wstring wide(static_cast<std::size_t>(size), L'\0');
+        WideText wide(static_cast<std::size_t>(size) + 1, L'\0');
         MultiByteToWideChar(page, 0, bytes.data(), length, wide.data(), size);
         return wide;
     }
     // Not even the system code page takes them: keep the bytes as Latin-1.
-    std::wstring latin1;
-    for (char c : bytes) latin1 += static_cast<wchar_t>(static_cast<unsigned char>(c));
+    WideText latin1;
+    for (char c : bytes) latin1.push_back(static_cast<wchar_t>(static_cast<unsigned char>(c)));
+    latin1.push_back(L'\0');
     return latin1;
 }
 
 void SetWindowTextForFont(HWND window, const std::string& text, std::uint8_t charset) {
-    SetWindowTextW(window, WideFromBytes(text, CodePageOfCharset(charset)).c_str());
+    SetWindowTextW(window, WideFromBytes(text, CodePageOfCharset(charset)).data());
 }
 
 }  // namespace tavrik::vcl::win32
