@@ -9,54 +9,59 @@ void TMainForm::PublishHandlers() {
     vcl::HandlerTable& table = Handlers();
     table.Add("OnKeyDown", this, &TMainForm::OnKeyDown);
     table.Add("OnKeyPressedListVolumes", this, &TMainForm::OnKeyPressedListVolumes);
-    table.Add("On_PageInstall", this, &TMainForm::On_PageInstall);
-    table.Add("OnClickValidePageVolChoix", this, &TMainForm::OnClickValidePageVolChoix);
-    table.Add("OnDblClickListVolumes", this, &TMainForm::OnDblClickListVolumes);
     table.Add("UpDown1Click", this, &TMainForm::UpDown1Click);
     table.Add("Upown1OnChanging", this, &TMainForm::Upown1OnChanging);
-    table.Add("OnPageErreurVersion", this, &TMainForm::OnPageErreurVersion);
-    table.Add("OnClickValidePageErreurVersion", this, &TMainForm::OnClickValidePageErreurVersion);
-    table.Add("On_PageConfirmationMAJ", this, &TMainForm::On_PageConfirmationMAJ);
-    table.Add("touche_ConfMAJ_yesClick", this, &TMainForm::touche_ConfMAJ_yesClick);
-    table.Add("touche_ConfMAJ_noClick", this, &TMainForm::touche_ConfMAJ_noClick);
-    table.Add("RadioButton1Click", this, &TMainForm::RadioButton1Click);
-    table.Add("RadioButton2Click", this, &TMainForm::RadioButton2Click);
-    table.Add("On_Page_Choix_LG", this, &TMainForm::On_Page_Choix_LG);
-    table.Add("AppelPageConfLG", this, &TMainForm::AppelPageConfLG);
-    table.Add("Bouton_Valide_LangueClick", this, &TMainForm::Bouton_Valide_LangueClick);
-    table.Add("Bouton_Sortie_LGClick", this, &TMainForm::Bouton_Sortie_LGClick);
     table.Add("OnScroll", this, &TMainForm::OnScroll);
-    table.Add("OnChangeScroll", this, &TMainForm::OnChangeScroll);
-    table.Add("OnPage_conf_LG", this, &TMainForm::OnPage_conf_LG);
-    table.Add("SpeedButton_oui_CF_LGClick", this, &TMainForm::SpeedButton_oui_CF_LGClick);
-    table.Add("SpeedButton_non_CF_LGClick", this, &TMainForm::SpeedButton_non_CF_LGClick);
-    table.Add("OnPageInstallEnCours", this, &TMainForm::OnPageInstallEnCours);
-    table.Add("OnTimer", this, &TMainForm::OnTimer);
-    table.Add("Bouton_Valide_MAJEnCoursClick", this, &TMainForm::Bouton_Valide_MAJEnCoursClick);
-    table.Add("Bouton_F1_MAJCompClick", this, &TMainForm::Bouton_F1_MAJCompClick);
-    table.Add("TimerMAJComposantTimer", this, &TMainForm::TimerMAJComposantTimer);
-    table.Add("OnShowPageRecommendation", this, &TMainForm::OnShowPageRecommendation);
-    table.Add("SpeedButtonValide_PageRecomClick", this,
-              &TMainForm::SpeedButtonValide_PageRecomClick);
-    table.Add("SpeedButtonSortie_PageRecomClick", this,
-              &TMainForm::SpeedButtonSortie_PageRecomClick);
-    table.Add("PageClufShow", this, &TMainForm::PageClufShow);
-    table.Add("Label1Click", this, &TMainForm::Label1Click);
-    table.Add("Label2Click", this, &TMainForm::Label2Click);
-    table.Add("SpeedButton31Click", this, &TMainForm::SpeedButton31Click);
-    table.Add("SpeedButton32Click", this, &TMainForm::SpeedButton32Click);
-    table.Add("PageArretAppliShow", this, &TMainForm::PageArretAppliShow);
-    table.Add("SpeedButtonPageArretAppliClick", this, &TMainForm::SpeedButtonPageArretAppliClick);
-    table.Add("SpeedButtonSortieArretAppliClick", this,
-              &TMainForm::SpeedButtonSortieArretAppliClick);
-    table.Add("Page_RebootShow", this, &TMainForm::Page_RebootShow);
-    table.Add("SpeedButtonPageRebootClick", this, &TMainForm::SpeedButtonPageRebootClick);
-    table.Add("SpeedButtonQuitPageRebootClick", this, &TMainForm::SpeedButtonQuitPageRebootClick);
-    table.Add("Page_ControleSecteurShow", this, &TMainForm::Page_ControleSecteurShow);
-    table.Add("SpeedButtonValidPageControleSecteurClick", this,
-              &TMainForm::SpeedButtonValidPageControleSecteurClick);
-    table.Add("SpeedButtonQuittePageControleSecteurClick", this,
-              &TMainForm::SpeedButtonQuittePageControleSecteurClick);
+    // Most handlers take only the sender: those are listed as data, one
+    // entry each rather than a call each.
+    static const struct {
+        const char* name;
+        void (TMainForm::*method)(vcl::TObject*);
+    } kNotifyHandlers[] = {
+        {"On_PageInstall", &TMainForm::On_PageInstall},
+        {"OnClickValidePageVolChoix", &TMainForm::OnClickValidePageVolChoix},
+        {"OnDblClickListVolumes", &TMainForm::OnDblClickListVolumes},
+        {"OnPageErreurVersion", &TMainForm::OnPageErreurVersion},
+        {"OnClickValidePageErreurVersion", &TMainForm::OnClickValidePageErreurVersion},
+        {"On_PageConfirmationMAJ", &TMainForm::On_PageConfirmationMAJ},
+        {"touche_ConfMAJ_yesClick", &TMainForm::touche_ConfMAJ_yesClick},
+        {"touche_ConfMAJ_noClick", &TMainForm::touche_ConfMAJ_noClick},
+        {"RadioButton1Click", &TMainForm::RadioButton1Click},
+        {"RadioButton2Click", &TMainForm::RadioButton2Click},
+        {"On_Page_Choix_LG", &TMainForm::On_Page_Choix_LG},
+        {"AppelPageConfLG", &TMainForm::AppelPageConfLG},
+        {"Bouton_Valide_LangueClick", &TMainForm::Bouton_Valide_LangueClick},
+        {"Bouton_Sortie_LGClick", &TMainForm::Bouton_Sortie_LGClick},
+        {"OnChangeScroll", &TMainForm::OnChangeScroll},
+        {"OnPage_conf_LG", &TMainForm::OnPage_conf_LG},
+        {"SpeedButton_oui_CF_LGClick", &TMainForm::SpeedButton_oui_CF_LGClick},
+        {"SpeedButton_non_CF_LGClick", &TMainForm::SpeedButton_non_CF_LGClick},
+        {"OnPageInstallEnCours", &TMainForm::OnPageInstallEnCours},
+        {"OnTimer", &TMainForm::OnTimer},
+        {"Bouton_Valide_MAJEnCoursClick", &TMainForm::Bouton_Valide_MAJEnCoursClick},
+        {"Bouton_F1_MAJCompClick", &TMainForm::Bouton_F1_MAJCompClick},
+        {"TimerMAJComposantTimer", &TMainForm::TimerMAJComposantTimer},
+        {"OnShowPageRecommendation", &TMainForm::OnShowPageRecommendation},
+        {"SpeedButtonValide_PageRecomClick", &TMainForm::SpeedButtonValide_PageRecomClick},
+        {"SpeedButtonSortie_PageRecomClick", &TMainForm::SpeedButtonSortie_PageRecomClick},
+        {"PageClufShow", &TMainForm::PageClufShow},
+        {"Label1Click", &TMainForm::Label1Click},
+        {"Label2Click", &TMainForm::Label2Click},
+        {"SpeedButton31Click", &TMainForm::SpeedButton31Click},
+        {"SpeedButton32Click", &TMainForm::SpeedButton32Click},
+        {"PageArretAppliShow", &TMainForm::PageArretAppliShow},
+        {"SpeedButtonPageArretAppliClick", &TMainForm::SpeedButtonPageArretAppliClick},
+        {"SpeedButtonSortieArretAppliClick", &TMainForm::SpeedButtonSortieArretAppliClick},
+        {"Page_RebootShow", &TMainForm::Page_RebootShow},
+        {"SpeedButtonPageRebootClick", &TMainForm::SpeedButtonPageRebootClick},
+        {"SpeedButtonQuitPageRebootClick", &TMainForm::SpeedButtonQuitPageRebootClick},
+        {"Page_ControleSecteurShow", &TMainForm::Page_ControleSecteurShow},
+        {"SpeedButtonValidPageControleSecteurClick",
+         &TMainForm::SpeedButtonValidPageControleSecteurClick},
+        {"SpeedButtonQuittePageControleSecteurClick",
+         &TMainForm::SpeedButtonQuittePageControleSecteurClick},
+    };
+    for (const auto& handler : kNotifyHandlers) table.Add(handler.name, this, handler.method);
 }
 
 // Typed pointers to the components the handlers use; a component the

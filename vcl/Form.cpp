@@ -65,6 +65,13 @@ void TForm::SetVisible(bool visible) {
     TControl::SetVisible(visible);
 }
 
+TComponent* TForm::FindComponentNamed(const char* name) const { return FindComponent(name); }
+
+void TForm::ComponentMissing(const char* name) const {
+    throw EComponentError(std::string("Component ") + name +
+                          " of the expected class not found in " + Name());
+}
+
 void TForm::EnsurePeers() {
     if (HasPeer() || !HasHost()) return;
     CreatePeerTree();

@@ -68,16 +68,20 @@ public:
     // there is none or it has another type, so that a form description
     // that lost a component fails at start.
     template <typename T>
-    T* Find(const std::string& name) const {
-        T* typed = dynamic_cast<T*>(FindComponent(name));
-        if (typed == nullptr) {
-            throw EComponentError("Component " + name + " of the expected class not found in " +
-                                  Name());
-        }
+    T* Find(const char* name) const {
+        T* typed = dynamic_cast<T*>(FindComponentNamed(name));
+        if (typed == nullptr) ComponentMissing(name);
         return typed;
+    }
+    template <typename T>
+    T* Find(const std::string& name) const {
+        return Find<T>(name.c_str());
     }
 
 private:
+    // Out of line, so that each of the form's many lookups stays a call.
+    TComponent* FindComponentNamed(const char* name) const;
+    [[noreturn]] void ComponentMissing(const char* name) const;
     void EnsurePeers();
     void FrameExtent(int& extraWidth, int& extraHeight) const;
 

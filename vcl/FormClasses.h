@@ -4,7 +4,8 @@
 // up-down's OnClick takes a button, not just a sender).
 #pragma once
 
-#include <functional>
+#include <cstddef>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -37,17 +38,49 @@ private:
     TForm& form_;
 };
 
+// A property as plain data: the function that sets it, and what that
+// function needs (the member it sets, the names of its values). The tables
+// of the classes are then constants rather than code that builds them.
 struct PublishedProperty {
+    using Setter = void (*)(TComponent&, const FormValue&, const BindContext&,
+                            const PublishedProperty&);
+    // Room for any pointer to member (two words at most).
+    using MemberStorage = unsigned char[2 * sizeof(void*)];
+
+    void Apply(TComponent& component, const FormValue& value, const BindContext& context) const {
+        set(component, value, context, *this);
+    }
+    // The member (or function) this property was made with, as its type.
+    template <typename Member>
+    Member Stored() const {
+        Member stored;
+        std::memcpy(&stored, member, sizeof stored);
+        return stored;
+    }
+
     const char* name;
-    std::function<void(TComponent&, const FormValue&, const BindContext&)> set;
+    Setter set;
+    alignas(void*) MemberStorage member;
+    const char* const* valueNames;
+    std::size_t valueCount;
 };
+
+// A property of `name` whose setter uses `member` (read back with Stored()).
+template <typename Member>
+PublishedProperty StoredProperty(const char* name, PublishedProperty::Setter set, Member member,
+                                 NameList values = NameList(nullptr, 0)) {
+    static_assert(sizeof(Member) <= sizeof(PublishedProperty::MemberStorage));
+    PublishedProperty property{name, set, {}, values.names, values.count};
+    std::memcpy(property.member, &member, sizeof member);
+    return property;
+}
 
 struct FormClass {
     const char* name;
     const char* baseName;  // nullptr for the root class
     // Creates a component of the class owned by `owner`; nullptr for a
     // class that cannot be created from a description (TControl ...).
-    std::function<TComponent*(TComponent* owner)> create;
+    TComponent* (*create)(TComponent* owner);
     std::vector<PublishedProperty> properties;
 };
 
@@ -58,15 +91,17 @@ const PublishedProperty* FindPublishedProperty(const FormClass& formClass, const
 // Whether `formClass` is `baseName` or derives from it.
 bool InheritsFrom(const FormClass& formClass, const std::string& baseName);
 
-// Helper to write a typed setter.
+// A property with a setter of its own, written for the class C.
 template <typename C>
-PublishedProperty Publish(const char* name,
-                          std::function<void(C&, const FormValue&, const BindContext&)> set) {
-    return PublishedProperty{name,
-                             [set = std::move(set)](TComponent& component, const FormValue& value,
-                                                    const BindContext& context) {
-                                 set(dynamic_cast<C&>(component), value, context);
-                             }};
+PublishedProperty Publish(const char* name, void (*set)(C&, const FormValue&, const BindContext&)) {
+    return StoredProperty(
+        name,
+        [](TComponent& component, const FormValue& value, const BindContext& context,
+           const PublishedProperty& property) {
+            using Set = void (*)(C&, const FormValue&, const BindContext&);
+            property.Stored<Set>()(dynamic_cast<C&>(component), value, context);
+        },
+        set);
 }
 
 // The built-in classes, by group (FormClassesBase.cpp, FormClassesControls.cpp).

@@ -10,9 +10,23 @@ namespace {
 
 using namespace publishing;
 
+constexpr const char* kControlAlignNames[] = {"alNone", "alTop",   "alBottom",
+                                              "alLeft", "alRight", "alClient"};
+constexpr const char* kFormBorderStyleNames[] = {"bsNone",   "bsSingle",     "bsSizeable",
+                                                 "bsDialog", "bsToolWindow", "bsSizeToolWin"};
+constexpr const char* kFontStyleNames[] = {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
+constexpr const char* kFormBorderIconsNames[] = {"biSystemMenu", "biMinimize", "biMaximize",
+                                                 "biHelp"};
+constexpr const char* kFormFormStyleNames[] = {"fsNormal", "fsStayOnTop"};
+
 PublishedProperty FontProperty(const char* name, void (*apply)(TFont&, const FormValue&)) {
-    return Publish<TControl>(
-        name, [apply](TControl& c, const FormValue& v, const BindContext&) { apply(c.Font(), v); });
+    return StoredProperty(
+        name,
+        [](TComponent& c, const FormValue& v, const BindContext&, const PublishedProperty& p) {
+            using Apply = void (*)(TFont&, const FormValue&);
+            p.Stored<Apply>()(dynamic_cast<TControl&>(c).Font(), v);
+        },
+        apply);
 }
 
 std::vector<PublishedProperty> ControlProperties() {
@@ -28,8 +42,7 @@ std::vector<PublishedProperty> ControlProperties() {
         Bool("ParentFont", &TControl::SetParentFont),
         Publish<TControl>("Cursor", [](TControl& c, const FormValue& v,
                                        const BindContext&) { c.SetCursor(ToCursor(v)); }),
-        Enum("Align", &TControl::SetAlign,
-             {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"}),
+        Enum("Align", &TControl::SetAlign, kControlAlignNames),
         FontProperty("Font.Name", [](TFont& f, const FormValue& v) { f.SetName(ToText(v)); }),
         FontProperty("Font.Height", [](TFont& f, const FormValue& v) { f.SetHeight(ToInt(v)); }),
         FontProperty("Font.Color", [](TFont& f, const FormValue& v) { f.SetColor(ToColor(v)); }),
@@ -37,8 +50,7 @@ std::vector<PublishedProperty> ControlProperties() {
                      [](TFont& f, const FormValue& v) { f.SetCharset(ToCharset(v)); }),
         FontProperty("Font.Style",
                      [](TFont& f, const FormValue& v) {
-                         f.SetStyle(static_cast<TFontStyles>(
-                             ToSet(v, {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"})));
+                         f.SetStyle(static_cast<TFontStyles>(ToSet(v, kFontStyleNames)));
                      }),
         Event("OnClick", &TControl::OnClick),
     };
@@ -66,19 +78,17 @@ std::vector<FormClass> BaseFormClasses() {
              Int("ClientWidth", &TForm::SetClientWidth),
              Int("ClientHeight", &TForm::SetClientHeight),
              Bool("KeyPreview", &TForm::SetKeyPreview),
-             Enum(
-                 "BorderStyle", &TForm::SetBorderStyle,
-                 {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}),
+             Enum("BorderStyle", &TForm::SetBorderStyle, kFormBorderStyleNames),
              Publish<TForm>("BorderIcons",
                             [](TForm& f, const FormValue& v, const BindContext&) {
-                                f.SetBorderIcons(static_cast<TBorderIcons>(ToSet(
-                                    v, {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"})));
+                                f.SetBorderIcons(
+                                    static_cast<TBorderIcons>(ToSet(v, kFormBorderIconsNames)));
                             }),
-             Enum("FormStyle", &TForm::SetFormStyle, {"fsNormal", "fsStayOnTop"}),
+             Enum("FormStyle", &TForm::SetFormStyle, kFormFormStyleNames),
          }},
         {"TTimer",
          "TComponent",
-         [](TComponent* owner) { return new TTimer(owner); },
+         Create<TTimer>,
          {
              Bool("Enabled", &TTimer::SetEnabled),
              Publish<TTimer>("Interval",

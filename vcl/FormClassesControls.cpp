@@ -20,25 +20,26 @@ namespace {
 
 using namespace publishing;
 
-template <typename C>
-std::function<TComponent*(TComponent*)> Creator() {
-    return [](TComponent* owner) { return new C(owner); };
-}
+constexpr const char* kShapePenStyleNames[] = {"psSolid", "psClear"};
+constexpr const char* kScrollBarKindNames[] = {"sbHorizontal", "sbVertical"};
+constexpr const char* kLabelAlignmentNames[] = {"taLeftJustify", "taRightJustify", "taCenter"};
+constexpr const char* kLabelLayoutNames[] = {"tlTop", "tlCenter", "tlBottom"};
+constexpr const char* kMemoScrollBarsNames[] = {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"};
 
 FormClass ShapeClass() {
     return {"TShape",
             "TGraphicControl",
-            Creator<TShape>(),
+            Create<TShape>,
             {
                 Color("Brush.Color", &TShape::SetBrushColor),
-                Enum("Pen.Style", &TShape::SetPenStyle, {"psSolid", "psClear"}),
+                Enum("Pen.Style", &TShape::SetPenStyle, kShapePenStyleNames),
             }};
 }
 
 FormClass ListBoxClass() {
     return {"TListBox",
             "TWinControl",
-            Creator<TListBox>(),
+            Create<TListBox>,
             {
                 Int("ItemHeight", &TListBox::SetItemHeight),
             }};
@@ -47,9 +48,9 @@ FormClass ListBoxClass() {
 FormClass ScrollBarClass() {
     return {"TScrollBar",
             "TWinControl",
-            Creator<TScrollBar>(),
+            Create<TScrollBar>,
             {
-                Enum("Kind", &TScrollBar::SetBarKind, {"sbHorizontal", "sbVertical"}),
+                Enum("Kind", &TScrollBar::SetBarKind, kScrollBarKindNames),
                 Int("Min", &TScrollBar::SetMin),
                 Int("Max", &TScrollBar::SetMax),
                 Int("Position", &TScrollBar::SetPosition),
@@ -64,7 +65,7 @@ FormClass ScrollBarClass() {
 FormClass UpDownClass() {
     return {"TUpDown",
             "TWinControl",
-            Creator<TUpDown>(),
+            Create<TUpDown>,
             {
                 Int("Min", &TUpDown::SetMin),
                 Int("Max", &TUpDown::SetMax),
@@ -79,34 +80,33 @@ FormClass UpDownClass() {
 
 std::vector<FormClass> ControlFormClasses() {
     return {
-        {"TPageControl", "TWinControl", Creator<TPageControl>(), {}},
+        {"TPageControl", "TWinControl", Create<TPageControl>, {}},
         {"TTabSheet",
          "TWinControl",
-         Creator<TTabSheet>(),
+         Create<TTabSheet>,
          {
              Bool("TabVisible", &TTabSheet::SetTabVisible),
              Event("OnShow", &TTabSheet::OnShow),
          }},
         {"TLabel",
          "TGraphicControl",
-         Creator<TLabel>(),
+         Create<TLabel>,
          {
-             Enum("Alignment", &TLabel::SetAlignment,
-                  {"taLeftJustify", "taRightJustify", "taCenter"}),
-             Enum("Layout", &TLabel::SetLayout, {"tlTop", "tlCenter", "tlBottom"}),
+             Enum("Alignment", &TLabel::SetAlignment, kLabelAlignmentNames),
+             Enum("Layout", &TLabel::SetLayout, kLabelLayoutNames),
              Bool("WordWrap", &TLabel::SetWordWrap),
              Bool("Transparent", &TLabel::SetTransparent),
              Bool("AutoSize", &TLabel::SetAutoSize),
          }},
         {"TImage",
          "TGraphicControl",
-         Creator<TImage>(),
+         Create<TImage>,
          {
              Bool("Stretch", &TImage::SetStretch),
          }},
         {"TSpeedButton",
          "TGraphicControl",
-         Creator<TSpeedButton>(),
+         Create<TSpeedButton>,
          {
              Bool("Flat", &TSpeedButton::SetFlat),
          }},
@@ -116,7 +116,7 @@ std::vector<FormClass> ControlFormClasses() {
         ScrollBarClass(),
         {"TProgressBar",
          "TWinControl",
-         Creator<TProgressBar>(),
+         Create<TProgressBar>,
          {
              Int("Min", &TProgressBar::SetMin),
              Int("Max", &TProgressBar::SetMax),
@@ -126,14 +126,13 @@ std::vector<FormClass> ControlFormClasses() {
          }},
         {"TMemo",
          "TWinControl",
-         Creator<TMemo>(),
+         Create<TMemo>,
          {
-             Enum("ScrollBars", &TMemo::SetScrollBars,
-                  {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"}),
+             Enum("ScrollBars", &TMemo::SetScrollBars, kMemoScrollBarsNames),
              Bool("ReadOnly", &TMemo::SetReadOnly),
          }},
-        {"TRadioButton", "TWinControl", Creator<TRadioButton>(), {}},
-        {"TGroupBox", "TWinControl", Creator<TGroupBox>(), {}},
+        {"TRadioButton", "TWinControl", Create<TRadioButton>, {}},
+        {"TGroupBox", "TWinControl", Create<TGroupBox>, {}},
     };
 }
 

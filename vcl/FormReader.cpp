@@ -75,7 +75,7 @@ private:
 
     void Set(TComponent& component, const PublishedProperty& property, const FormProperty& source) {
         try {
-            property.set(component, source.value, context_);
+            property.Apply(component, source.value, context_);
         } catch (const FormValueError& error) {
             Fail(source.line, source.name + ": " + error.what());
         } catch (const Exception& error) {
