@@ -43,11 +43,13 @@ TEST(HashPixels, TellsPicturesApartThatDifferInOneByteOrInLength) {
 
 TEST(ParseWatchOptions, ReadsEveryOptionAroundTheProgram) {
     const ParsedWatchOptions parsed =
-        ParseWatchOptions({"--title", "Install", "--close-key", "f1", "D:\\tavrik.exe",
+        ParseWatchOptions({"--title", "Install", "--class", "TavrikForm", "--close-key", "f1",
+                           "D:\\tavrik.exe",
                            "--grab-ms", "1000", "--every-ms", "20", "--timeout-ms", "5000"});
     ASSERT_TRUE(parsed.options) << parsed.error;
     EXPECT_EQ(parsed.options->program, "D:\\tavrik.exe");
     EXPECT_EQ(parsed.options->titlePrefix, "Install");
+    EXPECT_EQ(parsed.options->windowClass, "TavrikForm");
     EXPECT_EQ(parsed.options->closeKey, 0x70u);
     EXPECT_EQ(parsed.options->grabMs, 1000);
     EXPECT_EQ(parsed.options->everyMs, 20);
@@ -59,6 +61,7 @@ TEST(ParseWatchOptions, ClosesByMessageUnlessAKeyIsGiven) {
     ASSERT_TRUE(parsed.options);
     EXPECT_EQ(parsed.options->closeKey, 0u);
     EXPECT_TRUE(parsed.options->titlePrefix.empty());
+    EXPECT_TRUE(parsed.options->windowClass.empty());
 }
 
 struct BadCase {

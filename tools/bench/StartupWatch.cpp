@@ -26,8 +26,8 @@ std::optional<int> Milliseconds(const std::string& text, int most) {
 }  // namespace
 
 const char* const kWatchUsage =
-    "usage: startup-watch.exe [--title PREFIX] [--close-key KEY] [--grab-ms MS] [--every-ms MS]\n"
-    "                         [--timeout-ms MS] PROGRAM\n"
+    "usage: startup-watch.exe [--title PREFIX] [--class NAME] [--close-key KEY] [--grab-ms MS]\n"
+    "                         [--every-ms MS] [--timeout-ms MS] PROGRAM\n"
     "  starts PROGRAM, prints mapped_ms= when its top-level window is visible and\n"
     "  final_ms= when its pixels became final, then ready; closes it on a line on\n"
     "  standard input (KEY: F1..F12, ESCAPE, ENTER; default WM_CLOSE) and prints exit_ms=\n";
@@ -56,6 +56,8 @@ ParsedWatchOptions ParseWatchOptions(const std::vector<std::string>& args) {
         const std::string& value = args[++i];
         if (arg == "--title") {
             options.titlePrefix = value;
+        } else if (arg == "--class") {
+            options.windowClass = value;
         } else if (arg == "--close-key") {
             options.closeKey = VirtualKeyOfName(value);
             if (options.closeKey == 0) return {std::nullopt, "unknown key " + value};

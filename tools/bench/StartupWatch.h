@@ -12,7 +12,10 @@ namespace tavrik::bench {
 
 struct WatchOptions {
     std::string program;      // started with its own folder as current folder
-    std::string titlePrefix;  // empty: any visible top-level window of the program
+    // The program's visible top-level window to wait for: its title starts
+    // with the prefix, and its class is the one named (empty: any).
+    std::string titlePrefix;
+    std::string windowClass;
     // How the program is closed once the benchmark has read its figures: a
     // key (a virtual-key code) to its focused window, or else WM_CLOSE.
     unsigned closeKey = 0;

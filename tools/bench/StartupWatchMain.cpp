@@ -26,7 +26,7 @@ double SinceLaunchMs() {
 
 struct WindowSearch {
     DWORD processId;
-    const std::string* titlePrefix;
+    const WatchOptions* options;
     HWND found;
 };
 
@@ -35,16 +35,20 @@ BOOL CALLBACK FindVisibleWindow(HWND hwnd, LPARAM param) {
     DWORD owner = 0;
     GetWindowThreadProcessId(hwnd, &owner);
     if (owner != search->processId || !IsWindowVisible(hwnd)) return TRUE;
-    char title[256] = {};
-    GetWindowTextA(hwnd, title, sizeof title);
-    if (std::string(title).rfind(*search->titlePrefix, 0) != 0) return TRUE;
+    char text[256] = {};
+    GetWindowTextA(hwnd, text, sizeof text);
+    if (std::string(text).rfind(search->options->titlePrefix, 0) != 0) return TRUE;
+    if (!search->options->windowClass.empty()) {
+        GetClassNameA(hwnd, text, sizeof text);
+        if (search->options->windowClass != text) return TRUE;
+    }
     search->found = hwnd;
     return FALSE;
 }
 
 // Polls every millisecond; null when the program ends or the bound passes.
 HWND WaitForWindow(const PROCESS_INFORMATION& process, const WatchOptions& options) {
-    WindowSearch search{process.dwProcessId, &options.titlePrefix, nullptr};
+    WindowSearch search{process.dwProcessId, &options, nullptr};
     while (SinceLaunchMs() < options.timeoutMs) {
         EnumWindows(FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
         if (search.found != nullptr) return search.found;
