@@ -75,15 +75,18 @@ DemoWizard::DemoWizard(const std::string& sourceDir, const std::string& nativeMe
                        const std::string& library) {
     State = ProgramState{};
     vcl::SetCurrentHost(&host_);
-    SetProcessExitHandler([this](int code) { fault_ = "the wizard ended with " + std::to_string(code); });
+    SetProcessExitHandler(
+        [this](int code) { fault_ = "the wizard ended with " + std::to_string(code); });
 
     void* handle = dlopen(library.c_str(), RTLD_NOW);
     if (handle == nullptr) {
         fault_ = "cannot load " + library;
         return;
     }
-    native.setFile = reinterpret_cast<void (*)(const char*)>(dlsym(handle, "LX_API_SetDBZFileFullName"));
-    native.getPhrase = reinterpret_cast<const char* (*)(long)>(dlsym(handle, "LX_API_GetDicoPhrase"));
+    native.setFile =
+        reinterpret_cast<void (*)(const char*)>(dlsym(handle, "LX_API_SetDBZFileFullName"));
+    native.getPhrase =
+        reinterpret_cast<const char* (*)(long)>(dlsym(handle, "LX_API_GetDicoPhrase"));
     native.getConfiguration = reinterpret_cast<void (*)(const char*, char*, int, int*)>(
         dlsym(handle, "LX_API_getLanguageConfiguration"));
     native.machine = &machine_;

@@ -42,10 +42,9 @@ TEST(HashPixels, TellsPicturesApartThatDifferInOneByteOrInLength) {
 }
 
 TEST(ParseWatchOptions, ReadsEveryOptionAroundTheProgram) {
-    const ParsedWatchOptions parsed =
-        ParseWatchOptions({"--title", "Install", "--class", "TavrikForm", "--close-key", "f1",
-                           "D:\\tavrik.exe",
-                           "--grab-ms", "1000", "--every-ms", "20", "--timeout-ms", "5000"});
+    const ParsedWatchOptions parsed = ParseWatchOptions(
+        {"--title", "Install", "--class", "TavrikForm", "--close-key", "f1", "D:\\tavrik.exe",
+         "--grab-ms", "1000", "--every-ms", "20", "--timeout-ms", "5000"});
     ASSERT_TRUE(parsed.options) << parsed.error;
     EXPECT_EQ(parsed.options->program, "D:\\tavrik.exe");
     EXPECT_EQ(parsed.options->titlePrefix, "Install");
@@ -79,18 +78,17 @@ TEST_P(BadOptionsTest, AreRefusedWithTheirFaultNamed) {
 
 INSTANTIATE_TEST_SUITE_P(
     Options, BadOptionsTest,
-    ::testing::Values(BadCase{{}, "no program to start"},
-                      BadCase{{"a.exe", "b.exe"}, "more than one program: b.exe"},
-                      BadCase{{"a.exe", "--title"}, "--title needs a value"},
-                      BadCase{{"--close-key", "F13", "a.exe"}, "unknown key F13"},
-                      BadCase{{"--close-key", "F", "a.exe"}, "unknown key F"},
-                      BadCase{{"--grab-ms", "0", "a.exe"},
-                              "--grab-ms takes a whole number of ms from 1: 0"},
-                      BadCase{{"--every-ms", "-5", "a.exe"},
-                              "--every-ms takes a whole number of ms from 1: -5"},
-                      BadCase{{"--grab-ms", "5", "--every-ms", "10", "a.exe"},
-                              "--every-ms is longer than --grab-ms: no second grab to compare"},
-                      BadCase{{"--wait", "1", "a.exe"}, "unknown option --wait"}));
+    ::testing::Values(
+        BadCase{{}, "no program to start"},
+        BadCase{{"a.exe", "b.exe"}, "more than one program: b.exe"},
+        BadCase{{"a.exe", "--title"}, "--title needs a value"},
+        BadCase{{"--close-key", "F13", "a.exe"}, "unknown key F13"},
+        BadCase{{"--close-key", "F", "a.exe"}, "unknown key F"},
+        BadCase{{"--grab-ms", "0", "a.exe"}, "--grab-ms takes a whole number of ms from 1: 0"},
+        BadCase{{"--every-ms", "-5", "a.exe"}, "--every-ms takes a whole number of ms from 1: -5"},
+        BadCase{{"--grab-ms", "5", "--every-ms", "10", "a.exe"},
+                "--every-ms is longer than --grab-ms: no second grab to compare"},
+        BadCase{{"--wait", "1", "a.exe"}, "unknown option --wait"}));
 
 }  // namespace
 }  // namespace tavrik::bench

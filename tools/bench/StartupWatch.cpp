@@ -64,8 +64,9 @@ ParsedWatchOptions ParseWatchOptions(const std::vector<std::string>& args) {
         } else if (arg == "--grab-ms" || arg == "--every-ms" || arg == "--timeout-ms") {
             const std::optional<int> ms = Milliseconds(value, 600000);
             if (!ms) return {std::nullopt, arg + " takes a whole number of ms from 1: " + value};
-            (arg == "--grab-ms" ? options.grabMs
-                                : arg == "--every-ms" ? options.everyMs : options.timeoutMs) = *ms;
+            (arg == "--grab-ms"    ? options.grabMs
+             : arg == "--every-ms" ? options.everyMs
+                                   : options.timeoutMs) = *ms;
         } else {
             return {std::nullopt, "unknown option " + arg};
         }

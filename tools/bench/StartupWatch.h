@@ -11,7 +11,7 @@
 namespace tavrik::bench {
 
 struct WatchOptions {
-    std::string program;      // started with its own folder as current folder
+    std::string program;  // started with its own folder as current folder
     // The program's visible top-level window to wait for: its title starts
     // with the prefix, and its class is the one named (empty: any).
     std::string titlePrefix;
@@ -19,8 +19,8 @@ struct WatchOptions {
     // How the program is closed once the benchmark has read its figures: a
     // key (a virtual-key code) to its focused window, or else WM_CLOSE.
     unsigned closeKey = 0;
-    int grabMs = 1500;  // how long the pixels are grabbed after the window shows
-    int everyMs = 10;   // between two grabs
+    int grabMs = 1500;      // how long the pixels are grabbed after the window shows
+    int everyMs = 10;       // between two grabs
     int timeoutMs = 30000;  // for the window, and again for the exit
 };
 
