@@ -15,16 +15,21 @@ using tavrik::TMainForm;
 constexpr int kLanguagePage = 4;
 constexpr int kRecommendationPage = 7;
 
+// The started wizard's form, or null (the benchmark skipped with the fault).
+TMainForm* StartedForm(benchmark::State& state, tavrik::bench::DemoWizard& wizard) {
+    wizard.Start();
+    if (wizard.Fault().empty()) return &wizard.Form();
+    state.SkipWithError(wizard.Fault().c_str());
+    return nullptr;
+}
+
 // Times showing `page`; the switch back to `from` between two samples is
 // not timed.
 void ShowPage(benchmark::State& state, int from, int page) {
     tavrik::bench::DemoWizard wizard(TAVRIK_SOURCE_DIR, TAVRIK_NATIVE_MEDIUM, LX32_LIBRARY_PATH);
-    wizard.Start();
-    if (!wizard.Fault().empty()) {
-        state.SkipWithError(wizard.Fault().c_str());
-        return;
-    }
-    TMainForm& form = wizard.Form();
+    TMainForm* started = StartedForm(state, wizard);
+    if (started == nullptr) return;
+    TMainForm& form = *started;
     for (auto _ : state) {
         state.PauseTiming();
         form.ShowPage(from);
@@ -53,15 +58,11 @@ void BM_ShowRecommendationPage(benchmark::State& state) {
 // Both switches of a round trip, each timed: 7 -> 4 -> 7.
 void BM_RecommendationToLanguageAndBack(benchmark::State& state) {
     tavrik::bench::DemoWizard wizard(TAVRIK_SOURCE_DIR, TAVRIK_NATIVE_MEDIUM, LX32_LIBRARY_PATH);
-    wizard.Start();
-    if (!wizard.Fault().empty()) {
-        state.SkipWithError(wizard.Fault().c_str());
-        return;
-    }
-    TMainForm& form = wizard.Form();
+    TMainForm* form = StartedForm(state, wizard);
+    if (form == nullptr) return;
     for (auto _ : state) {
-        form.ShowPage(kLanguagePage);
-        form.ShowPage(kRecommendationPage);
+        form->ShowPage(kLanguagePage);
+        form->ShowPage(kRecommendationPage);
     }
     state.SetItemsProcessed(2 * state.iterations());
 }
