@@ -29,7 +29,7 @@ INSTANTIATE_TEST_SUITE_P(
         // The final picture shown once, then another, then final for good.
         FinalCase{"passed_through_the_final_picture", {{10, 7}, {20, 3}, {30, 7}, {40, 7}}, 30},
         FinalCase{"changed_at_the_last_grab", {{10, 7}, {20, 7}, {30, 9}}, 30}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(FinalSince, HasNoAnswerWithoutGrabs) { EXPECT_FALSE(FinalSince({}).has_value()); }
 
