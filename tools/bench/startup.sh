@@ -14,6 +14,7 @@
 # process (/proc) for its memory and CPU. Nothing waits a fixed time except
 # the idle window, which is itself the measurement.
 set -euo pipefail
+caller=$PWD
 cd "$(dirname "$0")/../.."
 root=$PWD
 
@@ -60,6 +61,10 @@ if [ -z "$target" ]; then
         target=$state/medium/tavrik.exe
     fi
 fi
+case "$target" in
+    /*) ;;
+    *) target=$caller/$target ;;
+esac
 [ -f "$target" ] || fail "no wizard at $target"
 medium=$(cd "$(dirname "$target")" && pwd)
 wizard_name=$(basename "$target")
