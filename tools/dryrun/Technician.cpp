@@ -72,34 +72,34 @@ void Technician::Act(int page) {
     switch (page) {
         case kPageRecommendation:
         case kPageVersionError:
-            Press(kKeyReturn, "Enter");
+            Validate();
             break;
         case kPageLanguageChoice:
             ChooseLanguage();
-            if (!road_.Finished()) Press(kKeyReturn, "Enter");
+            Validate();
+            break;
+        case kPageVolumeInstall:
+            ChooseVolume();
+            Validate();
             break;
         case kPageLanguageConfirmation:
             Press(kKeyF3, "F3 (yes)");
             break;
-        case kPageVolumeInstall:
-            ChooseVolume();
-            if (!road_.Finished()) Press(kKeyReturn, "Enter");
-            break;
         case kPageUpdateConfirmation:
             if (options_.remove == form.RadioButton1->Checked()) Press(kKeyDown, "Down");
-            Press(kKeyReturn, "Enter");
+            Validate();
             break;
         case kPageLicence:
             road_.Action(options_.acceptLicence ? "a click on the acceptance"
                                                 : "a click on the refusal");
             host_.Click(options_.acceptLicence ? *form.Label1 : *form.Label2);
-            Press(kKeyReturn, "Enter");
+            Validate();
             break;
         case kPageMainsPower:
             if (!IsOnMainsPower()) {
                 road_.Stop(PageName(page) + " waits for the PC to run on mains power");
             } else {
-                Press(kKeyReturn, "Enter");
+                Validate();
             }
             break;
         case kPageRunningApplications:
@@ -116,7 +116,7 @@ void Technician::Act(int page) {
                 road_.Action("time passes (the setup's timer)");
                 host_.TickTimer(*form.Timer1);
             } else if (State.SetupFinished || !State.DllTestPassed) {
-                Press(kKeyReturn, "Enter");
+                Validate();
             } else {
                 road_.Stop(PageName(page) + " waits");
             }
@@ -125,6 +125,11 @@ void Technician::Act(int page) {
             road_.Stop("no page is shown");
             break;
     }
+}
+
+// Enter, unless choosing on the page already stopped the road.
+void Technician::Validate() {
+    if (!road_.Finished()) Press(kKeyReturn, "Enter");
 }
 
 void Technician::Press(std::uint16_t key, const char* name) {

@@ -29,6 +29,7 @@ public:
 private:
     bool Ended() const;
     void Act(int page);
+    void Validate();
     void Press(std::uint16_t key, const char* name);
     void ChooseLanguage();
     void ChooseVolume();
