@@ -169,18 +169,17 @@ void Technician::ChooseLanguage() {
     }
 }
 
-// The volume list holds "X:\ ..." per fixed drive; a click selects one.
+// The volume list holds "X:\ ..." per fixed drive, the first selected;
+// the arrow keys move the selection.
 void Technician::ChooseVolume() {
     vcl::TListBox& list = *form_->listbox1;
     const std::string prefix = std::string(1, options_.volume) + ":\\";
     for (int i = 0; i < list.Items().Count(); ++i) {
-        if (Upper(list.Items()[i]).rfind(prefix, 0) == 0) {
-            if (list.ItemIndex() != i) {
-                road_.Action("a click on " + prefix);
-                host_.SelectItem(list, i);
-            }
-            return;
+        if (Upper(list.Items()[i]).rfind(prefix, 0) != 0) continue;
+        for (int tries = 0; list.ItemIndex() != i && tries < list.Items().Count(); ++tries) {
+            list.ItemIndex() < i ? Press(kKeyDown, "Down") : Press(kKeyUp, "Up");
         }
+        return;
     }
     road_.Stop(PageName(kPageVolumeInstall) + " offers no volume " + prefix);
 }
