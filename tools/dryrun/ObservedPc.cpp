@@ -49,7 +49,7 @@ bool ObservedMachine::CreateProcess(const std::string& commandLine,
     }
     if (road_ != nullptr) {
         road_->Start(commandLine, options, "not started (the dry run starts nothing)");
-        road_->Stop("the wizard waits for that program; the road from here depends on it");
+        road_->Stop("the road from here depends on what that program does");
     }
     return false;
 }

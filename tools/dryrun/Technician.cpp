@@ -32,33 +32,40 @@ std::string Upper(std::string text) {
 void Technician::Run() {
     State = ProgramState{};
     SetProcessExitHandler([this](int code) { exits_.push_back(code); });
-    vcl::TApplication application;
-    application.SetTitle("Tavrik");
-    application.Initialize();
-    application.CreateForm(State.MainForm);
-    form_ = State.MainForm;
-    if (exits_.empty()) application.Run();
+    {
+        // The program as its entry makes it; destroyed before the state
+        // its form refers to is reset.
+        vcl::TApplication application;
+        application.SetTitle("Tavrik");
+        application.Initialize();
+        application.CreateForm(State.MainForm);
+        form_ = State.MainForm;
+        if (exits_.empty()) application.Run();
+        Drive();
+    }
+    SetProcessExitHandler(nullptr);
+    State = ProgramState{};
+}
 
+void Technician::Drive() {
     int previous = -1;
     int onPage = 0;
     for (int action = 0; action < kMostActions && !road_.Finished(); ++action) {
         if (Ended()) {
             road_.End(exits_.empty() ? 0 : exits_.front());
-            break;
+            return;
         }
         const int page = form_->ActivePage();
         onPage = page == previous ? onPage + 1 : 0;
         previous = page;
         if (onPage == kMostOnOnePage) {
             road_.Stop(PageName(page) + " stays whatever the technician presses");
-            break;
+            return;
         }
         Act(page);
         host_.RunMessageLoop();
     }
     if (!road_.Finished()) road_.Stop("no end after " + std::to_string(kMostActions) + " actions");
-    SetProcessExitHandler(nullptr);
-    State = ProgramState{};
 }
 
 bool Technician::Ended() const {

@@ -27,6 +27,8 @@ public:
     void Run();
 
 private:
+    // Acts on each page until the road ends or stops.
+    void Drive();
     bool Ended() const;
     void Act(int page);
     void Validate();
