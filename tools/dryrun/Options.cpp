@@ -88,6 +88,10 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
             options.help = true;
             return options;
         }
+        if (option == "--after-restart") {
+            options.afterRestart = true;
+            continue;
+        }
         if (option.rfind("--", 0) != 0) {
             positional.push_back(option);
             continue;
@@ -185,6 +189,8 @@ The technician:
   --volume X:             the volume chosen on page 1; default C:
   --choice C              page 3: reinstall (default) or remove
   --licence L             page 8: accept (default) or refuse
+  --after-restart         the run after the restart page's restart, as its
+                          shortcut starts it (tavrik.exe -reboot)
 
 Exit codes: 0 the road was printed; 2 a bad command line or PC.reg (named
 with its line number); 1 the medium or a file cannot be read.

@@ -26,6 +26,8 @@ struct Options {
     std::string language;  // a flag's number (from 1) or code; empty: the preselected one
     bool remove = false;
     bool acceptLicence = true;
+    // The run the restart shortcut starts (tavrik.exe -reboot).
+    bool afterRestart = false;
     char volume = 'C';
     char mediumDrive = 'D';
     // Files of the PC: (Windows path, file on this machine).

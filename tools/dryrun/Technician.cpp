@@ -37,6 +37,7 @@ void Technician::Run() {
         // its form refers to is reset.
         vcl::TApplication application;
         application.SetTitle("Tavrik");
+        if (options_.afterRestart) application.SetTag(1);  // as RunWizard for "-reboot"
         application.Initialize();
         application.CreateForm(State.MainForm);
         form_ = State.MainForm;
@@ -78,6 +79,12 @@ void Technician::Act(int page) {
     TMainForm& form = *form_;
     switch (page) {
         case kPageRecommendation:
+            if (options_.afterRestart && !IsOnMainsPower()) {
+                road_.Stop(PageName(page) + " waits for the PC to run on mains power");
+            } else {
+                Validate();
+            }
+            break;
         case kPageVersionError:
             Validate();
             break;
