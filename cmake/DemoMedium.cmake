@@ -32,3 +32,10 @@ function(tavrik_add_wizard_test)
                          ENVIRONMENT "TAVRIK_DEMO_MEDIUM=${TAVRIK_DEMO_MEDIUM}")
     set_property(TEST ${ARG_NAME} APPEND PROPERTY FIXTURES_REQUIRED tavrik_demo_medium)
 endfunction()
+
+# tavrik_require_demo_medium(test): a test that reads the assembled demo
+# medium (TAVRIK_DEMO_MEDIUM) without Wine, e.g. the dry run's.
+function(tavrik_require_demo_medium test)
+    _tavrik_demo_medium_fixture()
+    set_property(TEST ${test} APPEND PROPERTY FIXTURES_REQUIRED tavrik_demo_medium)
+endfunction()

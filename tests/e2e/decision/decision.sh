@@ -57,6 +57,10 @@ decision_confirm_language() {
     probe key F3 >/dev/null
 }
 
+# The decision's expected trace lines for a scenario, shared with the dry
+# run's tests (expected/README.md).
+decision_expected_trace() { cat "$decision_here/expected/$1.trace"; }
+
 # The trace lines of the decision: from its first line up to (without) the
 # line of the next page's show handler.
 decision_trace() {

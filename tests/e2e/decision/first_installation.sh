@@ -17,9 +17,7 @@ wizard_start
 decision_confirm_language
 
 decision_expect_page 1 "a first installation asks for the volume"
-check_equals "the decision's trace" \
-    "$(printf '%s\n' 'pathInstall.IsEmpty()' touche_ConfMAJ_yesClick 'versionCD=5.2.0' \
-        'versionHD=' 'version OK' '1ere installation')" \
+check_equals "the decision's trace" "$(decision_expected_trace first_installation)" \
     "$(decision_trace)"
 check_equals "the medium's place is recorded" 'D:\' \
     "$(tavrik_wine_reg_value "$decision_product_key" CD)"

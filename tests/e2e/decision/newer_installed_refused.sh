@@ -13,9 +13,7 @@ wizard_start
 decision_confirm_language
 
 decision_expect_page 2 "a downgrade is refused"
-check_equals "the decision's trace" \
-    "$(printf '%s\n' 'pathInstall non Empty()' 'version differente' touche_ConfMAJ_yesClick \
-        'versionCD=5.2.0' 'versionHD=5.3.0' 'version KO')" \
+check_equals "the decision's trace" "$(decision_expected_trace newer_installed_refused)" \
     "$(decision_trace)"
 check_equals "the medium's place is recorded even so" 'D:\' \
     "$(tavrik_wine_reg_value "$decision_product_key" CD)"

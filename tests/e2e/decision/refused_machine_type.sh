@@ -17,9 +17,7 @@ wizard_start
 decision_confirm_language
 
 decision_expect_page 2 "the machine type is refused"
-check_equals "the decision's trace" \
-    "$(printf '%s\n' 'pathInstall non Empty()' 'version differente' touche_ConfMAJ_yesClick \
-        'versionCD=5.2.0' 'versionHD=5.1.0' 'version OK' 'installation sur machine ZELIA')" \
+check_equals "the decision's trace" "$(decision_expected_trace refused_machine_type)" \
     "$(decision_trace)"
 check_equals "the message of a refused version" \
     "$(wizard_phrase 122392) :\\n\\n$(wizard_phrase 46846 period)\\n\\n$(wizard_phrase 122391 period)" \

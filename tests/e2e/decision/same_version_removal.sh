@@ -31,9 +31,7 @@ probe key ENTER >/dev/null
 power_answer battery "the removal asks for the power status"
 decision_expect_page 11 "on battery the removal waits at the mains check"
 wizard_screenshot decision-removal-mains-check
-check_equals "the decision's trace" \
-    "$(printf '%s\n' 'pathInstall non Empty()' 'meme version' touche_ConfMAJ_yesClick \
-        'versionCD=5.2.0' 'versionHD=5.2.0' 'version OK' 'Nieme installation' 'Non Independant')" \
+check_equals "the decision's trace" "$(decision_expected_trace same_version_removal)" \
     "$(wizard_trace | awk '/^pathInstall/ { on = 1 } on && /^On_PageConfirmationMAJ$/ { next }
                            on && /^OnPageInstallEnCours$/ { exit } on { print }')"
 check_equals "the medium's place is recorded" 'D:\' \

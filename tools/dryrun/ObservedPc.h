@@ -1,0 +1,53 @@
+// The in-memory PC and the window-less host of a dry run, each telling the
+// road what the wizard does to them: registry writes, program starts and
+// the pages shown. They change nothing of the fake machine's behaviour but
+// one: every program start other than the PC's own service script (its
+// check and its stop, answered as the options set the service) stops the
+// road there, since what follows depends on that program.
+#pragma once
+
+#include <string>
+
+#include "Road.h"
+#include "platform/fake/FakeMachine.h"
+#include "vcl/headless/HeadlessHost.h"
+
+namespace tavrik::dryrun {
+
+class ObservedMachine : public platform::FakeMachine {
+public:
+    void Observe(Road* road) { road_ = road; }
+
+    bool RegistryOpenKey(const std::string& key, bool createIfMissing) override;
+    bool RegistryWriteString(const std::string& key, const std::string& name,
+                             const std::string& text) override;
+    bool RegistryDeleteKeyTree(const std::string& key) override;
+    bool RegistryDeleteValue(const std::string& key, const std::string& name) override;
+    bool CreateProcess(const std::string& commandLine, const platform::StartOptions& options,
+                       platform::ProcessInfo& info) override;
+
+private:
+    Road* road_ = nullptr;
+};
+
+// The suite's diagnostic service script on the PC, and the command lines
+// with which the wizard asks whether the service runs and stops it.
+extern const char* const kServiceScript;
+extern const char* const kServiceCheck;
+extern const char* const kServiceStop;
+
+class ObservedHost : public vcl::HeadlessHost {
+public:
+    void Observe(Road* road) { road_ = road; }
+    vcl::PeerId CreatePeer(vcl::TControl& control) override;
+    void PropertiesChanged(vcl::TControl& control, vcl::ChangeSet changes) override;
+    void ShowException(const std::string& message, const std::string& title) override;
+
+private:
+    // The first page is chosen before the form shows, the others while it does.
+    void PageOf(vcl::TControl& control);
+
+    Road* road_ = nullptr;
+};
+
+}  // namespace tavrik::dryrun

@@ -1,0 +1,46 @@
+// Runs the wizard on the prepared PC and acts as the technician would on
+// each page, as the options say, with the wizard's own keys: validate
+// (Enter), yes (F3), the arrows, a click on an option line. It stops where
+// the road would wait for the outside world (mains power, programs to
+// close, a restart, a started program) and otherwise at the program's end.
+#pragma once
+
+#include <vector>
+
+#include "ObservedPc.h"
+#include "Options.h"
+#include "Road.h"
+
+namespace tavrik {
+class TMainForm;
+}
+
+namespace tavrik::dryrun {
+
+class Technician {
+public:
+    Technician(ObservedHost& host, Road& road, const Options& options)
+        : host_(host), road_(road), options_(options) {}
+
+    // Needs the machine installed as the current one and the host as the
+    // current host.
+    void Run();
+
+private:
+    // Acts on each page until the road ends or stops.
+    void Drive();
+    bool Ended() const;
+    void Act(int page);
+    void Validate();
+    void Press(std::uint16_t key, const char* name);
+    void ChooseLanguage();
+    void ChooseVolume();
+
+    ObservedHost& host_;
+    Road& road_;
+    const Options& options_;
+    TMainForm* form_ = nullptr;
+    std::vector<int> exits_;
+};
+
+}  // namespace tavrik::dryrun

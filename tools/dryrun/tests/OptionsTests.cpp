@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tools/dryrun/Options.h"
+
+namespace tavrik::dryrun {
+namespace {
+
+std::vector<std::string> With(std::vector<std::string> extra) {
+    std::vector<std::string> arguments = {"MEDIUM", "--machine", "PC.reg"};
+    arguments.insert(arguments.end(), extra.begin(), extra.end());
+    return arguments;
+}
+
+TEST(DryRunOptions, ThePcAndTheTechniciansChoices) {
+    const Options options = ParseOptions(With({"--windows",
+                                               "2000",
+                                               "--system-language",
+                                               "040C",
+                                               "--power",
+                                               "battery",
+                                               "--drive",
+                                               "e:",
+                                               "--drive",
+                                               "C:\\",
+                                               "--running",
+                                               "QXM.exe",
+                                               "--choice",
+                                               "remove",
+                                               "--licence",
+                                               "refuse",
+                                               "--volume",
+                                               "E:",
+                                               "--file",
+                                               "C:\\a.ini=a.ini"}));
+    EXPECT_EQ(options.medium, "MEDIUM");
+    EXPECT_EQ(options.machineFile, "PC.reg");
+    EXPECT_EQ(options.windowsMinor, 0u);
+    EXPECT_EQ(options.systemLanguage, "fr");
+    EXPECT_EQ(options.power, Power::Battery);
+    EXPECT_EQ(options.fixedDrives, (std::vector<char>{'C', 'E'}));
+    EXPECT_EQ(options.running, (std::vector<std::string>{"QXM.exe"}));
+    EXPECT_TRUE(options.remove);
+    EXPECT_FALSE(options.acceptLicence);
+    EXPECT_EQ(options.volume, 'E');
+    ASSERT_EQ(options.files.size(), 1u);
+    EXPECT_EQ(options.files[0].first, "C:\\a.ini");
+}
+
+class DryRunBadOptions : public ::testing::TestWithParam<std::vector<std::string>> {};
+
+TEST_P(DryRunBadOptions, AreRefusedWithAMessage) {
+    EXPECT_THROW(ParseOptions(GetParam()), OptionError);
+}
+
+INSTANTIATE_TEST_SUITE_P(Refused, DryRunBadOptions,
+                         ::testing::Values(std::vector<std::string>{"MEDIUM"},
+                                           std::vector<std::string>{"--machine", "PC.reg"},
+                                           With({"EXTRA"}), With({"--power"}),
+                                           With({"--power", "solar"}), With({"--windows", "11"}),
+                                           With({"--system-language", "FFFF"}),
+                                           With({"--drive", "CD"}), With({"--drive", "D:"}),
+                                           With({"--choice", "update"}), With({"--file", "=x"}),
+                                           With({"--bogus", "1"})));
+
+}  // namespace
+}  // namespace tavrik::dryrun
