@@ -1,0 +1,23 @@
+#include <windows.h>
+
+#include "MediumMachine.h"
+#include "platform/win32/Win32Machine.h"
+
+namespace tavrik::mediumcheck {
+
+struct MediumMachine::Parts {};
+
+MediumMachine::MediumMachine() : parts_(std::make_unique<Parts>()) {}
+MediumMachine::~MediumMachine() = default;
+
+bool MediumMachine::Open(const std::string& folder, Findings& /*findings*/, std::string& error) {
+    platform::InstallWin32Machine();
+    // The wizard runs with the medium's root as its current directory.
+    if (!SetCurrentDirectoryA(folder.c_str())) {
+        error = folder + ": not a folder that can be read";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace tavrik::mediumcheck
