@@ -21,15 +21,9 @@ namespace {
 
 const std::string kFolder = "BRENDOL\\DICO\\";
 
-std::string Upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
-
 bool Contains(const std::vector<std::string>& names, const std::string& name) {
     return std::any_of(names.begin(), names.end(),
-                       [&](const std::string& n) { return Upper(n) == Upper(name); });
+                       [&](const std::string& n) { return SameName(n, name); });
 }
 
 // The flags the language page shows (the first 30 bitmaps), each with a

@@ -94,9 +94,8 @@ std::vector<std::string> IniKeys(const std::string& relative, const std::string&
             continue;
         }
         const std::string name = Trimmed(line.substr(0, equals));
-        const bool seen = std::any_of(keys.begin(), keys.end(), [&](const std::string& key) {
-            return Upper(key) == Upper(name);
-        });
+        const bool seen = std::any_of(keys.begin(), keys.end(),
+                                      [&](const std::string& key) { return SameName(key, name); });
         if (!name.empty() && !seen && IniHasKey(relative, section, name)) {
             keys.push_back(name);
         }
@@ -111,6 +110,8 @@ std::vector<std::string> FlagLanguageCodes() {
     }
     return codes;
 }
+
+bool SameName(const std::string& a, const std::string& b) { return Upper(a) == Upper(b); }
 
 bool IsMiswrittenTrue(const std::string& value) {
     return value != "TRUE" && Upper(Trimmed(value)) == "TRUE";

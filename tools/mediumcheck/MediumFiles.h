@@ -33,6 +33,10 @@ std::vector<std::string> IniKeys(const std::string& relative, const std::string&
 // The language codes of the flags the language page shows ("FR", "GB").
 std::vector<std::string> FlagLanguageCodes();
 
+// Whether two file or key names are the same to Windows (ASCII letters
+// compared without regard to case).
+bool SameName(const std::string& a, const std::string& b);
+
 // "true" or "True": a value meant as TRUE that the wizard reads as not TRUE.
 bool IsMiswrittenTrue(const std::string& value);
 

@@ -1,4 +1,4 @@
-#include <windows.h>
+#include <direct.h>
 
 #include "MediumMachine.h"
 #include "platform/win32/Win32Machine.h"
@@ -13,7 +13,7 @@ MediumMachine::~MediumMachine() = default;
 bool MediumMachine::Open(const std::string& folder, Findings& /*findings*/, std::string& error) {
     platform::InstallWin32Machine();
     // The wizard runs with the medium's root as its current directory.
-    if (!SetCurrentDirectoryA(folder.c_str())) {
+    if (_chdir(folder.c_str()) != 0) {
         error = folder + ": not a folder that can be read";
         return false;
     }

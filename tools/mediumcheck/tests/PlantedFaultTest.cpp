@@ -281,6 +281,24 @@ TEST_P(PlantedFaultTest, IsFoundWithFileKeyAndSeverity) {
 INSTANTIATE_TEST_SUITE_P(OnePerCheck, PlantedFaultTest, ::testing::ValuesIn(kFaults),
                          [](const auto& testParam) { return std::string(testParam.param.name); });
 
+TEST(Report, JsonEscapesQuotesControlsAndCodePageBytes) {
+    const std::vector<Finding> findings = {
+        {Severity::Error, "BMP/\xe9t\xe9.bmp", "", "", "say \"no\"\tthen\\"},
+        {Severity::Warning, "ap.ini", "INSTALL_COMPOSANTS", "NB", "12"}};
+    EXPECT_EQ(
+        "[\n"
+        "  {\"severity\": \"error\", \"file\": \"BMP/\\u00e9t\\u00e9.bmp\", \"section\": \"\", "
+        "\"key\": \"\", \"message\": \"say \\\"no\\\"\\u0009then\\\\\"},\n"
+        "  {\"severity\": \"warning\", \"file\": \"ap.ini\", \"section\": "
+        "\"INSTALL_COMPOSANTS\", \"key\": \"NB\", \"message\": \"12\"}\n"
+        "]\n",
+        JsonReport(findings));
+    EXPECT_EQ("[]\n", JsonReport({}));
+    EXPECT_EQ(kExitErrors, ExitCodeOf(findings));
+    EXPECT_EQ(kExitWarnings, ExitCodeOf({findings[1]}));
+    EXPECT_EQ(kExitClean, ExitCodeOf({}));
+}
+
 TEST(MediumFolder, MissingFolderIsRefused) {
     std::vector<Finding> findings;
     std::string error;
