@@ -1,8 +1,8 @@
 // The machine through which the checks read a medium folder of this
 // computer. On Windows it is the wizard's own machine, with the folder as
-// current directory. Elsewhere the folder is loaded into the in-memory
-// machine as the CD-ROM drive E:, whose names compare without regard to
-// case, as on the CD.
+// current directory. Elsewhere the folder's files are linked into the
+// in-memory machine's CD-ROM drive E:, whose names compare without regard
+// to case, as on the CD.
 #pragma once
 
 #include <memory>

@@ -1,7 +1,5 @@
 #include <exception>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <optional>
 
@@ -63,15 +61,17 @@ bool MediumMachine::Open(const std::string& folder, Findings& findings, std::str
         try {
             if (walk->is_directory()) {
                 machine.AddDirectory(kDrive + name);
+            } else if (!fs::is_regular_file(walk->path(), failure)) {
+                failure.clear();
+                findings.Warning(shown, "", "", "not a plain file: the wizard never reads it");
             } else {
-                std::ifstream file(walk->path(), std::ios::binary);
-                const std::string bytes((std::istreambuf_iterator<char>(file)),
-                                        std::istreambuf_iterator<char>());
-                if (!file.good() && !file.eof()) {
-                    findings.Error(shown, "", "", "cannot be read");
-                    continue;
+                // The drive's file links to the medium's: nothing is copied.
+                fs::create_symlink(fs::absolute(walk->path()), machine.HostPath(kDrive + name),
+                                   failure);
+                if (failure) {
+                    error = shown + ": cannot be linked (" + failure.message() + ")";
+                    return false;
                 }
-                machine.WriteFile(kDrive + name, bytes);
             }
         } catch (const std::exception&) {
             findings.Error(shown, "", "", "a name Windows cannot hold: the wizard never sees it");
