@@ -107,6 +107,9 @@ void CheckDictionary(Findings& findings, const std::string& name) {
         if (!dictionary->FindPhrase(static_cast<std::uint32_t>(number), text)) {
             findings.Error(Shown(file), "", std::to_string(number),
                            "phrase missing: the page that shows it has an empty text");
+        } else if (text.empty()) {
+            findings.Error(Shown(file), "", std::to_string(number),
+                           "phrase empty: the page that shows it has an empty text");
         } else if (number == phrase::kDisconnectProduct && CountStars(text) != 1) {
             findings.Error(Shown(file), "", std::to_string(number),
                            "holds " + std::to_string(CountStars(text)) +
@@ -142,11 +145,13 @@ void CheckLanguageTable(Findings& findings, const std::vector<std::string>& dict
 }
 
 // Page 8 shows the licence of the chosen language when the application is
-// installed on its own.
+// installed on its own; otherwise a missing text is told, not refused.
 void CheckLicences(Findings& findings, const std::vector<std::string>& dictionaries) {
-    if (IsIndependentInstall() != "TRUE") {
-        return;
-    }
+    const bool shown = IsIndependentInstall() == "TRUE";
+    const Severity severity = shown ? Severity::Error : Severity::Warning;
+    const std::string effect =
+        shown ? "page 8 shows an empty agreement"
+              : "page 8 would show an empty agreement once INDEPENDANT is TRUE";
     std::vector<std::string> checked;
     for (const std::string& dictionary : dictionaries) {
         const std::string licence = LicenceFileFor(dictionary);
@@ -156,11 +161,10 @@ void CheckLicences(Findings& findings, const std::vector<std::string>& dictionar
         checked.push_back(licence);
         std::string text;
         if (!ReadMediumFile(licence, text)) {
-            findings.Error(
-                licence, "", "",
-                "missing: page 8 shows an empty agreement in " + LanguageCodeOf(dictionary));
+            findings.Add(severity, licence, "", "",
+                         "missing: " + effect + " in " + LanguageCodeOf(dictionary));
         } else if (text.find_first_not_of(" \t\r\n") == std::string::npos) {
-            findings.Error(licence, "", "", "empty: page 8 shows an empty agreement");
+            findings.Add(severity, licence, "", "", "empty: " + effect);
         }
     }
 }

@@ -109,6 +109,7 @@ struct PlantedFault {
 void PrintTo(const PlantedFault& fault, std::ostream* out) { *out << fault.name; }
 
 const std::string kStarless = "disconnect the interface";
+const std::string kEmpty;
 
 const PlantedFault kFaults[] = {
     {"NoApplicationName",
@@ -204,6 +205,13 @@ const PlantedFault kFaults[] = {
          fs::remove(m / "cluf_GB.txt");
      },
      Severity::Error, "cluf_GB.txt", ""},
+    {"LicenceMissingWhileNotShown", [](const fs::path& m) { fs::remove(m / "cluf_FR.txt"); },
+     Severity::Warning, "cluf_FR.txt", ""},
+    {"PhraseEmpty",
+     [](const fs::path& m) {
+         RewriteDictionary(m / "BRENDOL/DICO/THESAUTR.DBZ", phrase::kChooseDisk, &kEmpty);
+     },
+     Severity::Error, "BRENDOL/DICO/THESAUTR.DBZ", "116387"},
     {"WaitPictureMissing", [](const fs::path& m) { fs::remove(m / "WAIT/attente2.bmp"); },
      Severity::Error, "WAIT/wait.ini", "2"},
     {"WaitPictureNotAPicture", [](const fs::path& m) { WriteBytes(m / "WAIT/attente3.bmp", "BM"); },
