@@ -27,7 +27,8 @@ bool Contains(const std::vector<std::string>& names, const std::string& name) {
 }
 
 // The flags the language page shows (the first 30 bitmaps), each with a
-// dictionary of its name, all of the first one's size.
+// dictionary of its name, all of the size of the last one, for which the
+// page lays the grid out.
 void CheckFlags(Findings& findings, const std::vector<std::string>& dictionaries) {
     const std::vector<std::string> bitmaps = MediumFiles(kFolder, "*.bmp");
     if (bitmaps.empty()) {
@@ -41,25 +42,24 @@ void CheckFlags(Findings& findings, const std::vector<std::string>& dictionaries
             std::to_string(bitmaps.size()) + " flags: the language page shows the first " +
                 std::to_string(kMaxFlags) + ", from " + bitmaps[kMaxFlags] + " on none");
     }
-    std::optional<PictureSize> gridSize;
-    for (std::size_t i = 0; i < bitmaps.size() && static_cast<int>(i) < kMaxFlags; ++i) {
-        const std::string file = kFolder + bitmaps[i];
+    const std::vector<std::string> shownFlags(
+        bitmaps.begin(),
+        bitmaps.begin() + std::min<long>(static_cast<long>(bitmaps.size()), kMaxFlags));
+    std::vector<std::optional<PictureSize>> sizes;
+    for (const std::string& flag : shownFlags) {
+        const std::string file = kFolder + flag;
         PictureSize size;
         std::string reason;
+        sizes.emplace_back();
         if (!LoadPicture(file, size, reason)) {
             findings.Error(Shown(file), "", "",
                            "not a BMP picture the wizard reads (" + reason +
                                "): the language page shows an error box");
-        } else if (!gridSize) {
-            gridSize = size;  // the grid is laid out for the first flag
-        } else if (size != *gridSize) {
-            findings.Warning(Shown(file), "", "",
-                             SizeText(size) +
-                                 ": the flags' grid is laid out for the first flag's " +
-                                 SizeText(*gridSize));
+        } else {
+            sizes.back() = size;
         }
-        const std::string dictionary = DictionaryFileOf(bitmaps[i]);
-        if (DictionaryNameOf(bitmaps[i]).empty()) {
+        const std::string dictionary = DictionaryFileOf(flag);
+        if (DictionaryNameOf(flag).empty()) {
             findings.Error(Shown(file), "", "",
                            "the name is not THESAUxx.bmp: it names no dictionary, choosing it "
                            "shows empty texts");
@@ -69,12 +69,18 @@ void CheckFlags(Findings& findings, const std::vector<std::string>& dictionaries
                 "no dictionary " + dictionary + ": choosing this flag shows empty texts");
         }
     }
+    if (const auto gridSize = sizes.back()) {
+        for (std::size_t i = 0; i + 1 < sizes.size(); ++i) {
+            if (sizes[i] && *sizes[i] != *gridSize) {
+                findings.Warning(Shown(kFolder + shownFlags[i]), "", "",
+                                 SizeText(*sizes[i]) + ": the flags' grid is laid out for " +
+                                     shownFlags.back() + "'s " + SizeText(*gridSize));
+            }
+        }
+    }
     for (const std::string& dictionary : dictionaries) {
         const std::string flag = DictionaryNameOf(dictionary) + ".bmp";
-        const auto shownFlags = std::min<std::size_t>(bitmaps.size(), kMaxFlags);
-        if (!Contains(std::vector<std::string>(bitmaps.begin(),
-                                               bitmaps.begin() + static_cast<long>(shownFlags)),
-                      flag)) {
+        if (!Contains(shownFlags, flag)) {
             findings.Warning(
                 Shown(kFolder + dictionary), "", "",
                 "no flag " + flag + " on the language page: this language cannot be chosen");
