@@ -3,7 +3,7 @@
 //
 // Exit status: 0 clean, 1 warnings only, 2 errors; also 2, with a message,
 // for bad arguments or a MEDIUM that is not a readable folder.
-#include <iostream>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -13,8 +13,10 @@
 namespace {
 
 int Usage() {
-    std::cerr << "usage: tavrik-check [--json] MEDIUM\n"
-                 "  MEDIUM: the folder of an installation medium (the root of the CD)\n";
+    std::fputs(
+        "usage: tavrik-check [--json] MEDIUM\n"
+        "  MEDIUM: the folder of an installation medium (the root of the CD)\n",
+        stderr);
     return tavrik::mediumcheck::kExitErrors;
 }
 
@@ -41,9 +43,11 @@ int main(int argc, char** argv) {
     std::vector<Finding> findings;
     std::string error;
     if (!CheckMediumFolder(folder, findings, error)) {
-        std::cerr << "tavrik-check: " << error << "\n";
+        std::fprintf(stderr, "tavrik-check: %s\n", error.c_str());
         return kExitErrors;
     }
-    std::cout << (json ? JsonReport(findings) : TextReport(findings));
+    // No streams: the i686 build's program then imports only what Windows
+    // 2000's C runtime has.
+    std::fputs((json ? JsonReport(findings) : TextReport(findings)).c_str(), stdout);
     return ExitCodeOf(findings);
 }
