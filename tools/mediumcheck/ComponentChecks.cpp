@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cctype>
 #include <string>
 #include <vector>
 
@@ -16,22 +15,12 @@ const std::string kApIni = "ap.ini";
 const std::string kSection = "INSTALL_COMPOSANTS";
 const std::string kComponentFolder = "COMPST\\";
 
-// The highest n of the component lines "n=" written in the section.
-int HighestListed() {
-    int highest = 0;
-    for (const std::string& key : IniKeys(kApIni, kSection)) {
-        if (key.size() == 1 && std::isdigit(static_cast<unsigned char>(key[0])) && key[0] != '0') {
-            highest = std::max(highest, key[0] - '0');
-        }
-    }
-    return highest;
-}
-
 // How many components the wizard runs, with a finding for a count it
 // reads otherwise than the medium's author meant.
 int CheckedCount(Findings& findings) {
     const std::string count = IniValue(kApIni, kSection, "NB");
-    const int listed = HighestListed();
+    // Component keys have one digit: "10" is read as the first's.
+    const int listed = std::min(HighestNumberedKey(kApIni, kSection), kMostComponents);
     long number = 0;
     if (count.empty()) {
         if (listed > 0) {

@@ -8,6 +8,7 @@
 #include "localisation/FlagFiles.h"
 #include "platform/Machine.h"
 #include "util/DictionaryNames.h"
+#include "util/StringUtilities.h"
 #include "vcl/FileRoutines.h"
 
 namespace tavrik::mediumcheck {
@@ -101,6 +102,17 @@ std::vector<std::string> IniKeys(const std::string& relative, const std::string&
         }
     }
     return keys;
+}
+
+int HighestNumberedKey(const std::string& relative, const std::string& section) {
+    long highest = 0;
+    for (const std::string& key : IniKeys(relative, section)) {
+        long number = 0;
+        if (key.find_first_not_of("0123456789") == std::string::npos && ParseDecimal(key, number)) {
+            highest = std::max(highest, number);
+        }
+    }
+    return static_cast<int>(highest);
 }
 
 std::vector<std::string> FlagLanguageCodes() {

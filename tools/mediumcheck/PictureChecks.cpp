@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 
 #include "Checks.h"
@@ -50,7 +51,14 @@ void CheckWaitPictures(Findings& findings) {
         return;
     }
     const PictureSize shown = FormControlSize("ImageAttenteMAJ");
-    for (int number = 1; number <= count; ++number) {
+    const int named = HighestNumberedKey(list, "WAIT");
+    if (count > named) {
+        findings.Error(Shown(list), "WAIT", "NB",
+                       std::to_string(count) + " pictures counted, " + std::to_string(named) +
+                           " named: the turns after picture " + std::to_string(named) +
+                           " show none");
+    }
+    for (int number = 1; number <= std::min(count, named); ++number) {
         const std::string key = std::to_string(number);
         const std::string name = WaitPictureName(OnMedium(list), number);
         const std::string file = "WAIT\\" + name;

@@ -65,7 +65,14 @@ void CheckLibraryTest(Findings& findings) {
         findings.Warning(apIni, "DLL_TEST", "NB",
                          "'" + count + "' is not a whole number: no library is tested");
     }
-    for (int i = 0; IndexBelowCount(i, count); ++i) {
+    // Numbers beyond the keys written read nothing; told once.
+    const int listed = HighestNumberedKey(apIni, "DLL_TEST");
+    if (IndexBelowCount(listed, count)) {
+        findings.Warning(apIni, "DLL_TEST", "NB",
+                         "counts more libraries than the " + std::to_string(listed) +
+                             " listed: the others test nothing");
+    }
+    for (int i = 0; i < listed && IndexBelowCount(i, count); ++i) {
         const std::string key = std::to_string(i + 1);
         const std::string path = IniValue(apIni, "DLL_TEST", key);
         if (path.empty() || path[0] != '\\') {
