@@ -25,7 +25,8 @@ void CheckApplication(Findings& findings) {
     const std::string applicIni = name + "\\applic.ini";
     if (!MediumFileExists(applicIni)) {
         findings.Error(Shown(applicIni), "", "",
-                       "missing: the medium has no version, every run is refused (page 2)");
+                       "missing (tavrik.ini [INSTALL] NAME=" + name +
+                           "): the medium has no version, every run is refused (page 2)");
     } else if (IniValue(applicIni, "APPLICATION", "VSOFT").empty()) {
         findings.Error(Shown(applicIni), "APPLICATION", "VSOFT",
                        "no version: every run is refused (page 2)");
