@@ -19,8 +19,13 @@ const std::string kComponentFolder = "COMPST\\";
 // reads otherwise than the medium's author meant.
 int CheckedCount(Findings& findings) {
     const std::string count = IniValue(kApIni, kSection, "NB");
-    // Component keys have one digit: "10" is read as the first's.
-    const int listed = std::min(HighestNumberedKey(kApIni, kSection), kMostComponents);
+    const int listed = HighestNumberedKey(kApIni, kSection, kMostComponents);
+    const int highest = HighestNumberedKey(kApIni, kSection);
+    if (highest > kMostComponents) {
+        findings.Warning(kApIni, kSection, std::to_string(highest),
+                         "never read: component keys have one digit, the wizard runs at most " +
+                             std::to_string(kMostComponents));
+    }
     long number = 0;
     if (count.empty()) {
         if (listed > 0) {

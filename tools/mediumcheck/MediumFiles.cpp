@@ -104,11 +104,12 @@ std::vector<std::string> IniKeys(const std::string& relative, const std::string&
     return keys;
 }
 
-int HighestNumberedKey(const std::string& relative, const std::string& section) {
+int HighestNumberedKey(const std::string& relative, const std::string& section, long most) {
     long highest = 0;
     for (const std::string& key : IniKeys(relative, section)) {
         long number = 0;
-        if (key.find_first_not_of("0123456789") == std::string::npos && ParseDecimal(key, number)) {
+        if (key.find_first_not_of("0123456789") == std::string::npos && ParseDecimal(key, number) &&
+            number <= most) {
             highest = std::max(highest, number);
         }
     }

@@ -30,8 +30,10 @@ bool IniHasKey(const std::string& relative, const std::string& section, const st
 // that the wizard's reader then finds in that section.
 std::vector<std::string> IniKeys(const std::string& relative, const std::string& section);
 
-// The highest n of the keys "n" (1, 2, ...) the section holds; 0 for none.
-int HighestNumberedKey(const std::string& relative, const std::string& section);
+// The highest n, up to `most`, of the keys "n" (1, 2, ...) the section
+// holds; 0 for none.
+int HighestNumberedKey(const std::string& relative, const std::string& section,
+                       long most = 1000000);
 
 // The language codes of the flags the language page shows ("FR", "GB").
 std::vector<std::string> FlagLanguageCodes();
