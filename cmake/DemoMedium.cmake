@@ -19,6 +19,12 @@ function(_tavrik_demo_medium_fixture)
     set_tests_properties(demo_medium.assemble PROPERTIES FIXTURES_SETUP tavrik_demo_medium)
 endfunction()
 
+# tavrik_add_demo_medium_fixture(): the fixture tavrik_demo_medium, for
+# native tests that read the demo medium from the folder TAVRIK_DEMO_MEDIUM.
+function(tavrik_add_demo_medium_fixture)
+    _tavrik_demo_medium_fixture()
+endfunction()
+
 # tavrik_add_wizard_test(NAME name COMMAND script [args...] [TIMEOUT s]): a Wine
 # scenario of the real wizard; the script finds the medium in
 # TAVRIK_DEMO_MEDIUM (tests/e2e/lib/wizard.sh).

@@ -1,7 +1,6 @@
 // Before an installation's setup: the add-on components that the medium's
 // ap.ini lists, then the diagnostic service's update script, then the setup.
 // All of it runs on the single tick of TimerMAJComposant.
-#include <algorithm>
 #include <cstdint>
 #include <exception>
 #include <string>
@@ -11,7 +10,9 @@
 #include "config/IniFile.h"
 #include "config/StartDirectory.h"
 #include "install/ChildProcess.h"
+#include "install/ComponentRules.h"
 #include "install/SetupRunner.h"
+#include "localisation/PhraseNumbers.h"
 #include "platform/Machine.h"
 #include "trace/TraceLog.h"
 #include "util/DictionaryNames.h"
@@ -21,49 +22,18 @@ namespace tavrik {
 
 namespace {
 
-// Component keys are one digit: a tenth would read the keys of the first.
-constexpr int kMostComponents = 9;
 // Shown as the notice shows any code: the script's result is unknown.
 constexpr std::uint32_t kUnreadableResult = 0xFFFFFFFFu;
-
-bool HasParentStep(std::string path) {
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return ("\\" + path + "\\").find("\\..\\") != std::string::npos;
-}
-
-// The program a component's value names inside its folder: the value up to
-// the first space (or the whole value) that names a file there, with ".exe"
-// added as the system would for a name without extension. Empty when none
-// does: a component never runs a program from outside its folder.
-std::string ComponentProgram(const std::string& folder, const std::string& value) {
-    auto& machine = platform::CurrentMachine();
-    for (std::string::size_type end = value.find(' ');; end = value.find(' ', end + 1)) {
-        const std::string name = value.substr(0, end);
-        if (!name.empty() && !HasParentStep(name)) {
-            if (machine.FileExists(folder + name)) {
-                return folder + name;
-            }
-            const auto lastStep = name.find_last_of("\\/");
-            const bool hasExtension =
-                name.find('.', lastStep == std::string::npos ? 0 : lastStep) != std::string::npos;
-            if (!hasExtension && machine.FileExists(folder + name + ".exe")) {
-                return folder + name + ".exe";
-            }
-        }
-        if (end == std::string::npos) {
-            return "";
-        }
-    }
-}
 
 void ShowComponentNotice(TMainForm& form) {
     form.Bouton_Valide_MAJEnCours->SetVisible(true);
     State.SetupFinished = true;
     form.ProgressBar1->SetVisible(false);
     form.Timer1->SetEnabled(false);
-    form.Texte_Page_MAJEnCours->SetCaption(form.GetPhrase(17415, true) + "\n" +
-                                           form.GetPhrase(17417, true) + "\n" +
-                                           form.GetPhrase(278, true));
+    form.Texte_Page_MAJEnCours->SetCaption(form.GetPhrase(phrase::kComponentNotStarted, true) +
+                                           "\n" + form.GetPhrase(phrase::kComponentSkipped, true) +
+                                           "\n" +
+                                           form.GetPhrase(phrase::kComponentProblemPersists, true));
     form.Page_Install_En_Cours->SetCursor(vcl::TCursor::crDefault);
     form.SetValidGlyph(form.Bouton_Valide_MAJEnCours);
 }
@@ -71,22 +41,17 @@ void ShowComponentNotice(TMainForm& form) {
 // Runs component `number` when its keys say so; a start failure shows the
 // notice and the pass goes on.
 void RunComponent(TMainForm& form, const std::string& apIni, int number) {
-    const std::string n = std::to_string(number).substr(0, 1);
     const auto key = [&](const char* suffix) {
-        return ReadIniString(apIni, "INSTALL_COMPOSANTS", n + suffix, "");
+        return ReadIniString(apIni, "INSTALL_COMPOSANTS", ComponentKey(number, suffix), "");
     };
-    std::string folder = StartDirectory() + "COMPST\\";
     const std::string value = key("");
     const bool run =
         key("_FORCEE") == "TRUE" || (key("_FIRST_INSTALL") == "TRUE" && State.InstallPathChosen);
     if (!run) {
         return;
     }
-    const std::string code = LanguageCodeOf(State.DictionaryFileName);
-    const std::string languages = key("_LANGUES");
-    if (!code.empty() && languages.find(code) != std::string::npos) {
-        folder += code + "\\";
-    }
+    const std::string folder = ComponentFolder(StartDirectory() + "COMPST\\", key("_LANGUES"),
+                                               LanguageCodeOf(State.DictionaryFileName));
     const std::string commandLine = folder + value;
 
     platform::StartOptions options;
@@ -137,9 +102,11 @@ void ShowUpdateErrorNotice(TMainForm& form, std::uint32_t result) {
     OfferSetupOrExit(form);
     form.Texte_Page_MAJEnCours->SetHeight(250);
     form.Texte_Page_MAJEnCours->SetCaption(
-        form.GetPhrase(118558, false) + "\n" + form.GetPhrase(118559, false) +
-        std::to_string(result) + "\n" + form.GetPhrase(118560, false) + "\n" +
-        form.GetPhrase(118561, false) + "\n" + form.GetPhrase(93411, true));
+        form.GetPhrase(phrase::kServiceUpdateFailed, false) + "\n" +
+        form.GetPhrase(phrase::kErrorCode, false) + std::to_string(result) + "\n" +
+        form.GetPhrase(phrase::kCanStillContinue, false) + "\n" +
+        form.GetPhrase(phrase::kServiceContactSupport, false) + "\n" +
+        form.GetPhrase(phrase::kValidateToContinue, true));
     form.SetValidGlyph(form.Bouton_Valide_MAJEnCours);
     form.SetExitGlyph(form.Bouton_F1_MAJComp);
 }

@@ -3,6 +3,7 @@
 #include "app/ProgramState.h"
 #include "app/Unit1.h"
 #include "config/Registry.h"
+#include "localisation/PhraseNumbers.h"
 #include "trace/TraceLog.h"
 
 namespace tavrik {
@@ -34,8 +35,8 @@ void FinInstall(TMainForm& form) {
     form.Bouton_Valide_MAJEnCours->SetVisible(true);
     form.SetValidGlyph(form.Bouton_Valide_MAJEnCours);
     State.SetupFinished = true;
-    form.Texte_Page_MAJEnCours->SetCaption(form.GetPhrase(118556, false) + "\n" +
-                                           form.GetPhrase(78759, false));
+    form.Texte_Page_MAJEnCours->SetCaption(form.GetPhrase(phrase::kServiceUpdated, false) + "\n" +
+                                           form.GetPhrase(phrase::kCloseThenRestart, false));
     State.ComponentSetupExitCode = -1;
 }
 

@@ -5,8 +5,9 @@
 #include "app/ProgramState.h"
 #include "app/Unit1.h"
 #include "config/StartDirectory.h"
+#include "install/LicenceFile.h"
+#include "localisation/PhraseNumbers.h"
 #include "trace/TraceLog.h"
-#include "util/DictionaryNames.h"
 #include "vcl/Exceptions.h"
 
 namespace tavrik {
@@ -15,14 +16,8 @@ namespace {
 
 constexpr vcl::TColor kAgreementBackground = 0xB6D9E6;
 
-// French has its own text, in either case of the code; every other
-// language reads the English one.
 std::string LicenceFileName() {
-    std::string code = LanguageCodeOf(State.DictionaryFileName);
-    if (code != "FR" && code != "fr") {
-        code = "GB";
-    }
-    return StartDirectory() + "cluf_" + code + ".txt";
+    return StartDirectory() + LicenceFileFor(State.DictionaryFileName);
 }
 
 }  // namespace
@@ -45,8 +40,8 @@ void TMainForm::PageClufShow(TObject* /*sender*/) {
         Memo1->Lines().Clear();
     }
 
-    Label1->SetCaption(GetPhrase(122389, true));
-    Label2->SetCaption(GetPhrase(122390, true));
+    Label1->SetCaption(GetPhrase(phrase::kAcceptLicence, true));
+    Label2->SetCaption(GetPhrase(phrase::kRefuseLicence, true));
     Label1->Font().SetColor(kPageTextColour);
     Label2->Font().SetColor(kPageTextColour);
     Memo1->Font().SetColor(kPageTextColour);

@@ -10,6 +10,7 @@
 #include "install/ManualInstall.h"
 #include "install/SetupRunner.h"
 #include "install/WaitPictures.h"
+#include "localisation/PhraseNumbers.h"
 #include "platform/Machine.h"
 #include "trace/TraceLog.h"
 #include "util/DictionaryNames.h"
@@ -35,7 +36,8 @@ void TMainForm::OnPageInstallEnCours(TObject* /*sender*/) {
     StyleTitleLabel(LabelHC_MAJ);
     ProgressBar1->SetVisible(false);
     Texte_Page_MAJEnCours->Font().SetColor(kPageTextColour);
-    const std::string waitingText = GetPhrase(46853, true) + "\n" + GetPhrase(82504, true);
+    const std::string waitingText =
+        GetPhrase(phrase::kSetupRunning, true) + "\n" + GetPhrase(phrase::kMayTakeMinutes, true);
 
     StopDiagnosticService();
     State.DllTestPassed = RunDllTest();
@@ -53,9 +55,9 @@ void TMainForm::OnPageInstallEnCours(TObject* /*sender*/) {
         Page_Install_En_Cours->SetCursor(vcl::TCursor::crDefault);
         Texte_Page_MAJEnCours->SetBounds(128, 136, 497, 207);
         Texte_Page_MAJEnCours->Font().SetColor(vcl::clRed);
-        Texte_Page_MAJEnCours->SetCaption(GetPhrase(126843, true) + "\n\n" +
-                                          GetPhrase(126844, true) + "\n\n" +
-                                          GetPhrase(122391, true));
+        Texte_Page_MAJEnCours->SetCaption(GetPhrase(phrase::kFilesInUse, true) + "\n\n" +
+                                          GetPhrase(phrase::kRestartThenAgain, true) + "\n\n" +
+                                          GetPhrase(phrase::kValidateToClose, true));
         SetValidGlyph(Bouton_Valide_MAJEnCours);
     }
     ProcessPendingMessages();
@@ -101,17 +103,22 @@ void TMainForm::ShowSetupOutcome() {
     std::string text;
     if (State.SetupSucceeded) {
         AppendTraceLine("IS == 0 || IS.IsEmpty()");
-        text = GetPhrase(State.IsInstallation ? 116390 : 116406, true);
+        text = GetPhrase(
+            State.IsInstallation ? phrase::kInstallationSucceeded : phrase::kRemovalSucceeded,
+            true);
     } else {
         AppendTraceLine("IS!=0 et IS non vide");
         Texte_Page_MAJEnCours->Font().SetColor(vcl::clRed);
-        text = GetPhrase(State.IsInstallation ? 116391 : 116407, true) + "\n\n" +
-               GetPhrase(126843, true) + "\n\n" + GetPhrase(126844, true);
+        text =
+            GetPhrase(State.IsInstallation ? phrase::kInstallationFailed : phrase::kRemovalFailed,
+                      true) +
+            "\n\n" + GetPhrase(phrase::kFilesInUse, true) + "\n\n" +
+            GetPhrase(phrase::kRestartThenAgain, true);
         std::string allUsersProfile;
         machine.GetEnvironmentVariable("ALLUSERSPROFILE", allUsersProfile);
         RemoveProductShortcuts(allUsersProfile);
     }
-    text += "\n\n" + GetPhrase(122391, true);
+    text += "\n\n" + GetPhrase(phrase::kValidateToClose, true);
     Texte_Page_MAJEnCours->SetCaption(text);
     Page_Install_En_Cours->SetCursor(vcl::TCursor::crDefault);
     ImageAttenteMAJ->SetVisible(false);

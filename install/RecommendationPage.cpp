@@ -4,6 +4,7 @@
 
 #include "app/ProgramState.h"
 #include "app/Unit1.h"
+#include "localisation/PhraseNumbers.h"
 #include "platform/Machine.h"
 #include "system/MainsPower.h"
 #include "trace/TraceLog.h"
@@ -45,28 +46,32 @@ void TMainForm::OnShowPageRecommendation(TObject* /*sender*/) {
             Label_PageRecom->Font().SetColor(kWarningColour);
             SpeedButtonValide_PageRecom->SetVisible(true);
             SpeedButtonSortie_PageRecom->SetVisible(false);
-            text = GetPhrase(126057, false) + "\n";
+            text = GetPhrase(phrase::kExcludedWorkstation, false) + "\n";
             if (!State.RvsServerPresent) {
-                text += GetPhrase(126058, false) + "\n";
+                text += GetPhrase(phrase::kUseOtherMedium, false) + "\n";
             }
-            text += "\n" + GetPhrase(122391, false);
+            text += "\n" + GetPhrase(phrase::kValidateToClose, false);
         } else if (!RunFollowsRestart()) {
             Label_PageRecom->SetAlignment(vcl::TAlignment::taLeftJustify);
-            text = GetPhrase(126839, false) + "\n- " + GetPhrase(126840, false) + "\n- " +
-                   ReplaceFirstStar(GetPhrase(126841, false), kProductName) + "\n- " +
-                   GetPhrase(126842, false) + "\n\n" + GetPhrase(93411, true);
+            text = GetPhrase(phrase::kBeforeYouStart, false) + "\n- " +
+                   GetPhrase(phrase::kCloseSuitePrograms, false) + "\n- " +
+                   ReplaceFirstStar(GetPhrase(phrase::kDisconnectProduct, false), kProductName) +
+                   "\n- " + GetPhrase(phrase::kConnectMains, false) + "\n\n" +
+                   GetPhrase(phrase::kValidateToContinue, true);
         } else {
-            text = GetPhrase(17877, false) + "\n\n" + GetPhrase(126842, false) + "\n\n" +
-                   GetPhrase(93411, true);
+            text = GetPhrase(phrase::kNotOnBattery, false) + "\n\n" +
+                   GetPhrase(phrase::kConnectMains, false) + "\n\n" +
+                   GetPhrase(phrase::kValidateToContinue, true);
         }
     } else {
         Label_PageRecom->Font().SetColor(kWarningColour);
         SpeedButtonSortie_PageRecom->SetVisible(false);
-        text = GetPhrase(122392, false) + " :\n" + GetPhrase(122393, false) + "\n" + "\n" +
-               GetPhrase(122391, true);
+        text = GetPhrase(phrase::kCannotInstall, false) + " :\n" +
+               GetPhrase(phrase::kSystemNotSupported, false) + "\n" + "\n" +
+               GetPhrase(phrase::kValidateToClose, true);
     }
     Label_PageRecom->SetCaption(text);
-    State.ExtraAppLabel = GetPhrase(122270, false);
+    State.ExtraAppLabel = GetPhrase(phrase::kWatchedApplicationName, false);
 }
 
 void TMainForm::SpeedButtonValide_PageRecomClick(TObject* /*sender*/) {

@@ -9,6 +9,7 @@
 #include "config/StartDirectory.h"
 #include "install/SetupCommandLine.h"
 #include "install/WaitPictures.h"
+#include "localisation/PhraseNumbers.h"
 #include "platform/Machine.h"
 #include "trace/TraceLog.h"
 #include "util/DictionaryNames.h"
@@ -28,8 +29,8 @@ void ShowSetupRunning(TMainForm& form) {
     State.SetupFinished = false;
     State.MainSetupPending = false;
     form.Texte_Page_MAJEnCours->Font().SetColor(kPageTextColour);
-    form.Texte_Page_MAJEnCours->SetCaption(form.GetPhrase(46853, true) + "\n" +
-                                           form.GetPhrase(82504, true));
+    form.Texte_Page_MAJEnCours->SetCaption(form.GetPhrase(phrase::kSetupRunning, true) + "\n" +
+                                           form.GetPhrase(phrase::kMayTakeMinutes, true));
 }
 
 // Nothing runs, so the page may be left by the validate button and by its
@@ -40,8 +41,8 @@ void ShowStartFailed(TMainForm& form) {
     form.Bouton_Valide_MAJEnCours->SetVisible(true);
     form.ProgressBar1->SetVisible(false);
     form.Timer1->SetEnabled(false);
-    form.Texte_Page_MAJEnCours->SetCaption(form.GetPhrase(116391, true) + "\n" +
-                                           form.GetPhrase(116392, true));
+    form.Texte_Page_MAJEnCours->SetCaption(form.GetPhrase(phrase::kInstallationFailed, true) +
+                                           "\n" + form.GetPhrase(phrase::kSetupNotStarted, true));
     form.Texte_Page_MAJEnCours->SetHeight(250);
     form.Texte_Page_MAJEnCours->SetTop(100);
     form.Page_Install_En_Cours->SetCursor(vcl::TCursor::crDefault);

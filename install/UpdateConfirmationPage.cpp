@@ -4,6 +4,7 @@
 // shows the choice.
 #include "app/ProgramState.h"
 #include "app/Unit1.h"
+#include "localisation/PhraseNumbers.h"
 #include "trace/TraceLog.h"
 #include "util/DictionaryNames.h"
 
@@ -30,9 +31,9 @@ void TMainForm::On_PageConfirmationMAJ(TObject* /*sender*/) {
     SetValidGlyph(touche_ConfMAJ_yes);
     SetExitGlyph(touche_ConfMAJ_no);
     Label_inst->Font().SetColor(kPageTextColour);
-    Label_inst->SetCaption("\t" + GetPhrase(116389, false));
+    Label_inst->SetCaption("\t" + GetPhrase(phrase::kReinstallOption, false));
     Label_desinst->Font().SetColor(kPageTextColour);
-    Label_desinst->SetCaption("\t" + GetPhrase(106178, false));
+    Label_desinst->SetCaption("\t" + GetPhrase(phrase::kRemoveOption, false));
     MarkUpdateChoice(*this, false);
 }
 

@@ -4,6 +4,7 @@
 
 #include "app/ProgramState.h"
 #include "app/Unit1.h"
+#include "localisation/PhraseNumbers.h"
 #include "trace/TraceLog.h"
 #include "util/DictionaryNames.h"
 
@@ -22,8 +23,9 @@ void TMainForm::OnPageErreurVersion(TObject* /*sender*/) {
     SetValidGlyph(Bouton_Valide_PageErreurVersion);
     StyleTitleLabel(Label_HC_BadVersion);
     Label_BadVersion->Font().SetColor(kWarningColour);
-    Label_BadVersion->SetCaption(GetPhrase(122392, false) + " :\n\n" + GetPhrase(46846, true) +
-                                 "\n\n" + GetPhrase(122391, true));
+    Label_BadVersion->SetCaption(GetPhrase(phrase::kCannotInstall, false) + " :\n\n" +
+                                 GetPhrase(phrase::kVersionCannotBeInstalled, true) + "\n\n" +
+                                 GetPhrase(phrase::kValidateToClose, true));
 }
 
 void TMainForm::OnClickValidePageErreurVersion(TObject* /*sender*/) { Close(); }

@@ -4,6 +4,7 @@
 #include "app/ProgramState.h"
 #include "app/Unit1.h"
 #include "config/Registry.h"
+#include "localisation/PhraseNumbers.h"
 #include "platform/Machine.h"
 #include "trace/TraceLog.h"
 #include "util/DictionaryNames.h"
@@ -65,7 +66,7 @@ void TMainForm::On_PageInstall(TObject* /*sender*/) {
     SetValidGlyph(Bouton_Valide_PageVolInstall);
     StyleTitleLabel(Label_HC_VolInstall);
     Label_VolInstall->Font().SetColor(kPageTextColour);
-    Label_VolInstall->SetCaption(GetPhrase(116387, true));
+    Label_VolInstall->SetCaption(GetPhrase(phrase::kChooseDisk, true));
 
     listbox1->Items().Clear();
     listbox1->Font().SetColor(kPageTextColour);

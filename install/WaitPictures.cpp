@@ -31,6 +31,18 @@ std::string CopiedFolder() {
 
 }  // namespace
 
+bool IsCopiedWaitFile(const std::string& name) {
+    return name != "." && name != ".." && name.find('.') != std::string::npos;
+}
+
+int WaitPictureCount(const std::string& list) {
+    return vcl::StrToIntDef(ReadIniString(list, "WAIT", "NB", ""), 0);
+}
+
+std::string WaitPictureName(const std::string& list, int number) {
+    return ReadIniString(list, "WAIT", std::to_string(number), "");
+}
+
 void CopyWaitPictures(const std::string& sourceFolder, const std::string& targetFolder) {
     if (!vcl::DirectoryExists(targetFolder)) {
         vcl::ForceDirectories(targetFolder);
@@ -41,7 +53,7 @@ void CopyWaitPictures(const std::string& sourceFolder, const std::string& target
         return;
     }
     for (const auto& entry : entries) {
-        if (entry.name == "." || entry.name == ".." || entry.name.find('.') == std::string::npos) {
+        if (!IsCopiedWaitFile(entry.name)) {
             continue;
         }
         machine.CopyFile(sourceFolder + entry.name, targetFolder + entry.name, false);
@@ -51,8 +63,8 @@ void CopyWaitPictures(const std::string& sourceFolder, const std::string& target
 void ShowNextWaitPicture(vcl::TImage& image) {
     const std::string folder = CopiedFolder();
     const std::string list = folder + "wait.ini";
-    const std::string name = ReadIniString(list, "WAIT", std::to_string(State.WaitImageNumber), "");
-    const int count = vcl::StrToIntDef(ReadIniString(list, "WAIT", "NB", ""), 0);
+    const std::string name = WaitPictureName(list, State.WaitImageNumber);
+    const int count = WaitPictureCount(list);
     State.WaitImageNumber = State.WaitImageNumber >= count ? 1 : State.WaitImageNumber + 1;
     State.WaitPollCountdown = kTicksBetweenPictures;
 

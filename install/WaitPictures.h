@@ -11,6 +11,15 @@ namespace vcl {
 class TImage;
 }
 
+// Whether a file of the medium's WAIT folder is copied: "." and ".." and
+// names without a dot are not.
+bool IsCopiedWaitFile(const std::string& name);
+
+// The count of pictures a "wait.ini" gives in [WAIT] NB (0 when it gives
+// none or no number), and the file name of picture `number`.
+int WaitPictureCount(const std::string& list);
+std::string WaitPictureName(const std::string& list, int number);
+
 // Copies every file of the source folder whose name has a dot into the
 // target folder (created with its parents), overwriting; sub-folders and
 // names without a dot are skipped, failures ignored.

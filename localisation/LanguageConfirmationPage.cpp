@@ -6,6 +6,7 @@
 #include "app/ProgramState.h"
 #include "app/Unit1.h"
 #include "localisation/FlagFiles.h"
+#include "localisation/PhraseNumbers.h"
 #include "platform/Machine.h"
 #include "trace/TraceLog.h"
 #include "util/DictionaryNames.h"
@@ -14,8 +15,6 @@
 namespace tavrik {
 
 namespace {
-
-constexpr long kQuestionPhrase = 47044;
 
 // The bitmap of flag `number`, or "" when there is none. A drive that is
 // not ready fails quietly instead of asking the user.
@@ -62,7 +61,7 @@ void TMainForm::OnPage_conf_LG(TObject* /*sender*/) {
     // language shown here and draw another script with it.
     Label_CF_LG->SetParentFont(true);
     Label_CF_LG->Font().SetColor(kPageTextColour);
-    Label_CF_LG->SetCaption(GetPhrase(kQuestionPhrase, false));
+    Label_CF_LG->SetCaption(GetPhrase(phrase::kUseThisLanguage, false));
 
     SetYesGlyph(SpeedButton_oui_CF_LG);
     SetNoGlyph(SpeedButton_non_CF_LG);

@@ -8,6 +8,7 @@
 #include "app/Unit1.h"
 #include "config/StartDirectory.h"
 #include "localisation/DictionaryChoice.h"
+#include "localisation/DictionaryLibrary.h"
 #include "platform/Machine.h"
 #include "util/DictionaryNames.h"
 #include "util/StringUtilities.h"
@@ -20,7 +21,6 @@ using SetDbzFileFullName = void (*)(const char*);
 using GetDicoPhrase = const char* (*)(long);
 using GetLanguageConfiguration = void (*)(const char*, char*, const int, int*);
 
-constexpr const char* kLibrary = "lx32.dll";
 constexpr int kFontNameBufferSize = 50;
 constexpr int kDefaultCharset = 12;
 
@@ -37,10 +37,9 @@ void* Export(platform::Handle library, const char* name) {
 
 std::string TMainForm::GetPhrase(long number, bool appendPeriod) {
     auto& machine = platform::CurrentMachine();
-    const platform::Handle library = machine.LoadLibrary(kLibrary);
-    auto getPhrase = reinterpret_cast<GetDicoPhrase>(Export(library, "@LX_API_GetDicoPhrase$ql"));
-    auto setFile =
-        reinterpret_cast<SetDbzFileFullName>(Export(library, "@LX_API_SetDBZFileFullName$qpxc"));
+    const platform::Handle library = machine.LoadLibrary(kDictionaryLibrary);
+    auto getPhrase = reinterpret_cast<GetDicoPhrase>(Export(library, kGetPhraseEntry));
+    auto setFile = reinterpret_cast<SetDbzFileFullName>(Export(library, kSetDbzFileEntry));
     if (setFile != nullptr) {
         const std::string path = StartDirectory() + "BRENDOL\\DICO\\" +
                                  DictionaryNameOf(State.DictionaryFileName) + ".DBZ";
@@ -66,9 +65,9 @@ std::string TMainForm::GetPhrase(long number, bool appendPeriod) {
 
 void TMainForm::ApplyLanguageFont(const std::string& dictionaryFile) {
     auto& machine = platform::CurrentMachine();
-    const platform::Handle library = machine.LoadLibrary(kLibrary);
-    auto getConfiguration = reinterpret_cast<GetLanguageConfiguration>(
-        Export(library, "@LX_API_getLanguageConfiguration$qpxcpcxipi"));
+    const platform::Handle library = machine.LoadLibrary(kDictionaryLibrary);
+    auto getConfiguration =
+        reinterpret_cast<GetLanguageConfiguration>(Export(library, kLanguageConfigurationEntry));
     char buffer[kFontNameBufferSize];
     std::memset(buffer, 0, sizeof buffer);
     int charset = kDefaultCharset;

@@ -1,6 +1,7 @@
 // Page 11: asks for mains power before the work starts. There is no timer:
 // the status is tested only when the user validates.
 #include "app/Unit1.h"
+#include "localisation/PhraseNumbers.h"
 #include "system/MainsPower.h"
 
 namespace tavrik {
@@ -11,8 +12,9 @@ void TMainForm::Page_ControleSecteurShow(TObject* /*sender*/) {
     SetExitGlyph(SpeedButtonQuittePageControleSecteur);
     StyleTitleLabel(LabelHautPageControleSecteur);
     LabelPageControleSecteur->Font().SetColor(kPageTextColour);
-    LabelPageControleSecteur->SetCaption(GetPhrase(17877, true) + "\n\n" + GetPhrase(126842, true) +
-                                         "\n\n" + GetPhrase(93411, true));
+    LabelPageControleSecteur->SetCaption(GetPhrase(phrase::kNotOnBattery, true) + "\n\n" +
+                                         GetPhrase(phrase::kConnectMains, true) + "\n\n" +
+                                         GetPhrase(phrase::kValidateToContinue, true));
 }
 
 // Battery or an unknown status keeps the user here until mains power is

@@ -5,6 +5,7 @@
 #include "app/Unit1.h"
 #include "config/IniFile.h"
 #include "config/Registry.h"
+#include "localisation/PhraseNumbers.h"
 #include "platform/Machine.h"
 #include "system/ProcessManagement.h"
 #include "trace/TraceLog.h"
@@ -71,17 +72,18 @@ void TMainForm::PageArretAppliShow(TObject* /*sender*/) {
     SetExitGlyph(SpeedButtonSortieArretAppli);
     TextePageArretAppli->Font().SetColor(kPageTextColour);
 
-    std::string text = GetPhrase(125088, true) + "\n";
+    std::string text = GetPhrase(phrase::kProgramsStillRunning, true) + "\n";
     CheckRunningApplications(text);
-    text += "\n\n" + GetPhrase(93411, true);
+    text += "\n\n" + GetPhrase(phrase::kValidateToContinue, true);
     TextePageArretAppli->SetCaption(text);
 }
 
 void TMainForm::SpeedButtonPageArretAppliClick(TObject* /*sender*/) {
     std::string list;
     if (CheckRunningApplications(list)) {
-        TextePageArretAppli->SetCaption(GetPhrase(125088, true) + "\n" + list + "\n\n" +
-                                        GetPhrase(93411, true));
+        TextePageArretAppli->SetCaption(GetPhrase(phrase::kProgramsStillRunning, true) + "\n" +
+                                        list + "\n\n" +
+                                        GetPhrase(phrase::kValidateToContinue, true));
         return;
     }
     ShowPage(RunFollowsRestart() ? kPageInstallInProgress : kPageLanguageChoice);

@@ -24,10 +24,6 @@ void CapitaliseFirst(std::string& text) {
     text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
 }
 
-namespace {
-
-// Decimal integer with optional sign and surrounding blanks; false for
-// anything else, including values outside int.
 bool ParseDecimal(const std::string& text, long& value) {
     const char* begin = text.c_str();
     char* end = nullptr;
@@ -41,8 +37,6 @@ bool ParseDecimal(const std::string& text, long& value) {
     }
     return *end == '\0';
 }
-
-}  // namespace
 
 bool IndexBelowCount(int index, const std::string& countText) {
     long count = 0;

@@ -24,7 +24,9 @@ public:
         }
         std::uint64_t result = 0;
         for (std::size_t i = 0; i < sizeof(T); ++i) {
-            result |= static_cast<std::uint64_t>(bytes_[offset + i]) << (8 * i);
+            // Within the bytes (checked above), so within size_t too.
+            result |= static_cast<std::uint64_t>(bytes_[static_cast<std::size_t>(offset) + i])
+                      << (8 * i);
         }
         value = static_cast<T>(result);
         return true;
@@ -34,10 +36,11 @@ public:
     bool ReadName(std::uint64_t offset, std::string& name) const {
         name.clear();
         for (std::uint64_t at = offset; at < bytes_.size(); ++at) {
-            if (bytes_[at] == 0) {
+            const unsigned char byte = bytes_[static_cast<std::size_t>(at)];
+            if (byte == 0) {
                 return true;
             }
-            name.push_back(static_cast<char>(bytes_[at]));
+            name.push_back(static_cast<char>(byte));
         }
         return false;
     }

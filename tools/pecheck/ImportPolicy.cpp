@@ -32,10 +32,14 @@ std::string VersionText(unsigned major, unsigned minor) {
 
 }  // namespace
 
-bool ImportPolicy::Load(std::istream& list, std::string& error) {
-    std::string line;
+bool ImportPolicy::Load(const std::string& list, std::string& error) {
     std::set<std::string>* group = nullptr;
-    for (int number = 1; std::getline(list, line); ++number) {
+    std::string::size_type start = 0;
+    for (int number = 1; start < list.size(); ++number) {
+        auto end = list.find('\n', start);
+        end = end == std::string::npos ? list.size() : end;
+        std::string line = list.substr(start, end - start);
+        start = end + 1;
         line = Trim(line.substr(0, line.find('#')));
         if (line.empty()) {
             continue;

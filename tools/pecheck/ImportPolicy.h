@@ -4,6 +4,7 @@
 #pragma once
 
 #include <istream>
+#include <iterator>
 #include <map>
 #include <set>
 #include <string>
@@ -22,7 +23,12 @@ class ImportPolicy {
 public:
     // The list format: "[DLL name]" starts a DLL's group, then one function
     // name per line; '#' starts a comment. False, with the line, on an error.
-    bool Load(std::istream& list, std::string& error);
+    bool Load(const std::string& list, std::string& error);
+    // The same from a stream; inline, so that a program that never reads a
+    // stream links no stream code (the Windows medium checker).
+    bool Load(std::istream& list, std::string& error) {
+        return Load(std::string(std::istreambuf_iterator<char>(list), {}), error);
+    }
 
     bool Allows(const std::string& dll, const std::string& function) const;
 

@@ -10,6 +10,7 @@ namespace {
 
 constexpr std::uint16_t kPe32Magic = 0x10b;
 constexpr std::uint16_t kPe32PlusMagic = 0x20b;
+constexpr std::uint32_t kExportDirectory = 0;
 constexpr std::uint32_t kImportDirectory = 1;
 constexpr std::uint32_t kDelayImportDirectory = 13;
 // Far beyond any real image; a table that claims more is corrupt.
@@ -32,7 +33,7 @@ public:
     Parser(const std::vector<unsigned char>& bytes, PeImage& image, std::string& error)
         : reader_(bytes), image_(image), error_(error) {}
 
-    bool Parse() { return ReadHeaders() && ReadImports() && ReadDelayImports(); }
+    bool Parse() { return ReadHeaders() && ReadExports() && ReadImports() && ReadDelayImports(); }
 
 private:
     bool Fail(const std::string& reason) {
@@ -83,8 +84,10 @@ private:
             return Fail("truncated optional header");
         }
         const std::uint64_t directories = countAt + 4;
-        for (std::uint32_t index : {kImportDirectory, kDelayImportDirectory}) {
-            DataDirectory& directory = index == kImportDirectory ? imports_ : delayImports_;
+        for (std::uint32_t index : {kExportDirectory, kImportDirectory, kDelayImportDirectory}) {
+            DataDirectory& directory = index == kExportDirectory   ? exports_
+                                       : index == kImportDirectory ? imports_
+                                                                   : delayImports_;
             const std::uint64_t at = directories + 8ull * index;
             if (index < directoryCount && at + 8 <= optional + optionalSize &&
                 !(reader_.Read(at, directory.rva) && reader_.Read(at + 4, directory.size))) {
@@ -164,6 +167,30 @@ private:
         return Fail("import list of " + dll + " does not end");
     }
 
+    // The names the image exports (a library's entry points).
+    bool ReadExports() {
+        if (exports_.rva == 0) {
+            return true;
+        }
+        std::uint64_t offset = 0;
+        std::uint32_t nameCount = 0;
+        std::uint32_t names = 0;
+        if (!ToOffset(exports_.rva, offset) || !reader_.Read(offset + 24, nameCount) ||
+            !reader_.Read(offset + 32, names) || nameCount > kMostEntries) {
+            return Fail("export table runs outside the file");
+        }
+        for (std::uint32_t i = 0; i < nameCount; ++i) {
+            std::uint32_t nameRva = 0;
+            std::string name;
+            if (!ToOffset(names + 4ull * i, offset) || !reader_.Read(offset, nameRva) ||
+                !ReadNameAt(nameRva, name)) {
+                return Fail("unreadable exported name");
+            }
+            image_.exports.push_back(name);
+        }
+        return true;
+    }
+
     bool ReadImports() {
         if (imports_.rva == 0) {
             return true;
@@ -228,6 +255,7 @@ private:
     std::string& error_;
     std::uint32_t headersSize_ = 0;
     std::uint64_t imageBase_ = 0;
+    DataDirectory exports_;
     DataDirectory imports_;
     DataDirectory delayImports_;
     std::vector<Section> sections_;

@@ -1,5 +1,6 @@
 // What the static check needs from a Windows executable or library: the
-// version fields of its headers and the functions it imports.
+// version fields of its headers, the functions it imports and the names it
+// exports.
 #pragma once
 
 #include <cstdint>
@@ -24,6 +25,7 @@ struct PeImage {
     std::uint16_t osMajor = 0;
     std::uint16_t osMinor = 0;
     std::vector<Import> imports;
+    std::vector<std::string> exports;  // exported names, in the table's order
 };
 
 // Reads the image from the bytes of a file. False, with the reason, when the

@@ -73,10 +73,29 @@ Bytes BuildSection(const PeLayout& layout) {
             section.Put(at + 16, kSectionRva + listAt, 4);
         }
     }
+    if (!layout.exports.empty()) {
+        // The export directory, then the list of name addresses, then the names.
+        const std::size_t directoryAt = (section.size() + 3) & ~std::size_t{3};
+        section.Pad(directoryAt + 40);
+        const std::size_t namesAt = section.size();
+        section.Pad(namesAt + 4 * layout.exports.size());
+        section.Put(directoryAt + 24, layout.exports.size(), 4);
+        section.Put(directoryAt + 32, kSectionRva + namesAt, 4);
+        for (std::size_t i = 0; i < layout.exports.size(); ++i) {
+            const std::size_t nameAt = section.Append(layout.exports[i]);
+            section.Put(namesAt + 4 * i, kSectionRva + nameAt, 4);
+        }
+    }
     return section;
 }
 
 }  // namespace
+
+std::size_t ExportTableOffset(const PeLayout& layout) {
+    PeLayout withoutExports = layout;
+    withoutExports.exports.clear();
+    return (BuildSection(withoutExports).size() + 3) & ~std::size_t{3};
+}
 
 std::vector<unsigned char> BuildPe(const PeLayout& layout) {
     Bytes section = BuildSection(layout);
@@ -105,6 +124,10 @@ std::vector<unsigned char> BuildPe(const PeLayout& layout) {
         const std::size_t index = layout.delayLoaded ? 13 : 1;
         image.Put(directories + 8 * index, kSectionRva, 4);
         image.Put(directories + 8 * index + 4, section.size(), 4);
+    }
+    if (!layout.exports.empty()) {
+        image.Put(directories, kSectionRva + ExportTableOffset(layout), 4);
+        image.Put(directories + 4, 40, 4);
     }
     const std::size_t table = optional + optionalSize;
     image.Put(table, 0x61746164692e, 8);  // ".idata"

@@ -19,9 +19,15 @@ struct PeLayout {
     // Per DLL, its functions; "#12" imports ordinal 12.
     std::vector<std::pair<std::string, std::vector<std::string>>> imports;
     bool delayLoaded = false;
+    // Exported names; an export table only when there are some.
+    std::vector<std::string> exports;
 };
 
 std::vector<unsigned char> BuildPe(const PeLayout& layout);
+
+// Where BuildPe put the export table (relative to the section), for tests
+// that corrupt it; only meaningful when the layout exports names.
+std::size_t ExportTableOffset(const PeLayout& layout);
 
 // Where BuildPe put things, for tests that corrupt them.
 constexpr std::size_t kOptionalHeaderOffset = 0x58;

@@ -109,5 +109,24 @@ TEST(PeImage, CorruptTablesAreRejected) {
     EXPECT_FALSE(error.empty());
 }
 
+TEST(PeImage, ReadsExportedNamesAndRejectsATableOutsideTheFile) {
+    for (bool is64Bit : {false, true}) {
+        PeLayout layout = TwoDlls();
+        layout.is64Bit = is64Bit;
+        layout.exports = {"@LX_API_GetDicoPhrase$ql", "Second"};
+        PeImage image;
+        std::string error;
+        std::vector<unsigned char> bytes = BuildPe(layout);
+        ASSERT_TRUE(ParsePeImage(bytes, image, error)) << error;
+        EXPECT_EQ(layout.exports, image.exports);
+        EXPECT_EQ(3u, image.imports.size());
+
+        // The list of name addresses moved far outside the file.
+        bytes[kSectionDataOffset + ExportTableOffset(layout) + 32 + 3] = 0x7F;
+        EXPECT_FALSE(ParsePeImage(bytes, image, error));
+        EXPECT_EQ("unreadable exported name", error);
+    }
+}
+
 }  // namespace
 }  // namespace tavrik::pecheck
