@@ -7,8 +7,10 @@
 namespace tavrik::mediumcheck {
 
 // An error: the wizard would fail, show a wrong text or an error box, or
-// start nothing. A warning: a default of the wizard takes over.
-enum class Severity { Warning, Error };
+// start nothing. A warning: a default of the wizard takes over. A note: the
+// medium works as it is, but not everywhere the author may think (it does
+// not count towards the exit status).
+enum class Severity { Note, Warning, Error };
 
 struct Finding {
     Severity severity = Severity::Error;
@@ -22,6 +24,7 @@ class Findings {
 public:
     void Error(std::string file, std::string section, std::string key, std::string message);
     void Warning(std::string file, std::string section, std::string key, std::string message);
+    void Note(std::string file, std::string section, std::string key, std::string message);
     // Either, by the rule of the caller.
     void Add(Severity severity, std::string file, std::string section, std::string key,
              std::string message);

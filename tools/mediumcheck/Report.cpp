@@ -7,7 +7,15 @@ namespace tavrik::mediumcheck {
 namespace {
 
 const char* SeverityName(Severity severity) {
-    return severity == Severity::Error ? "error" : "warning";
+    switch (severity) {
+        case Severity::Error:
+            return "error";
+        case Severity::Warning:
+            return "warning";
+        case Severity::Note:
+            break;
+    }
+    return "note";
 }
 
 std::string Where(const Finding& finding) {
@@ -48,7 +56,8 @@ std::string TextReport(const std::vector<Finding>& findings) {
     int errors = 0;
     int warnings = 0;
     for (const Finding& finding : findings) {
-        (finding.severity == Severity::Error ? errors : warnings) += 1;
+        if (finding.severity == Severity::Error) ++errors;
+        if (finding.severity == Severity::Warning) ++warnings;
         out += std::string(SeverityName(finding.severity)) + ": " + Where(finding) + ": " +
                finding.message + "\n";
     }
@@ -77,7 +86,7 @@ int ExitCodeOf(const std::vector<Finding>& findings) {
         if (finding.severity == Severity::Error) {
             return kExitErrors;
         }
-        code = kExitWarnings;
+        if (finding.severity == Severity::Warning) code = kExitWarnings;
     }
     return code;
 }
