@@ -74,14 +74,22 @@ void TPageControl::SetActivePage(TTabSheet* page) {
     if (page == activePage_) return;
     TTabSheet* previous = activePage_;
     activePage_ = page;
-    Changed(kChangeActivePage);
     // The old page stops showing before the new one starts, so that its
-    // OnHide runs before the new page's OnShow.
-    if (previous != nullptr) previous->SetVisible(false);
-    if (page != nullptr) {
-        page->BringToFront();
-        page->SetVisible(true);
+    // OnHide runs before the new page's OnShow. The window tells which page
+    // is active once that page has handled its showing (a first showing
+    // also makes its windows): what is read from outside is then what the
+    // user sees, also when a handler failed.
+    try {
+        if (previous != nullptr) previous->SetVisible(false);
+        if (page != nullptr) {
+            page->BringToFront();
+            page->SetVisible(true);
+        }
+    } catch (...) {
+        Changed(kChangeActivePage);
+        throw;
     }
+    Changed(kChangeActivePage);
 }
 
 void TPageControl::SetBounds(int left, int top, int width, int height) {

@@ -56,13 +56,13 @@ bool ObservedMachine::CreateProcess(const std::string& commandLine,
 
 vcl::PeerId ObservedHost::CreatePeer(vcl::TControl& control) {
     const vcl::PeerId peer = HeadlessHost::CreatePeer(control);
-    PageOf(control);
+    PageShown(control);
     return peer;
 }
 
 void ObservedHost::PropertiesChanged(vcl::TControl& control, vcl::ChangeSet changes) {
     HeadlessHost::PropertiesChanged(control, changes);
-    if ((changes & vcl::kChangeActivePage) != 0) PageOf(control);
+    if ((changes & vcl::kChangeVisible) != 0) PageShown(control);
 }
 
 void ObservedHost::ShowException(const std::string& message, const std::string& title) {
@@ -70,10 +70,12 @@ void ObservedHost::ShowException(const std::string& message, const std::string& 
     if (road_ != nullptr) road_->Note("error box \"" + title + "\": " + message);
 }
 
-void ObservedHost::PageOf(vcl::TControl& control) {
-    const auto* pages = dynamic_cast<const vcl::TPageControl*>(&control);
-    if (road_ == nullptr || pages == nullptr || !HasPeer(control)) return;
-    const int page = pages->ActivePageIndex();
+// A page is told as it starts showing, before its show handler runs (as a
+// person sees the page, then what it does).
+void ObservedHost::PageShown(vcl::TControl& control) {
+    const auto* sheet = dynamic_cast<const vcl::TTabSheet*>(&control);
+    if (road_ == nullptr || sheet == nullptr || !sheet->Visible() || !HasPeer(control)) return;
+    const int page = sheet->PageIndex();
     if (page != 0 && page != road_->LastPage()) road_->Page(page);
 }
 

@@ -45,7 +45,7 @@ public:
 
 private:
     // The first page is chosen before the form shows, the others while it does.
-    void PageOf(vcl::TControl& control);
+    void PageShown(vcl::TControl& control);
 
     Road* road_ = nullptr;
 };
