@@ -1,5 +1,6 @@
 #include "vcl/FileRoutines.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "platform/Machine.h"
@@ -48,30 +49,35 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::size_t maxS
     const platform::Handle file =
         machine.OpenFile(path, platform::FileAccess::Read, platform::FileCreation::OpenExisting);
     if (file == platform::kNoHandle) return false;
-    // Room for the whole file at once: a picture grown chunk by chunk is
-    // copied again at every step.
+    // Room for the whole file and one byte more, read straight into it: a
+    // picture is then read in one call and never copied, and the next call
+    // finds the end without growing the text.
     const std::int64_t size = machine.SeekFile(file, 0, platform::SeekOrigin::End);
     if (machine.SeekFile(file, 0, platform::SeekOrigin::Begin) != 0) {
         machine.CloseFile(file);
         return false;
     }
-    if (size > 0 && static_cast<std::uint64_t>(size) <= maxSize) {
-        bytes.reserve(static_cast<std::size_t>(size));
+    if (size >= 0 && static_cast<std::uint64_t>(size) <= maxSize) {
+        bytes.reserve(static_cast<std::size_t>(size) + 1);
     }
     bool ok = true;
-    char chunk[64 * 1024];
     for (;;) {
-        const std::int64_t read = machine.ReadFile(file, chunk, sizeof chunk);
+        const std::size_t at = bytes.size();  // at most maxSize here
+        std::size_t room = bytes.capacity() - at;
+        if (room == 0) room = 64 * 1024;
+        room = std::min(room, maxSize + 1 - at);
+        bytes.resize(at + room);
+        const std::int64_t read = machine.ReadFile(file, &bytes[at], room);
         if (read < 0) {
             ok = false;
             break;
         }
+        bytes.resize(at + static_cast<std::size_t>(read));
         if (read == 0) break;
-        if (bytes.size() + static_cast<std::size_t>(read) > maxSize) {
+        if (bytes.size() > maxSize) {
             ok = false;
             break;
         }
-        bytes.append(chunk, static_cast<std::size_t>(read));
     }
     machine.CloseFile(file);
     if (!ok) bytes.clear();

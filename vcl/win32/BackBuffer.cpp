@@ -42,15 +42,21 @@ bool BackBuffer::Ensure(HDC compatible, int width, int height) {
     dc_ = dc;
     bitmap_ = bitmap;
     previous_ = SelectObject(dc_, bitmap_);
+    SetViewportOrgEx(dc_, 0, -top_, nullptr);
     bits_ = static_cast<Pixel*>(bits);
     width_ = newWidth;
     height_ = newHeight;
     return true;
 }
 
+void BackBuffer::SetTop(int top) {
+    top_ = top;
+    if (dc_ != nullptr) SetViewportOrgEx(dc_, 0, -top, nullptr);
+}
+
 Surface BackBuffer::Pixels() {
     GdiFlush();
-    return Surface{bits_, width_, height_};
+    return Surface{bits_, width_, height_, top_};
 }
 
 }  // namespace tavrik::vcl::win32

@@ -1,6 +1,7 @@
-// The off-screen surface every container paints into before one copy to
-// the screen, so that nothing flickers. One buffer serves all windows; it
-// grows to the largest window painted.
+// The off-screen surface every container paints into before it is copied
+// to the screen, so that nothing flickers. One buffer serves all windows; it
+// grows to the widest window and the tallest band painted (a window is
+// painted in bands, so the buffer is a fraction of its size).
 #pragma once
 
 #include "vcl/win32/Win32.h"
@@ -21,6 +22,9 @@ public:
     bool Ensure(HDC compatible, int width, int height);
 
     HDC Dc() const { return dc_; }
+    // The window row the buffer's first row stands for; drawing at window
+    // coordinates, by GDI or on the pixels, lands in the buffer.
+    void SetTop(int top);
     // The pixels, for direct work; GDI's pending drawing is flushed first.
     Surface Pixels();
 
@@ -33,6 +37,7 @@ private:
     Pixel* bits_ = nullptr;
     int width_ = 0;
     int height_ = 0;
+    int top_ = 0;
 };
 
 }  // namespace tavrik::vcl::win32

@@ -1,5 +1,7 @@
 #include "vcl/win32/Painter.h"
 
+#include <algorithm>
+
 #include "vcl/win32/GdiColors.h"
 #include "vcl/win32/PaintContext.h"
 #include "vcl/win32/Win32Host.h"
@@ -11,6 +13,10 @@ namespace {
 constexpr int kGroupCaptionIndent = 8;
 // The page control's frame around its pages.
 constexpr int kPageFrameTop = 4;
+// Rows painted at a time: a third of the form, so the off-screen buffer
+// costs a third of the memory a whole window would (each band is still
+// composed off screen before it is shown).
+constexpr int kBandRows = 168;
 
 // Child windows paint themselves: keep the copy from covering them. Shadows
 // are not painted and are skipped.
@@ -104,14 +110,21 @@ void PaintContainer(HWND window, TWinControl& container) {
     if (!clip.Empty()) {
         ExcludeChildWindows(window, dc);
         BackBuffer& buffer = host.Buffer();
-        if (buffer.Ensure(dc, client.right, client.bottom)) {
-            PaintContext context{buffer, clip, host.Fonts(), host.Mouse()};
-            PaintFace(context, container, client);
-            for (const TControl* child : container.Children()) {
-                if (child->IsWindowless() && child->Visible()) PaintWindowless(context, *child);
+        const int band = std::min<int>(client.bottom, kBandRows);
+        if (buffer.Ensure(dc, client.right, band)) {
+            for (int top = clip.top; top < clip.bottom; top += band) {
+                const PixelRect part =
+                    Intersect(clip, PixelRect{clip.left, top, clip.right, top + band});
+                buffer.SetTop(top);
+                PaintContext context{buffer, part, host.Fonts(), host.Mouse()};
+                PaintFace(context, container, client);
+                for (const TControl* child : container.Children()) {
+                    if (child->IsWindowless() && child->Visible()) PaintWindowless(context, *child);
+                }
+                BitBlt(dc, part.left, part.top, part.Width(), part.Height(), buffer.Dc(), part.left,
+                       part.top, SRCCOPY);
             }
-            BitBlt(dc, clip.left, clip.top, clip.Width(), clip.Height(), buffer.Dc(), clip.left,
-                   clip.top, SRCCOPY);
+            buffer.SetTop(0);
         } else {
             FillRect(dc, &paint.rcPaint, host.Brushes().Get(ColorRefOf(container.Color())));
         }

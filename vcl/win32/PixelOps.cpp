@@ -9,11 +9,18 @@ constexpr Pixel kRgbMask = 0x00FFFFFFu;
 
 void PutPixel(Surface& surface, int x, int y, const PixelRect& clip, Pixel color) {
     if (x < clip.left || x >= clip.right || y < clip.top || y >= clip.bottom) return;
-    surface.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(surface.width) +
+    surface.pixels[static_cast<std::size_t>(y - surface.top) *
+                       static_cast<std::size_t>(surface.width) +
                    static_cast<std::size_t>(x)] = color;
 }
 
-PixelRect SurfaceRect(const Surface& surface) { return {0, 0, surface.width, surface.height}; }
+PixelRect SurfaceRect(const Surface& surface) {
+    return {0, surface.top, surface.width, surface.top + surface.height};
+}
+
+Pixel* RowOf(Surface& surface, int y) {
+    return surface.pixels + static_cast<std::size_t>(y - surface.top) * surface.width;
+}
 
 }  // namespace
 
@@ -43,7 +50,7 @@ bool SameColor(Pixel a, Pixel b) { return ((a ^ b) & kRgbMask) == 0; }
 void FillPixels(Surface& surface, const PixelRect& rect, Pixel color) {
     PixelRect area = Intersect(rect, SurfaceRect(surface));
     for (int y = area.top; y < area.bottom; ++y) {
-        Pixel* row = surface.pixels + static_cast<std::size_t>(y) * surface.width;
+        Pixel* row = RowOf(surface, y);
         std::fill(row + area.left, row + area.right, color);
     }
 }
@@ -60,7 +67,7 @@ void DrawScaled(Surface& surface, const PixelRect& target, const PixelRect& clip
         // Centre of the target pixel mapped into the source, in 64 bits so
         // that huge pictures cannot overflow.
         const long long sy = ((2LL * (y - target.top) + 1) * source.height) / (2 * th);
-        Pixel* to = surface.pixels + static_cast<std::size_t>(y) * surface.width;
+        Pixel* to = RowOf(surface, y);
         for (int x = area.left; x < area.right; ++x) {
             const long long sx = ((2LL * (x - target.left) + 1) * source.width) / (2 * tw);
             const Pixel pixel = source.At(static_cast<int>(sx), static_cast<int>(sy));

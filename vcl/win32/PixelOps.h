@@ -24,11 +24,13 @@ struct PixelRect {
 
 PixelRect Intersect(const PixelRect& a, const PixelRect& b);
 
-// A surface the painter draws on (the back buffer).
+// A surface the painter draws on (the back buffer): `height` rows of the
+// window from row `top` on.
 struct Surface {
     Pixel* pixels = nullptr;
     int width = 0;
     int height = 0;
+    int top = 0;
 };
 
 // A picture to draw from: a decoded bitmap's bytes, blue, green, red,

@@ -167,5 +167,22 @@ TEST(PixelOps, DisabledGlyphAtTheEdgeStaysInside) {
     EXPECT_EQ(surface.CountOf(kGround), 3);
 }
 
+// A band of the window (rows 10 to 13 stored): drawing at window rows
+// lands in the band, and rows outside it are left alone.
+TEST(PixelOps, ABandTakesWindowRowsFromItsTop) {
+    TestSurface band(4, 4);
+    Surface view{band.pixels.data(), band.width, band.height, 10};
+    FillPixels(view, PixelRect{0, 8, 4, 12}, kRed);
+    EXPECT_EQ(band.CountOf(kRed), 8);
+    EXPECT_EQ(band.At(0, 1), kRed);
+    EXPECT_EQ(band.At(0, 2), kGround);
+    const TestPicture picture(1, 1, {kBlue});
+    DrawScaled(view, PixelRect{0, 12, 4, 20}, PixelRect{0, 0, 4, 100}, picture.Source(),
+               std::nullopt);
+    EXPECT_EQ(band.At(3, 2), kBlue);
+    EXPECT_EQ(band.At(3, 3), kBlue);
+    EXPECT_EQ(band.CountOf(kBlue), 8);
+}
+
 }  // namespace
 }  // namespace tavrik::vcl::win32
