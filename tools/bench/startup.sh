@@ -117,6 +117,14 @@ ticks_per_second=$(getconf CLK_TCK)
 # measure NAME RUN WINDOWS_PATH [WATCH OPTIONS...]: one start, its figures
 # appended to the raw lines. The watcher talks through two pipes that stay
 # open after it ends, so that its last lines can be read then.
+# One "key=value" line of the watcher into `got`; a partial or empty line
+# (the watcher's output cut by a time-out) is left out.
+keep_watch_line() {
+    local line=${1%$'\r'}
+    [[ $line == ?*=* ]] || return 0
+    got[${line%%=*}]=${line#*=}
+}
+
 measure() {
     local name=$1 run=$2 program=$3 line pid idle_from idle_to hwm="" key value
     local -A got=()
@@ -157,13 +165,11 @@ measure() {
             ticks=$((fields[11] + fields[12]))
         fi
         if IFS= read -r -t 0.005 -u "$from_watch" line; then
-            line=${line%$'\r'}
-            got[${line%%=*}]=${line#*=}
+            keep_watch_line "$line"
         fi
     done
     while IFS= read -r -t 30 -u "$from_watch" line; do
-        line=${line%$'\r'}
-        got[${line%%=*}]=${line#*=}
+        keep_watch_line "$line"
     done
     exec {to_watch}>&- {from_watch}<&-
     wait "$watch_pid" || fail "$name run $run: the watcher failed (see $results/watch.log)"
