@@ -26,8 +26,10 @@ HWND CreateAppWindow(HINSTANCE instance) {
     windowClass.hInstance = instance;
     windowClass.lpszClassName = kAppClassW;
     RegisterClassW(&windowClass);
-    return CreateWindowExW(WS_EX_TOOLWINDOW, kAppClassW, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
-                           nullptr, instance, nullptr);
+    // Message-only: it receives the timers and is never shown, so the system
+    // makes no screen window for it (a cost at every start).
+    return CreateWindowExW(0, kAppClassW, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance,
+                           nullptr);
 }
 
 }  // namespace tavrik::vcl::win32
