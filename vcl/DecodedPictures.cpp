@@ -60,6 +60,4 @@ bool DecodeShared(const std::string& bytes, SharedPicture& picture, std::string&
     return true;
 }
 
-void ForgetDecodedPictures() { Kept().clear(); }
-
 }  // namespace tavrik::vcl

@@ -26,7 +26,4 @@ struct SharedPicture {
 // are not a picture the decoder takes (nothing is kept for them).
 bool DecodeShared(const std::string& bytes, SharedPicture& picture, std::string& error);
 
-// Forgets every kept picture (for tests; bitmaps keep what they hold).
-void ForgetDecodedPictures();
-
 }  // namespace tavrik::vcl
