@@ -1,6 +1,7 @@
 #include "vcl/DecodedPictures.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "vcl/BmpDecoder.h"
 
@@ -23,13 +24,21 @@ std::vector<KeptPicture>& Kept() {
     return kept;
 }
 
-// FNV-1a, 64 bits.
+// FNV-1a over 64-bit words, then the last bytes one by one. Each step maps
+// the hash one-to-one for a given input, so two contents of one length that
+// differ in a single word never share a hash; and a background is hashed
+// with an eighth of the multiplications of a byte-wise pass.
 std::uint64_t HashOf(const std::string& bytes) {
+    constexpr std::uint64_t kPrime = 1099511628211ULL;
     std::uint64_t hash = 14695981039346656037ULL;
-    for (const char c : bytes) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= 1099511628211ULL;
+    const char* at = bytes.data();
+    const char* const end = at + bytes.size();
+    for (; end - at >= 8; at += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, at, sizeof word);
+        hash = (hash ^ word) * kPrime;
     }
+    for (; at != end; ++at) hash = (hash ^ static_cast<unsigned char>(*at)) * kPrime;
     return hash;
 }
 

@@ -68,6 +68,25 @@ TEST_F(BitmapTest, TheSameContentIsDecodedOnceAndAChangedFileAnew) {
     EXPECT_EQ(second.PixelColor(1, 0), clBlack);
 }
 
+// One changed byte anywhere, in the whole words the content is hashed by or
+// in the bytes after them, is a new content.
+TEST_F(BitmapTest, AnyOneChangedPixelByteIsDecodedAnew) {
+    const std::string original = Bmp24(2, 1, {0x112233, 0x445566});  // 54 + 6 + 2 padding
+    machine.WriteFile("C:\\page.bmp", original);
+    TBitmap kept;
+    kept.LoadFromFile("C:\\page.bmp");
+    for (std::size_t at = 54; at < 60; ++at) {
+        std::string changed = original;
+        changed[at] = static_cast<char>(changed[at] ^ 0x01);
+        machine.WriteFile("C:\\page.bmp", changed);
+        TBitmap bitmap;
+        bitmap.LoadFromFile("C:\\page.bmp");
+        EXPECT_NE(bitmap.Pixels().data(), kept.Pixels().data()) << "byte " << at;
+        const int x = static_cast<int>(at - 54) / 3;
+        EXPECT_NE(bitmap.PixelColor(x, 0), kept.PixelColor(x, 0));
+    }
+}
+
 TEST_F(BitmapTest, TransparentColourIsTheBottomLeftPixelUntilFixed) {
     const std::string file = Bmp24(2, 2, {0x000000, 0x000000, 0x808080, 0xFFFFFF});
     TBitmap bitmap;
