@@ -60,9 +60,22 @@ void TForm::SetClientHeight(int height) {
     SetHeight(height + extraHeight);
 }
 
+// The first time the form is shown, its pages handle their showing before
+// any window exists; the windows are then made once, as the handlers left
+// the controls, and the form appears in its place with its content.
 void TForm::SetVisible(bool visible) {
-    if (visible) EnsurePeers();
-    TControl::SetVisible(visible);
+    if (!visible || HasPeer() || !HasHost()) {
+        TControl::SetVisible(visible);
+        return;
+    }
+    try {
+        TControl::SetVisible(true);
+    } catch (...) {
+        // A handler that failed still leaves the form on screen, under its error.
+        EnsurePeers();
+        throw;
+    }
+    EnsurePeers();
 }
 
 TComponent* TForm::FindComponentNamed(const char* name) const { return FindComponent(name); }
@@ -76,6 +89,7 @@ void TForm::EnsurePeers() {
     if (HasPeer() || !HasHost()) return;
     CreatePeerTree();
     if (!systemCloseEnabled_) CurrentHost().EnableSystemClose(*this, false);
+    if (Visible()) Changed(kChangeVisible);
 }
 
 // Style changes keep the client area: the outer size follows the frame.

@@ -1,7 +1,5 @@
 #include "ObservedPc.h"
 
-#include "vcl/PageControl.h"
-
 namespace tavrik::dryrun {
 
 const char* const kServiceScript = "c:\\app\\qxdiag\\qxd.bat";
@@ -54,29 +52,9 @@ bool ObservedMachine::CreateProcess(const std::string& commandLine,
     return false;
 }
 
-vcl::PeerId ObservedHost::CreatePeer(vcl::TControl& control) {
-    const vcl::PeerId peer = HeadlessHost::CreatePeer(control);
-    PageShown(control);
-    return peer;
-}
-
-void ObservedHost::PropertiesChanged(vcl::TControl& control, vcl::ChangeSet changes) {
-    HeadlessHost::PropertiesChanged(control, changes);
-    if ((changes & vcl::kChangeVisible) != 0) PageShown(control);
-}
-
 void ObservedHost::ShowException(const std::string& message, const std::string& title) {
     HeadlessHost::ShowException(message, title);
     if (road_ != nullptr) road_->Note("error box \"" + title + "\": " + message);
-}
-
-// A page is told as it starts showing, before its show handler runs (as a
-// person sees the page, then what it does).
-void ObservedHost::PageShown(vcl::TControl& control) {
-    const auto* sheet = dynamic_cast<const vcl::TTabSheet*>(&control);
-    if (road_ == nullptr || sheet == nullptr || !sheet->Visible() || !HasPeer(control)) return;
-    const int page = sheet->PageIndex();
-    if (page != 0 && page != road_->LastPage()) road_->Page(page);
 }
 
 }  // namespace tavrik::dryrun

@@ -1,9 +1,10 @@
 // The in-memory PC and the window-less host of a dry run, each telling the
 // road what the wizard does to them: registry writes, program starts and
-// the pages shown. They change nothing of the fake machine's behaviour but
-// one: every program start other than the PC's own service script (its
-// check and its stop, answered as the options set the service) stops the
-// road there, since what follows depends on that program.
+// error boxes (the technician tells the pages shown). They change nothing
+// of the fake machine's behaviour but one: every program start other than
+// the PC's own service script (its check and its stop, answered as the
+// options set the service) stops the road there, since what follows
+// depends on that program.
 #pragma once
 
 #include <string>
@@ -39,14 +40,9 @@ extern const char* const kServiceStop;
 class ObservedHost : public vcl::HeadlessHost {
 public:
     void Observe(Road* road) { road_ = road; }
-    vcl::PeerId CreatePeer(vcl::TControl& control) override;
-    void PropertiesChanged(vcl::TControl& control, vcl::ChangeSet changes) override;
     void ShowException(const std::string& message, const std::string& title) override;
 
 private:
-    // The first page is chosen before the form shows, the others while it does.
-    void PageShown(vcl::TControl& control);
-
     Road* road_ = nullptr;
 };
 

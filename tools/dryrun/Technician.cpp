@@ -41,11 +41,27 @@ void Technician::Run() {
         application.Initialize();
         application.CreateForm(State.MainForm);
         form_ = State.MainForm;
+        WatchPages();
         if (exits_.empty()) application.Run();
         Drive();
     }
     SetProcessExitHandler(nullptr);
     State = ProgramState{};
+}
+
+// A page is told as it starts showing, before its show handler runs (as a
+// person sees the page, then what it does).
+void Technician::WatchPages() {
+    if (form_ == nullptr) return;
+    vcl::TPageControl& pages = *form_->PageControlPrincipal;
+    for (int index = 1; index <= pages.PageCount(); ++index) {
+        vcl::TTabSheet* sheet = pages.Pages(index);
+        sheet->OnShow = [this, sheet, handler = sheet->OnShow](vcl::TObject* sender) {
+            const int page = sheet->PageIndex();
+            if (page != road_.LastPage()) road_.Page(page);
+            if (handler) handler(sender);
+        };
+    }
 }
 
 void Technician::Drive() {

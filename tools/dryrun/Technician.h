@@ -27,6 +27,8 @@ public:
     void Run();
 
 private:
+    // Tells the road each page as it starts showing.
+    void WatchPages();
     // Acts on each page until the road ends or stops.
     void Drive();
     bool Ended() const;
