@@ -140,14 +140,16 @@ LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     return handled ? result : DefWindowProcW(window, message, wParam, lParam);
 }
 
-void RegisterOne(HINSTANCE instance, const wchar_t* name, HICON icon) {
-    WNDCLASSW windowClass = {};
+void RegisterOne(HINSTANCE instance, const wchar_t* name, HICON icon, HICON smallIcon) {
+    WNDCLASSEXW windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = ContainerProc;
     windowClass.hInstance = instance;
     windowClass.hIcon = icon;
+    windowClass.hIconSm = smallIcon;
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.lpszClassName = name;
-    RegisterClassW(&windowClass);
+    RegisterClassExW(&windowClass);
 }
 
 const wchar_t* ClassNameFor(ControlKind kind) {
@@ -167,11 +169,16 @@ const wchar_t* ClassNameFor(ControlKind kind) {
 
 void RegisterContainerClasses(HINSTANCE instance) {
     HICON icon = LoadIconA(instance, kIconResource);
+    // The title bar's small icon is loaded here from the resource; a class
+    // registered without one has the system make a copy at registration.
+    HICON smallIcon = static_cast<HICON>(LoadImageA(instance, kIconResource, IMAGE_ICON,
+                                                    GetSystemMetrics(SM_CXSMICON),
+                                                    GetSystemMetrics(SM_CYSMICON), 0));
     if (icon == nullptr) icon = LoadIcon(nullptr, IDI_APPLICATION);
-    RegisterOne(instance, kFormClassW, icon);
-    RegisterOne(instance, kPagesClassW, nullptr);
-    RegisterOne(instance, kPageClassW, nullptr);
-    RegisterOne(instance, kGroupClassW, nullptr);
+    RegisterOne(instance, kFormClassW, icon, smallIcon);
+    RegisterOne(instance, kPagesClassW, nullptr, nullptr);
+    RegisterOne(instance, kPageClassW, nullptr, nullptr);
+    RegisterOne(instance, kGroupClassW, nullptr, nullptr);
 }
 
 HWND CreateContainer(HINSTANCE instance, TControl& control, HWND parent) {
@@ -182,7 +189,8 @@ HWND CreateContainer(HINSTANCE instance, TControl& control, HWND parent) {
         style = frame.style;
         exStyle = frame.exStyle;
     }
-    if (control.Visible()) style |= WS_VISIBLE;
+    // A form is shown once all its windows exist, never half made.
+    if (control.Visible() && parent != nullptr) style |= WS_VISIBLE;
     if (!control.Enabled()) style |= WS_DISABLED;
     HWND window = CreateWindowExW(exStyle, ClassNameFor(control.Kind()), L"", style, control.Left(),
                                   control.Top(), control.Width(), control.Height(), parent, nullptr,

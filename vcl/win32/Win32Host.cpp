@@ -37,7 +37,6 @@ Win32Host::Win32Host(HINSTANCE instance) : instance_(instance) {
     g_instance = this;
     RegisterContainerClasses(instance);
     RegisterShadowClass(instance);
-    appWindow_ = CreateAppWindow(instance);
 }
 
 Win32Host::~Win32Host() {
@@ -240,6 +239,8 @@ void Win32Host::StartTimer(TTimer& timer, unsigned intervalMs) {
         if (entry.second == &timer) id = entry.first;
     }
     if (id == 0) id = nextTimerId_++;
+    // The timers' window is made for the first timer: most pages have none.
+    if (appWindow_ == nullptr) appWindow_ = CreateAppWindow(instance_);
     // Setting an existing timer again restarts it with the new interval.
     if (SetTimer(appWindow_, id, intervalMs, nullptr) != 0) timers_[id] = &timer;
 }
