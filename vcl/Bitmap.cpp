@@ -4,49 +4,27 @@
 #include "vcl/DecodedPictures.h"
 #include "vcl/Exceptions.h"
 #include "vcl/FileRoutines.h"
+#include "vcl/FileWindow.h"
 
 namespace tavrik::vcl {
 
 namespace {
 // Largest file worth reading: the largest picture at 32 bits plus headers.
 constexpr std::size_t kMaxBitmapFileSize = static_cast<std::size_t>(kMaxBmpPixels) * 4 + 64 * 1024;
-
-// The pages read the same background at every show: the file is read into
-// memory kept from the last read, which costs nothing new to fill. A rare
-// larger picture's room is given back afterwards.
-constexpr std::size_t kKeptReadRoom = 2 * 1024 * 1024;
-
-class ReadRoom {
-public:
-    ReadRoom() { Kept().swap(bytes_); }
-    ~ReadRoom() {
-        if (bytes_.capacity() <= kKeptReadRoom) Kept().swap(bytes_);
-    }
-    ReadRoom(const ReadRoom&) = delete;
-    ReadRoom& operator=(const ReadRoom&) = delete;
-    std::string& Bytes() { return bytes_; }
-
-private:
-    static std::string& Kept() {
-        static std::string kept;
-        return kept;
-    }
-    std::string bytes_;
-};
 }  // namespace
 
 void TBitmap::LoadFromFile(const std::string& path) {
     if (!FileExists(path)) {
         throw EFOpenError("Cannot open file \"" + path + "\". The file does not exist");
     }
-    ReadRoom room;
-    std::string& bytes = room.Bytes();
-    if (!ReadWholeFile(path, bytes, kMaxBitmapFileSize)) {
-        throw EFOpenError("Cannot open file \"" + path + "\". The file cannot be read");
-    }
+    FileWindow file(path, kMaxBitmapFileSize);
     SharedPicture picture;
     std::string error;
-    if (!DecodeShared(bytes, picture, error)) {
+    const bool decoded = file.IsOpen() && DecodeShared(file, picture, error);
+    if (!file.IsOpen() || file.ReadFailed()) {
+        throw EFOpenError("Cannot open file \"" + path + "\". The file cannot be read");
+    }
+    if (!decoded) {
         throw EInvalidGraphic("Bitmap image is not valid (" + error + "): \"" + path + "\"");
     }
     Take(picture.width, picture.height, std::move(picture.bgra));

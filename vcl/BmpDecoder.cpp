@@ -59,16 +59,29 @@ struct Channel {
     }
 };
 
+class MemoryBmp final : public BmpSource {
+public:
+    MemoryBmp(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    std::size_t Size() const override { return size_; }
+    const std::uint8_t* At(std::size_t offset, std::size_t /*length*/) override {
+        return data_ + offset;
+    }
+
+private:
+    const std::uint8_t* data_;
+    std::size_t size_;
+};
+
 class Decoder {
 public:
-    Decoder(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    explicit Decoder(BmpSource& source) : source_(source), size_(source.Size()) {}
 
     void Run(DecodedBitmap& out) {
         ReadHeaders();
         ReadPalette();
         const bool compressed = header_.compression == kBiRle8 || header_.compression == kBiRle4;
         // Check that the rows are all there before allocating for them.
-        const std::uint8_t* rows = compressed ? nullptr : Rows();
+        if (!compressed) Require(header_.pixelOffset, RowsLength());
         out.width = static_cast<int>(header_.width);
         out.height = static_cast<int>(header_.height);
         out.bgra.assign(static_cast<std::size_t>(header_.width * header_.height) * 4, 0);
@@ -77,21 +90,29 @@ public:
         if (compressed) {
             DecodeRle(header_.compression == kBiRle4);
         } else {
-            DecodeRows(rows);
+            DecodeRows();
         }
     }
 
 private:
-    const std::uint8_t* At(std::size_t offset, std::size_t length) const {
+    void Require(std::size_t offset, std::size_t length) const {
         if (offset > size_ || length > size_ - offset) throw Failure{"truncated file"};
-        return data_ + offset;
+    }
+
+    // Valid until the next call.
+    const std::uint8_t* At(std::size_t offset, std::size_t length) const {
+        Require(offset, length);
+        const std::uint8_t* bytes = source_.At(offset, length);
+        if (bytes == nullptr) throw Failure{"unreadable file"};
+        return bytes;
     }
 
     void ReadHeaders() {
         if (size_ < kFileHeaderSize + 4) throw Failure{"file too short for a bitmap"};
-        if (data_[0] != 'B' || data_[1] != 'M') throw Failure{"not a bitmap file"};
-        const std::uint32_t pixelOffset = U32(data_ + 10);
-        const std::uint32_t headerSize = U32(data_ + kFileHeaderSize);
+        const std::uint8_t* file = At(0, kFileHeaderSize + 4);
+        if (file[0] != 'B' || file[1] != 'M') throw Failure{"not a bitmap file"};
+        const std::uint32_t pixelOffset = U32(file + 10);
+        const std::uint32_t headerSize = U32(file + kFileHeaderSize);
         const std::uint8_t* h = At(kFileHeaderSize, headerSize < 4 ? 4 : headerSize);
         if (headerSize == kCoreHeaderSize) {
             header_.width = U16(h + 4);
@@ -196,14 +217,16 @@ private:
 
     std::int64_t Stride() const { return ((header_.width * header_.bitCount + 31) / 32) * 4; }
 
-    // The uncompressed rows; the last one need not carry its padding.
-    const std::uint8_t* Rows() const {
-        const Header& h = header_;
-        return At(h.pixelOffset, static_cast<std::size_t>(Stride() * (h.height - 1)) +
-                                     static_cast<std::size_t>((h.width * h.bitCount + 7) / 8));
+    std::size_t RowLength() const {
+        return static_cast<std::size_t>((header_.width * header_.bitCount + 7) / 8);
     }
 
-    void DecodeRows(const std::uint8_t* rows) {
+    // The uncompressed rows; the last one need not carry its padding.
+    std::size_t RowsLength() const {
+        return static_cast<std::size_t>(Stride() * (header_.height - 1)) + RowLength();
+    }
+
+    void DecodeRows() {
         const Header& h = header_;
         const std::int64_t stride = Stride();
         std::array<std::uint32_t, 3> masks = h.masks;
@@ -211,7 +234,8 @@ private:
         if (h.compression == kBiRgb && h.bitCount == 32) masks = {0xFF0000, 0xFF00, 0xFF};
         const Channel red(masks[0]), green(masks[1]), blue(masks[2]);
         for (std::int64_t row = 0; row < h.height; ++row) {
-            const std::uint8_t* line = rows + row * stride;
+            const std::uint8_t* line =
+                At(h.pixelOffset + static_cast<std::size_t>(row * stride), RowLength());
             for (std::int64_t x = 0; x < h.width; ++x) {
                 switch (h.bitCount) {
                     case 1:
@@ -291,7 +315,7 @@ private:
         }
     }
 
-    const std::uint8_t* data_;
+    BmpSource& source_;
     std::size_t size_;
     Header header_;
     std::vector<std::array<std::uint8_t, 3>> palette_;
@@ -300,21 +324,27 @@ private:
 
 }  // namespace
 
-bool DecodeBmp(const std::uint8_t* data, std::size_t size, DecodedBitmap& out, std::string& error) {
+bool DecodeBmp(BmpSource& source, DecodedBitmap& out, std::string& error) {
     out = DecodedBitmap{};
     error.clear();
-    if (data == nullptr) {
-        error = "no data";
-        return false;
-    }
     try {
-        Decoder(data, size).Run(out);
+        Decoder(source).Run(out);
         return true;
     } catch (const Failure& failure) {
         out = DecodedBitmap{};
         error = failure.reason;
         return false;
     }
+}
+
+bool DecodeBmp(const std::uint8_t* data, std::size_t size, DecodedBitmap& out, std::string& error) {
+    if (data == nullptr) {
+        out = DecodedBitmap{};
+        error = "no data";
+        return false;
+    }
+    MemoryBmp memory(data, size);
+    return DecodeBmp(memory, out, error);
 }
 
 }  // namespace tavrik::vcl

@@ -26,8 +26,21 @@ struct DecodedBitmap {
     std::vector<std::uint8_t> bgra;  // width * height * 4 bytes, rows top-down
 };
 
-// Decodes a whole BMP file held in memory. On failure returns false, leaves
-// `out` empty and puts a short English reason in `error`.
+// The bytes of a bitmap file, as the decoder asks for them: a file need not
+// be in memory as a whole.
+class BmpSource {
+public:
+    virtual ~BmpSource() = default;
+    virtual std::size_t Size() const = 0;
+    // `length` bytes from `offset` (the decoder asks only within Size()),
+    // valid until the next call; null when they cannot be read.
+    virtual const std::uint8_t* At(std::size_t offset, std::size_t length) = 0;
+};
+
+// Decodes a BMP file. On failure returns false, leaves `out` empty and puts
+// a short English reason in `error`.
+bool DecodeBmp(BmpSource& source, DecodedBitmap& out, std::string& error);
+// The same for a whole file held in memory.
 bool DecodeBmp(const std::uint8_t* data, std::size_t size, DecodedBitmap& out, std::string& error);
 
 }  // namespace tavrik::vcl

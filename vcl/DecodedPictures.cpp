@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "vcl/BmpDecoder.h"
-
 namespace tavrik::vcl {
 
 namespace {
@@ -24,31 +22,46 @@ std::vector<KeptPicture>& Kept() {
     return kept;
 }
 
+// Read in steps that are whole words, so the hash is the same whatever
+// reads the bytes.
+constexpr std::size_t kHashStep = 64 * 1024;
+
 // FNV-1a over 64-bit words, then the last bytes one by one. Each step maps
 // the hash one-to-one for a given input, so two contents of one length that
 // differ in a single word never share a hash; and a background is hashed
-// with an eighth of the multiplications of a byte-wise pass.
-std::uint64_t HashOf(const std::string& bytes) {
+// with an eighth of the multiplications of a byte-wise pass. False when the
+// source cannot be read.
+bool HashOf(BmpSource& source, std::uint64_t& hash) {
     constexpr std::uint64_t kPrime = 1099511628211ULL;
-    std::uint64_t hash = 14695981039346656037ULL;
-    const char* at = bytes.data();
-    const char* const end = at + bytes.size();
-    for (; end - at >= 8; at += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, at, sizeof word);
-        hash = (hash ^ word) * kPrime;
+    hash = 14695981039346656037ULL;
+    const std::size_t size = source.Size();
+    for (std::size_t offset = 0; offset < size; offset += kHashStep) {
+        const std::size_t length = std::min(kHashStep, size - offset);
+        const std::uint8_t* at = source.At(offset, length);
+        if (at == nullptr) return false;
+        const std::uint8_t* const end = at + length;
+        for (; end - at >= 8; at += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, at, sizeof word);
+            hash = (hash ^ word) * kPrime;
+        }
+        for (; at != end; ++at) hash = (hash ^ *at) * kPrime;
     }
-    for (; at != end; ++at) hash = (hash ^ static_cast<unsigned char>(*at)) * kPrime;
-    return hash;
+    return true;
 }
 
 }  // namespace
 
-bool DecodeShared(const std::string& bytes, SharedPicture& picture, std::string& error) {
+bool DecodeShared(BmpSource& source, SharedPicture& picture, std::string& error) {
     auto& kept = Kept();
-    const std::uint64_t hash = HashOf(bytes);
+    const std::size_t length = source.Size();
+    std::uint64_t hash = 0;
+    if (!HashOf(source, hash)) {
+        error = "unreadable file";
+        return false;
+    }
     const auto found = std::find_if(kept.begin(), kept.end(), [&](const KeptPicture& entry) {
-        return entry.length == bytes.size() && entry.hash == hash;
+        return entry.length == length && entry.hash == hash;
     });
     if (found != kept.end()) {
         // Most recently used first.
@@ -57,15 +70,17 @@ bool DecodeShared(const std::string& bytes, SharedPicture& picture, std::string&
         return true;
     }
     DecodedBitmap decoded;
-    if (!DecodeBmp(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), decoded,
-                   error)) {
-        return false;
-    }
+    if (!DecodeBmp(source, decoded, error)) return false;
     picture.width = decoded.width;
     picture.height = decoded.height;
     picture.bgra = std::make_shared<const std::vector<std::uint8_t>>(std::move(decoded.bgra));
-    if (kept.size() == kKeptPictures) kept.pop_back();
-    kept.insert(kept.begin(), KeptPicture{bytes.size(), hash, picture});
+    // The file is read again for the pixels: keep them only if it did not
+    // change in between, so that they always belong to the content's key.
+    std::uint64_t decodedHash = 0;
+    if (HashOf(source, decodedHash) && decodedHash == hash) {
+        if (kept.size() == kKeptPictures) kept.pop_back();
+        kept.insert(kept.begin(), KeptPicture{length, hash, picture});
+    }
     return true;
 }
 

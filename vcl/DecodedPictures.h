@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "vcl/BmpDecoder.h"
+
 namespace tavrik::vcl {
 
 struct SharedPicture {
@@ -22,8 +24,9 @@ struct SharedPicture {
     std::shared_ptr<const std::vector<std::uint8_t>> bgra;
 };
 
-// The decoded picture of these file bytes; false with `error` set when they
-// are not a picture the decoder takes (nothing is kept for them).
-bool DecodeShared(const std::string& bytes, SharedPicture& picture, std::string& error);
+// The decoded picture of the file's bytes; false with `error` set when they
+// are not a picture the decoder takes or cannot be read (nothing is kept
+// for them).
+bool DecodeShared(BmpSource& source, SharedPicture& picture, std::string& error);
 
 }  // namespace tavrik::vcl

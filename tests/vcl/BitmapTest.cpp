@@ -2,7 +2,9 @@
 
 #include "BmpBuilder.h"
 #include "VclTestFixture.h"
+#include "vcl/DecodedPictures.h"
 #include "vcl/Exceptions.h"
+#include "vcl/FileWindow.h"
 #include "vcl/Image.h"
 #include "vcl/Picture.h"
 #include "vcl/SpeedButton.h"
@@ -85,6 +87,58 @@ TEST_F(BitmapTest, AnyOneChangedPixelByteIsDecodedAnew) {
         const int x = static_cast<int>(at - 54) / 3;
         EXPECT_NE(bitmap.PixelColor(x, 0), kept.PixelColor(x, 0));
     }
+}
+
+// A picture larger than the file window decodes and is recognised as when
+// it is decoded from memory at once.
+TEST_F(BitmapTest, APictureLargerThanTheReadWindowDecodesWhole) {
+    std::vector<std::uint32_t> pixels(200 * 150);
+    for (std::size_t i = 0; i < pixels.size(); ++i)
+        pixels[i] = static_cast<std::uint32_t>(i * 2654435761u);
+    const std::string file = Bmp24(200, 150, pixels);
+    ASSERT_GT(file.size(), FileWindow::kWindowSize);
+    machine.WriteFile("C:\\large.bmp", file);
+    TBitmap fromFile;
+    fromFile.LoadFromFile("C:\\large.bmp");
+    TBitmap fromMemory;
+    fromMemory.LoadFromBytes(reinterpret_cast<const std::uint8_t*>(file.data()), file.size());
+    EXPECT_EQ(fromFile.Pixels(), fromMemory.Pixels());
+    TBitmap again;
+    again.LoadFromFile("C:\\large.bmp");
+    EXPECT_EQ(again.Pixels().data(), fromFile.Pixels().data());
+    EXPECT_EQ(machine.OpenFileCount(), 0);
+}
+
+// Serves one content for the first request and another after it, as a file
+// that changes while it is read.
+class ChangingFile final : public BmpSource {
+public:
+    ChangingFile(std::string first, std::string then)
+        : first_(std::move(first)), then_(std::move(then)) {}
+    std::size_t Size() const override { return first_.size(); }
+    const std::uint8_t* At(std::size_t offset, std::size_t /*length*/) override {
+        const std::string& now = requests_++ == 0 ? first_ : then_;
+        return reinterpret_cast<const std::uint8_t*>(now.data()) + offset;
+    }
+
+private:
+    std::string first_;
+    std::string then_;
+    int requests_ = 0;
+};
+
+TEST_F(BitmapTest, AContentThatChangedWhileReadIsNotKeptUnderItsFirstBytes) {
+    const std::string first = Bmp24(1, 1, {0x0000FF});
+    const std::string then = Bmp24(1, 1, {0xFF0000});
+    ChangingFile changing(first, then);
+    SharedPicture picture;
+    std::string error;
+    ASSERT_TRUE(DecodeShared(changing, picture, error));
+    EXPECT_EQ((*picture.bgra)[2], 0xFF);  // the red of what was decoded
+    ChangingFile steady(first, first);
+    ASSERT_TRUE(DecodeShared(steady, picture, error));
+    EXPECT_EQ((*picture.bgra)[0], 0xFF);  // blue: decoded anew, not the red
+    EXPECT_EQ((*picture.bgra)[2], 0x00);
 }
 
 TEST_F(BitmapTest, TransparentColourIsTheBottomLeftPixelUntilFixed) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <memory>
+
 #include "BmpBuilder.h"
 
 namespace tavrik::vcl {
@@ -11,8 +14,36 @@ using testing::Bmp24;
 using testing::BmpLayout;
 using testing::BuildBmp;
 
+// Hands out every request in new memory and frees the one before: a decoder
+// that used a piece after asking for the next would read freed memory, which
+// the sanitizer stops.
+class OnePieceAtATime final : public BmpSource {
+public:
+    explicit OnePieceAtATime(const std::string& file) : file_(file) {}
+    std::size_t Size() const override { return file_.size(); }
+    const std::uint8_t* At(std::size_t offset, std::size_t length) override {
+        piece_ = std::make_unique<std::uint8_t[]>(length);
+        std::memcpy(piece_.get(), file_.data() + offset, length);
+        return piece_.get();
+    }
+
+private:
+    const std::string& file_;
+    std::unique_ptr<std::uint8_t[]> piece_;
+};
+
+// Decodes from memory, and piece by piece as from a file, with one result.
 bool Decode(const std::string& file, DecodedBitmap& out, std::string& error) {
-    return DecodeBmp(reinterpret_cast<const std::uint8_t*>(file.data()), file.size(), out, error);
+    const bool decoded =
+        DecodeBmp(reinterpret_cast<const std::uint8_t*>(file.data()), file.size(), out, error);
+    OnePieceAtATime pieces(file);
+    DecodedBitmap piecewise;
+    std::string piecewiseError;
+    EXPECT_EQ(DecodeBmp(pieces, piecewise, piecewiseError), decoded);
+    EXPECT_EQ(piecewiseError, error);
+    EXPECT_EQ(piecewise.width, out.width);
+    EXPECT_EQ(piecewise.bgra, out.bgra);
+    return decoded;
 }
 
 DecodedBitmap MustDecode(const std::string& file) {
