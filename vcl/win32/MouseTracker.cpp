@@ -28,8 +28,9 @@ void MouseTracker::SetHot(HWND window, TControl* control) {
     TControl* previous = hot_;
     hot_ = control;
     hotWindow_ = window;
-    Redraw(previous);
-    Redraw(hot_);
+    // Only what lights up is drawn again as the pointer comes and goes.
+    if (LightsUp(previous)) Redraw(previous);
+    if (LightsUp(hot_)) Redraw(hot_);
     // WM_MOUSELEAVE is asked for only while a button that lights up is hot,
     // so that it goes cold when the pointer leaves the window. Some systems
     // poll the pointer for as long as that lasts: over anything else the
