@@ -49,8 +49,8 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::size_t maxS
     const platform::Handle file =
         machine.OpenFile(path, platform::FileAccess::Read, platform::FileCreation::OpenExisting);
     if (file == platform::kNoHandle) return false;
-    // Room for the whole file and one byte more, read straight into it: a
-    // picture is then read in one call and never copied, and the next call
+    // Room for the whole file and one byte more, read straight into it: the
+    // file is then read in one call and never copied, and the next call
     // finds the end without growing the text.
     const std::int64_t size = machine.SeekFile(file, 0, platform::SeekOrigin::End);
     if (machine.SeekFile(file, 0, platform::SeekOrigin::Begin) != 0) {
