@@ -116,6 +116,9 @@ bool HandleFormMessage(HWND window, TForm& form, UINT message, WPARAM wParam, LR
             if (!SystemCloseGreyed(window)) form.Close();
             result = 0;
             return true;
+        case WM_SETTINGCHANGE:
+            ForgetFrameExtents();
+            return false;
         default:
             return false;
     }

@@ -2,6 +2,27 @@
 
 namespace tavrik::vcl::win32 {
 
+namespace {
+
+// The frame last measured. A form asks again for every size it is given,
+// and under Wine each measure takes a tenth of a millisecond (the system
+// builds the caption's font to answer); the answer changes only with the
+// frame's styles or the system's settings.
+struct MeasuredFrame {
+    bool measured = false;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    int extraWidth = 0;
+    int extraHeight = 0;
+};
+
+MeasuredFrame& LastMeasured() {
+    static MeasuredFrame last;
+    return last;
+}
+
+}  // namespace
+
 FrameStyle FrameStyleOf(const TForm& form) {
     FrameStyle frame;
     switch (form.BorderStyle()) {
@@ -43,10 +64,17 @@ FrameStyle FrameStyleOf(const TForm& form) {
 
 void FrameExtentOf(const TForm& form, int& extraWidth, int& extraHeight) {
     const FrameStyle frame = FrameStyleOf(form);
-    RECT rect = {0, 0, 100, 100};
-    AdjustWindowRectEx(&rect, frame.style, FALSE, frame.exStyle);
-    extraWidth = (rect.right - rect.left) - 100;
-    extraHeight = (rect.bottom - rect.top) - 100;
+    MeasuredFrame& last = LastMeasured();
+    if (!last.measured || last.style != frame.style || last.exStyle != frame.exStyle) {
+        RECT rect = {0, 0, 100, 100};
+        AdjustWindowRectEx(&rect, frame.style, FALSE, frame.exStyle);
+        last = MeasuredFrame{true, frame.style, frame.exStyle, (rect.right - rect.left) - 100,
+                             (rect.bottom - rect.top) - 100};
+    }
+    extraWidth = last.extraWidth;
+    extraHeight = last.extraHeight;
 }
+
+void ForgetFrameExtents() { LastMeasured().measured = false; }
 
 }  // namespace tavrik::vcl::win32
