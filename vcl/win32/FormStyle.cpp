@@ -1,24 +1,29 @@
 #include "vcl/win32/FormStyle.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace tavrik::vcl::win32 {
 
 namespace {
 
-// The frame last measured. A form asks again for every size it is given,
-// and under Wine each measure takes a tenth of a millisecond (the system
-// builds the caption's font to answer); the answer changes only with the
-// frame's styles or the system's settings.
+// Frames measured so far. A form asks again for every size it is given, its
+// styles change as its description is read, and under Wine each measure
+// takes a tenth of a millisecond (the system builds the caption's font to
+// answer); the answer changes only with the frame's styles or the system's
+// settings. A handful of styles is all a program uses.
 struct MeasuredFrame {
-    bool measured = false;
     DWORD style = 0;
     DWORD exStyle = 0;
     int extraWidth = 0;
     int extraHeight = 0;
 };
 
-MeasuredFrame& LastMeasured() {
-    static MeasuredFrame last;
-    return last;
+constexpr std::size_t kMostMeasuredFrames = 8;
+
+std::vector<MeasuredFrame>& Measured() {
+    static std::vector<MeasuredFrame> measured;
+    return measured;
 }
 
 }  // namespace
@@ -64,17 +69,22 @@ FrameStyle FrameStyleOf(const TForm& form) {
 
 void FrameExtentOf(const TForm& form, int& extraWidth, int& extraHeight) {
     const FrameStyle frame = FrameStyleOf(form);
-    MeasuredFrame& last = LastMeasured();
-    if (!last.measured || last.style != frame.style || last.exStyle != frame.exStyle) {
+    auto& measured = Measured();
+    auto found = std::find_if(measured.begin(), measured.end(), [&](const MeasuredFrame& known) {
+        return known.style == frame.style && known.exStyle == frame.exStyle;
+    });
+    if (found == measured.end()) {
         RECT rect = {0, 0, 100, 100};
         AdjustWindowRectEx(&rect, frame.style, FALSE, frame.exStyle);
-        last = MeasuredFrame{true, frame.style, frame.exStyle, (rect.right - rect.left) - 100,
-                             (rect.bottom - rect.top) - 100};
+        if (measured.size() == kMostMeasuredFrames) measured.clear();
+        measured.push_back(MeasuredFrame{frame.style, frame.exStyle, (rect.right - rect.left) - 100,
+                                         (rect.bottom - rect.top) - 100});
+        found = measured.end() - 1;
     }
-    extraWidth = last.extraWidth;
-    extraHeight = last.extraHeight;
+    extraWidth = found->extraWidth;
+    extraHeight = found->extraHeight;
 }
 
-void ForgetFrameExtents() { LastMeasured().measured = false; }
+void ForgetFrameExtents() { Measured().clear(); }
 
 }  // namespace tavrik::vcl::win32
