@@ -49,6 +49,24 @@ TEST_F(HostWindows, FormHasTheRequestedClientAreaAndFrame) {
     EXPECT_EQ(client.right, 300) << "a style change keeps the client area";
 }
 
+TEST_F(HostWindows, EveryBorderStyleKeepsTheClientArea) {
+    HWND window = WindowOf(*form_);
+    // The second round finds every frame measured already: each style must
+    // still get its own.
+    for (int round = 0; round < 2; ++round) {
+        for (TBorderStyle style : {TBorderStyle::bsSizeable, TBorderStyle::bsToolWindow,
+                                   TBorderStyle::bsDialog, TBorderStyle::bsSingle}) {
+            form_->SetBorderStyle(style);
+            RECT client = {};
+            GetClientRect(window, &client);
+            EXPECT_EQ(client.right, 300)
+                << "style " << static_cast<int>(style) << ", round " << round;
+            EXPECT_EQ(client.bottom, 200)
+                << "style " << static_cast<int>(style) << ", round " << round;
+        }
+    }
+}
+
 TEST_F(HostWindows, ShadowShowsTheCaptionInItsFontsCodePage) {
     auto* label = Place<TLabel>(form_, first_, "Label_Title", 10, 20, 200, 30);
     label->Font().SetCharset(RUSSIAN_CHARSET);
