@@ -117,6 +117,7 @@ bool HandleFormMessage(HWND window, TForm& form, UINT message, WPARAM wParam, LR
             result = 0;
             return true;
         case WM_SETTINGCHANGE:
+        case WM_THEMECHANGED:
             ForgetFrameExtents();
             return false;
         default:

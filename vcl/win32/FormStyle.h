@@ -17,8 +17,8 @@ FrameStyle FrameStyleOf(const TForm& form);
 // Width and height the frame adds to the client area.
 void FrameExtentOf(const TForm& form, int& extraWidth, int& extraHeight);
 
-// The system's settings changed (caption or border sizes may have): frames
-// are measured anew.
+// The system's settings or visual style changed (caption or border sizes
+// may have): frames are measured anew.
 void ForgetFrameExtents();
 
 }  // namespace tavrik::vcl::win32
