@@ -78,13 +78,15 @@ done < <(dpkg-query -W -f='${db:Status-Abbrev} ${Package} ${Priority} ${Essentia
 # Depends and Pre-Depends of the named packages, each alternative, without
 # versions and architectures (one query for all of them).
 declare -A why=() installed=()
-while IFS='|' read -r package status depends; do
+while IFS='|' read -r package qualified status depends; do
     [[ $status == ii* ]] || continue
-    installed[$package]=1
+    installed[$package]=1 installed[$qualified]=1
     for dependency in $(tr ',|' '\n' <<<"$depends" | sed -e 's/([^)]*)//g' -e 's/:[a-z0-9]*//' | tr -d ' '); do
         [ -n "${why[$dependency]:-}" ] || why[$dependency]="a dependency of $package"
     done
-done < <(dpkg-query -W -f='${Package}|${db:Status-Abbrev}|${Pre-Depends}, ${Depends}\n' "${named[@]}" 2>/dev/null || true)
+# (${binary:Package} keeps the architecture of a foreign package, as the
+# installer names it: wine32:i386.)
+done < <(dpkg-query -W -f='${Package}|${binary:Package}|${db:Status-Abbrev}|${Pre-Depends}, ${Depends}\n' "${named[@]}" 2>/dev/null || true)
 for package in "${named[@]}"; do
     [ -n "${installed[$package]:-}" ] ||
         fault "package $package, which $shown_installer names, is not installed: run the installer"
@@ -92,7 +94,8 @@ done
 for package in "${named[@]}"; do
     why[$package]="named by the installer"
 done
-# The README's set-up commands start with sudo: the machine has it before the installer.
+# The installer runs the package manager through sudo when a user, not root,
+# starts it: such a machine has sudo before the installer.
 minimal[sudo]=1
 
 # The package of each command, found with one dpkg query for all of them

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Proves the README's set-up commands on a machine that has nothing but a
-# minimal Debian 12 and sudo: builds such a root with debootstrap, puts a
+# minimal Debian 12, as root and without sudo: builds such a root with debootstrap, puts a
 # clean clone of the committed HEAD into it and runs both commands there as
 # root through chroot, exactly as the README writes them. A development
 # machine keeps what was once installed by hand; this root does not, so a
@@ -30,8 +30,8 @@ case "$work" in *[[:space:]]*) fail "the work folder must not contain blanks: $w
 root=$work/root
 mirror=http://deb.debian.org/debian
 
-# The README's set-up commands: the indented lines that start with sudo.
-mapfile -t commands < <(grep -E '^    sudo ' "$repo/README.md" | sed 's/^    //')
+# The README's set-up commands: the indented lines that run the installer.
+mapfile -t commands < <(grep -E '^    (sudo )?tools/install-dependencies\.sh ' "$repo/README.md" | sed 's/^    //')
 [ ${#commands[@]} -eq 2 ] || fail "README.md should hold two set-up commands, found ${#commands[@]}"
 
 mounted_under_root() {
@@ -90,7 +90,7 @@ trap unmount_all EXIT
 started=$(date +%s)
 echo "=== debootstrap: minimal Debian 12 in $root"
 mkdir -p "$work/debootstrap-cache" "$work/apt-archives/partial"
-debootstrap --variant=minbase --include=sudo --cache-dir="$work/debootstrap-cache" \
+debootstrap --variant=minbase --cache-dir="$work/debootstrap-cache" \
     bookworm "$root" "$mirror" >"$work/debootstrap.log" 2>&1 ||
     fail "debootstrap failed: $(tail -n 5 "$work/debootstrap.log")"
 cp /etc/resolv.conf "$root/etc/resolv.conf"

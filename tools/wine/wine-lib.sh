@@ -15,12 +15,29 @@ tavrik_wine_fail() {
     exit 1
 }
 
-# Resolves the Wine commands; fails when Wine is not installed.
+# Resolves the Wine commands; fails when Wine is not installed. The prefix's
+# architecture picks the launcher: Debian 12 keeps the 64-bit one off PATH
+# (/usr/lib/wine/wine64), and once wine32 is installed its `wine` is the
+# 32-bit launcher, whose programs see only the 32-bit view of a 64-bit
+# prefix's registry.
 tavrik_wine_find_tools() {
-    TAVRIK_WINE=${TAVRIK_WINE:-$(command -v wine64 || command -v wine || true)}
+    if [ "${WINEARCH:-win64}" = win32 ]; then
+        TAVRIK_WINE=${TAVRIK_WINE:-$(tavrik_wine_first_program /usr/lib/wine/wine wine)}
+    else
+        TAVRIK_WINE=${TAVRIK_WINE:-$(tavrik_wine_first_program /usr/lib/wine/wine64 wine64 wine)}
+    fi
     TAVRIK_WINESERVER=${TAVRIK_WINESERVER:-$(command -v wineserver64 || command -v wineserver || true)}
-    [ -n "$TAVRIK_WINE" ] || tavrik_wine_fail "wine is not installed (wine64 or wine not on PATH)"
+    [ -n "$TAVRIK_WINE" ] || tavrik_wine_fail "wine is not installed (no launcher for a ${WINEARCH:-win64} prefix)"
     [ -n "$TAVRIK_WINESERVER" ] || tavrik_wine_fail "wineserver is not on PATH"
+}
+
+# The first of the programs (a path or a name on PATH) that exists.
+tavrik_wine_first_program() {
+    local program
+    for program in "$@"; do
+        command -v "$program" 2>/dev/null && return 0
+    done
+    return 0
 }
 
 tavrik_wine_state_dir() {
