@@ -5,6 +5,7 @@
 # once the window shows a settled page.
 #
 #   demo_wizard_start STATE MEDIUM [ARGS...]  # prefix STATE/wine, the wizard started
+#                                             # (after demo_before_start, if defined)
 #   demo_screenshot FILE                      # the screen, once the texts are settled
 #
 # The probe's helpers take a failed read as an answer: run them without
@@ -36,6 +37,8 @@ demo_wizard_start() {
     # wizard.sh keeps the program's exit status in the working folder.
     cd "$state" && wizard_setup && cd "$here" || return 1
     trap demo_down EXIT
+    # A caller may change its copy of the medium first (wizard_medium_ini).
+    if declare -F demo_before_start >/dev/null; then demo_before_start || return 1; fi
     wizard_start "$@" >"$demo_log" 2>&1 || return 1
     demo_started=yes
 }

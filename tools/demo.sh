@@ -46,6 +46,9 @@ shots=$state/screenshots
 rm -rf "$shots"
 mkdir -p "$shots"
 started=$SECONDS
+# The demo's setup takes its time (6 steps of 1.5 s), so that the page
+# can be seen, and shot, while it runs.
+demo_before_start() { wizard_medium_ini install.iss Progress StepMs 1500; }
 demo_wizard_start "$state" "$medium" "$@" || exit 1
 walk_started=$SECONDS
 
@@ -116,7 +119,11 @@ walk() {
             ended=yes
             break
         fi
-        if [ "$setup_seen" = no ] && probe state ProgressBar1 2>/dev/null | grep -qx 'visible=1'; then
+        # The setup runs once its progress bar shows; the shot waits for the
+        # first waiting picture too, which the page's timer brings a moment
+        # later (the setup's progress lasts about 2 s).
+        if [ "$setup_seen" = no ] && probe state ProgressBar1 2>/dev/null | grep -qx 'visible=1' &&
+            wizard_shows_picture ImageAttenteMAJ; then
             setup_seen=yes
             walk_shot --now "$name-setup-running"
         fi

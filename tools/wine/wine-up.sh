@@ -114,6 +114,14 @@ ln -sfn "$medium" "$WINEPREFIX/dosdevices/$drive:"
 tavrik_wine_restart_server "$state" ||
     tavrik_wine_fail "wineboot after the drive mapping failed"
 
+# Wine draws the buttons of a window's frame with the Marlett font, which
+# it does not find in its own data folder when started as the harness starts
+# it: without it the buttons read "0 1 r". Fonts in the prefix are found.
+marlett=/usr/share/wine/fonts/marlett.ttf
+[ -f "$marlett" ] || tavrik_wine_fail "$marlett is missing (package fonts-wine)"
+mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/"
+
 # The installed suite's diagnostic service script, which the wizard runs to
 # learn whether the service runs and to stop it.
 mkdir -p "$WINEPREFIX/drive_c/app/qxdiag"

@@ -9,6 +9,7 @@
 #   wizard_wait_state NAME LINE [S]   # waits until `probe state NAME` has LINE
 #   wizard_screenshot NAME            # NAME.png in the working folder
 #   wizard_check_red DESCRIPTION CONTROL   # the control's text shows in red
+#   wizard_shows_picture CONTROL      # the control shows a picture on screen
 #   wizard_check_stays DESCRIPTION PAGE [SECONDS]   # an input changed nothing
 #   wizard_wait_end [SECONDS]         # waits for the program to end; prints its status
 #   wizard_trace                      # the trace log, CRs removed
@@ -17,7 +18,8 @@
 # The environment gives TAVRIK_DEMO_MEDIUM (the assembled medium) and
 # TAVRIK_WIN64_DIR (the probe).
 
-wizard_dico=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../../medium/dico" && pwd)
+wizard_source=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)
+wizard_dico=$wizard_source/medium/dico
 
 # The text of a phrase as the runs show it: the prefix's system language is
 # English, so they choose GB. With "period", the period and space that the
@@ -133,20 +135,48 @@ wizard_screenshot() {
     import -display "$DISPLAY" -window root "$PWD/$1.png"
 }
 
-# How many pixels of pure-ish red the control shows on screen: a red notice.
-wizard_red_pixels() {
-    local state origin bounds x y w h shot
-    state=$(probe state "$1")
-    bounds=$(printf '%s\n' "$state" | sed -n 's/^bounds=//p')
+# The screen's pixels of a control, as ImageMagick's text listing (a line
+# per pixel, "x,y: (r,g,b) ...", after a header line). A windowless control
+# without text (an image) has no window to ask: its bounds come from the
+# form description (pages fill the form's client area).
+wizard_control_pixels() {
+    local bounds origin x y w h shot
+    bounds=$(probe state "$1" 2>/dev/null | sed -n 's/^bounds=//p')
+    [ -n "$bounds" ] || bounds=$(wizard_described_bounds "$1")
     origin=$(probe window | sed -n 's/^client_origin=//p')
+    [ -n "$bounds" ] && [ -n "$origin" ] || return 1
     IFS=, read -r x y w h <<<"$bounds"
     x=$((x + ${origin%,*}))
     y=$((y + ${origin#*,}))
     shot=$(mktemp --suffix=.png)
     import -display "$DISPLAY" -window root "$shot"
-    convert "$shot" -crop "${w}x${h}+${x}+${y}" +repage -depth 8 txt:- |
-        awk -F '[(),]' 'NR > 1 && $3 + 0 > 180 && $4 + 0 < 80 && $5 + 0 < 80 { n++ } END { print n + 0 }'
+    convert "$shot" -crop "${w}x${h}+${x}+${y}" +repage -depth 8 txt:-
     rm -f "$shot"
+}
+
+# left,top,width,height of a control in the form description.
+wizard_described_bounds() {
+    awk -v name="$1" '
+        $1 == "object" && $2 == name ":" { inside = 1; next }
+        inside && $1 == "object" { exit }
+        inside && $2 == "=" && $1 ~ /^(Left|Top|Width|Height)$/ { v[$1] = $3 }
+        END { if (length(v) == 4) print v["Left"] "," v["Top"] "," v["Width"] "," v["Height"] }' \
+        "$wizard_source/app/Unit1.dfm"
+}
+
+# How many pixels of pure-ish red the control shows on screen: a red notice.
+wizard_red_pixels() {
+    wizard_control_pixels "$1" |
+        awk -F '[(),]' 'NR > 1 && $3 + 0 > 180 && $4 + 0 < 80 && $5 + 0 < 80 { n++ } END { print n + 0 }'
+}
+
+# Whether the control shows a picture: most of its pixels are darker than
+# the page's light background (a few lines of text darken far fewer).
+wizard_shows_picture() {
+    local share
+    share=$(wizard_control_pixels "$1" |
+        awk -F '[(),]' 'NR > 1 { n++; if (765 - $3 - $4 - $5 > 60) d++ } END { print n ? int(100 * d / n) : 0 }')
+    [ "${share:-0}" -gt 30 ]
 }
 
 # wizard_check_red DESCRIPTION CONTROL: the control shows a red text.
