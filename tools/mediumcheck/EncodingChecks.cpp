@@ -29,8 +29,8 @@ std::string Excerpt(const std::string& text, std::size_t at) {
 
 std::string ShowsInstead(const std::string& text, std::size_t at) {
     const std::string excerpt = Excerpt(text, at);
-    return "UTF-8 text in a file read as code page 1252: the wizard shows \"" +
-           ShownIn1252(excerpt) + "\" for \"" + excerpt + "\"; save it as code page 1252";
+    return "UTF-8 text in a file read as code page 1252: it reads \"" + ShownIn1252(excerpt) +
+           "\" where \"" + excerpt + "\" was meant; save it as code page 1252";
 }
 
 // INI files and response files: each value on its own.

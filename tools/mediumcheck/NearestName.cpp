@@ -36,8 +36,10 @@ std::string NearestName(const std::string& written, const std::vector<std::strin
     std::size_t best = 0;
     for (const std::string& candidate : candidates) {
         const std::size_t distance = Distance(Upper(written), Upper(candidate));
-        // Two slips at most, and fewer than half the name's letters.
-        const bool close = distance <= 2 && 2 * distance < candidate.size();
+        // One slip in a name of two letters or more, two in a longer one
+        // (fewer than half its letters).
+        const bool close = (distance == 1 && candidate.size() >= 2) ||
+                           (distance == 2 && 2 * distance < candidate.size());
         if (close && (nearest.empty() || distance < best)) {
             nearest = candidate;
             best = distance;

@@ -298,7 +298,7 @@ const PlantedFault kFaults[] = {
      Severity::Error, "tavrik.ini", "", "INSTALL", "byte-order mark"},
     {"Utf8Title",
      [](const fs::path& m) { EditIni(m / "ap.ini", "INSTALL", "TITRE", "Mise \xC3\xA0 jour"); },
-     Severity::Warning, "ap.ini", "TITRE", "INSTALL", "shows \"Mise \xC3\x83\xC2\xA0 jour\""},
+     Severity::Warning, "ap.ini", "TITRE", "INSTALL", "reads \"Mise \xC3\x83\xC2\xA0 jour\""},
     {"Utf8Licence",
      [](const fs::path& m) {
          WriteBytes(m / "cluf_GB.txt", "Licence\r\nThe user\xE2\x80\x99s rights\r\n");
