@@ -19,6 +19,11 @@ std::string ComponentKey(int number, const std::string& suffix) {
     return std::to_string(number).substr(0, 1) + suffix;
 }
 
+bool ComponentRuns(const std::string& forced, const std::string& firstInstall,
+                   bool firstInstallation) {
+    return forced == "TRUE" || (firstInstall == "TRUE" && firstInstallation);
+}
+
 std::string ComponentFolder(const std::string& baseFolder, const std::string& languages,
                             const std::string& code) {
     if (!code.empty() && languages.find(code) != std::string::npos) {

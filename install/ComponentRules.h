@@ -13,6 +13,11 @@ constexpr int kMostComponents = 9;
 // The key of component `number` with a suffix ("_FORCEE", "" for the line).
 std::string ComponentKey(int number, const std::string& suffix);
 
+// Whether a component runs, from its _FORCEE and _FIRST_INSTALL values:
+// forced, or on a run that chose the volume (a first installation).
+bool ComponentRuns(const std::string& forced, const std::string& firstInstall,
+                   bool firstInstallation);
+
 // The folder a component runs from: the language's sub-folder when the
 // chosen language's code appears in the component's _LANGUES value.
 std::string ComponentFolder(const std::string& baseFolder, const std::string& languages,

@@ -45,9 +45,7 @@ void RunComponent(TMainForm& form, const std::string& apIni, int number) {
         return ReadIniString(apIni, "INSTALL_COMPOSANTS", ComponentKey(number, suffix), "");
     };
     const std::string value = key("");
-    const bool run =
-        key("_FORCEE") == "TRUE" || (key("_FIRST_INSTALL") == "TRUE" && State.InstallPathChosen);
-    if (!run) {
+    if (!ComponentRuns(key("_FORCEE"), key("_FIRST_INSTALL"), State.InstallPathChosen)) {
         return;
     }
     const std::string folder = ComponentFolder(StartDirectory() + "COMPST\\", key("_LANGUES"),

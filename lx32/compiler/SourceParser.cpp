@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "lx32/DbzLayout.h"
-#include "lx32/compiler/Utf8.h"
+#include "lx32/compiler/SourceEncoding.h"
 
 namespace tavrik::lx {
 
@@ -70,10 +70,8 @@ public:
 
     void ParseLine(std::string_view line, int lineNumber) {
         line_ = lineNumber;
-        const std::size_t invalid = FindInvalidUtf8(line);
-        if (invalid != std::string_view::npos) {
-            Error("invalid UTF-8 at column " + std::to_string(invalid + 1));
-        } else if (line.find('\0') != std::string_view::npos) {
+        // The source is valid UTF-8 by now (ParseSource checks it first).
+        if (line.find('\0') != std::string_view::npos) {
             Error("a NUL character cannot stand in a dictionary");
         } else if (IsBlank(line) || line.front() == '#') {
             return;
@@ -185,6 +183,13 @@ private:
             Error(error);
             return;
         }
+        if (const auto twice = FindTwiceEncoded(phrase.text)) {
+            diagnostics_.push_back({line_,
+                                    "\"" + twice->written + "\" looks like UTF-8 read as " +
+                                        "Windows-1252 and saved again (meant \"" + twice->meant +
+                                        "\"?)",
+                                    true});
+        }
         const auto [first, inserted] = lineOfNumber_.emplace(phrase.number, line_);
         if (!inserted) {
             Error("duplicate phrase number " + std::to_string(phrase.number) + " (first on line " +
@@ -208,6 +213,11 @@ ParsedSource ParseSource(std::string_view source, std::vector<Diagnostic>& diagn
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     if (source.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
         source.remove_prefix(kByteOrderMark.size());
+    }
+    // A source in another encoding is told once, not on each of its lines.
+    if (const auto fault = SourceEncodingFault(source)) {
+        diagnostics.push_back({1, *fault});
+        return ParsedSource{};
     }
     Parser parser(diagnostics);
     int lineNumber = 0;

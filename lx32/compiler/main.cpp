@@ -1,7 +1,7 @@
 // dbzc: compiles a UTF-8 dictionary source into a .DBZ dictionary.
 //   dbzc SOURCE.txt OUTPUT.DBZ
-// Exit 0 on success, 1 when the source has errors or a file cannot be read
-// or written, 2 on wrong usage. A failed run leaves OUTPUT as it was.
+// Exit 0 on success (and for --help), 1 when the source has errors or a file
+// cannot be read or written, 2 on wrong usage. A failed run leaves OUTPUT as it was.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -46,11 +46,19 @@ bool ReplaceFile(const std::string& path, const std::string& contents) {
     return true;
 }
 
+const char* const kUsage =
+    "usage: dbzc SOURCE.txt OUTPUT.DBZ\n"
+    "  compiles a UTF-8 dictionary source into a .DBZ dictionary (lx32/README.md)\n";
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
     if (argc != 3) {
-        std::fprintf(stderr, "usage: dbzc SOURCE.txt OUTPUT.DBZ\n");
+        std::fputs(kUsage, stderr);
         return 2;
     }
     const std::string sourcePath = argv[1];

@@ -77,7 +77,9 @@ TEST(DictionaryCompiler, ReportsEachFaultOnItsLine) {
         {kHeader + "@font Tahoma\n", "src.txt:4: @font is given twice (first on line 2)\n"},
         {kHeader + "1\tx\n@codepage 1252\n",
          "src.txt:5: directive @codepage must come before the first phrase\n"},
-        {kHeader + "1\tA\xC3\n", "src.txt:4: invalid UTF-8 at column 4\n"},
+        {kHeader + "1\tA\xC3\n",
+         "src.txt:1: the source is not UTF-8 (1 line, the first at line 4, column 4): it looks "
+         "saved as Windows-1252 or another code page; save it as UTF-8\n"},
         {kHeader + "1\ta\\qb\n2\tend\\\n",
          "src.txt:4: unknown escape \\q (only \\n, \\t and \\\\ are known; write \\\\ for a "
          "backslash)\nsrc.txt:5: the text ends in a lone backslash (write \\\\ for a "
@@ -100,6 +102,38 @@ TEST(DictionaryCompiler, ReportsEachFaultOnItsLine) {
         const CompileResult result = CompileDictionary(c.source);
         EXPECT_FALSE(result.ok) << c.expected;
         EXPECT_TRUE(result.content.phrases.empty()) << c.expected;
+        EXPECT_EQ(AllDiagnostics(result), c.expected);
+    }
+}
+
+// A source in another encoding is told once; text encoded twice is warned
+// of on its line and still compiled.
+TEST(DictionaryCompiler, NamesTheSourcesEncoding) {
+    const std::string latin = "@codepage 1252\n@font Arial\n@charset 0\n";
+    struct Case {
+        std::string source;
+        bool ok;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {std::string("\xFF\xFE@\0c\0o\0", 8), false,
+         "src.txt:1: the source is UTF-16 (it starts with the byte-order mark FF FE): save it "
+         "as UTF-8\n"},
+        {latin + "1\tcaf\xE9\n2\tth\xE9\n3\tok\n4\t\xE0 jour\n", false,
+         "src.txt:1: the source is not UTF-8 (3 lines, the first at line 4, column 6): it looks "
+         "saved as Windows-1252 or another code page; save it as UTF-8\n"},
+        {latin + "1\tcaf\xC3\x83\xC2\xA9\n2\tl\xC3\xA2\xE2\x82\xAC\xE2\x84\xA2"
+                 "an\n",
+         true,
+         "src.txt:4: warning: \"\xC3\x83\xC2\xA9\" looks like UTF-8 read as Windows-1252 and "
+         "saved again (meant \"\xC3\xA9\"?)\n"
+         "src.txt:5: warning: \"\xC3\xA2\xE2\x82\xAC\xE2\x84\xA2\" looks like UTF-8 read as "
+         "Windows-1252 and saved again (meant \"\xE2\x80\x99\"?)\n"},
+        {latin + "1\tcaf\xC3\xA9 \xC3\x80 l\xE2\x80\x99\xC3\xA9t\xC3\xA9\n", true, ""},
+    };
+    for (const Case& c : cases) {
+        const CompileResult result = CompileDictionary(c.source);
+        EXPECT_EQ(result.ok, c.ok) << c.expected;
         EXPECT_EQ(AllDiagnostics(result), c.expected);
     }
 }

@@ -1,5 +1,7 @@
 #include "ObservedPc.h"
 
+#include "config/Registry.h"
+
 namespace tavrik::dryrun {
 
 const char* const kServiceScript = "c:\\app\\qxdiag\\qxd.bat";
@@ -45,11 +47,42 @@ bool ObservedMachine::CreateProcess(const std::string& commandLine,
         }
         return started;
     }
+    const auto outcome = outcomes_ != nullptr ? OutcomeOf(*outcomes_, commandLine) : std::nullopt;
+    if (outcome) return StartAsTold(commandLine, options, info, *outcome);
     if (road_ != nullptr) {
         road_->Start(commandLine, options, "not started (the dry run starts nothing)");
-        road_->Stop("the road from here depends on what that program does");
+        road_->Stop(
+            "the road from here depends on what that program does (say it with --exit or "
+            "--setup)");
     }
     return false;
+}
+
+// The program ends at once with the code the author gave; the setup first
+// clears the product key's Install when it succeeds, as the real one does
+// (not a write of the wizard's, so not a registry line of the road).
+bool ObservedMachine::StartAsTold(const std::string& commandLine,
+                                  const platform::StartOptions& options,
+                                  platform::ProcessInfo& info, const ProgramOutcome& outcome) {
+    platform::ProcessScript script;
+    script.exitCode = outcome.exitCode;
+    if (outcome.isSetup && outcome.setupSucceeds) {
+        script.onEnd = [](platform::FakeMachine& machine) {
+            machine.FakeMachine::RegistryWriteString(kProductKey, "Install", "0");
+        };
+    }
+    ScriptProcess(commandLine, script);
+    const bool started = FakeMachine::CreateProcess(commandLine, options, info);
+    if (road_ != nullptr) {
+        std::string what = "ends with code " + std::to_string(outcome.exitCode);
+        if (outcome.isSetup) {
+            what += outcome.setupSucceeds ? " and clears Install (it succeeds)"
+                                          : " and leaves Install \"1\" (it fails)";
+        }
+        road_->Start(commandLine, options,
+                     started ? what : "cannot start: its program or folder is missing");
+    }
+    return started;
 }
 
 void ObservedHost::ShowException(const std::string& message, const std::string& title) {

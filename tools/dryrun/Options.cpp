@@ -98,6 +98,7 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
         }
         if (i + 1 >= arguments.size()) throw OptionError(option + ": a value is missing");
         const std::string& value = arguments[++i];
+        if (ParseProgramOption(options.programs, option, value)) continue;
         if (option == "--machine") {
             options.machineFile = value;
         } else if (option == "--windows") {
@@ -191,6 +192,17 @@ The technician:
   --licence L             page 8: accept (default) or refuse
   --after-restart         the run after the restart page's restart, as its
                           shortcut starts it (tavrik.exe -reboot)
+
+The programs the wizard starts (a program nothing here names stops the
+road at its start, since what follows depends on it):
+  --exit NAME=CODE        the exit code of the program NAME: its file name
+                          as the start line shows it (compmark.exe,
+                          setup.exe) or the script's (updateqxd.vbs);
+                          repeatable
+  --exit CODE             the exit code of every program not named
+  --setup S               success (it clears the product key's Install) or
+                          fail (it leaves it, exit code -1); without it the
+                          setup succeeds when its exit code is 0
 
 Exit codes: 0 the road was printed; 2 a bad command line or PC.reg (named
 with its line number); 1 the medium or a file cannot be read.

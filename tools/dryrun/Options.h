@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "ProgramOutcomes.h"
+
 namespace tavrik::dryrun {
 
 enum class Power { Mains, Battery, Unknown };
@@ -33,6 +35,7 @@ struct Options {
     // Files of the PC: (Windows path, file on this machine).
     std::vector<std::pair<std::string, std::string>> files;
     std::vector<std::pair<std::string, std::string>> environment;
+    ProgramOutcomes programs;
     bool help = false;
 };
 

@@ -264,6 +264,10 @@ std::vector<RegOperation> ParseRegFile(const std::string& bytes) {
     } else if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFE &&
                static_cast<unsigned char>(bytes[1]) == 0xFF) {
         throw RegFileError(1, "UTF-16 big-endian is not an export regedit writes");
+    } else if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) {
+        throw RegFileError(1,
+                           "starts with a UTF-8 byte-order mark, which regedit never writes: "
+                           "save it as ANSI or as Unicode (UTF-16)");
     } else {
         text = bytes;
     }

@@ -45,13 +45,23 @@ void Road::KeyDeleted(const std::string& key, bool succeeded) {
 
 void Road::Start(const std::string& commandLine, const platform::StartOptions& options,
                  const std::string& outcome) {
-    Line("start: " + commandLine + " in " + options.currentDirectory +
-         (options.hidden ? " (hidden)" : "") + ": " + outcome);
+    // No folder given: the program inherits the wizard's, the start directory.
+    const std::string folder =
+        options.currentDirectory.empty() ? "" : " in " + options.currentDirectory;
+    Line("start: " + commandLine + folder + (options.hidden ? " (hidden)" : "") + ": " + outcome);
 }
 
 void Road::Action(const std::string& what) { Line("press: " + what); }
 
 void Road::Note(const std::string& what) { Line("note: " + what); }
+
+void Road::Component(const std::string& line) { Line(line); }
+
+void Road::Refusal(int page, const std::string& why) {
+    Line("refused: " + PageName(page) + ": " + why);
+}
+
+void Road::Outcome(const std::string& what) { Line("outcome: " + what); }
 
 void Road::Stop(const std::string& why) {
     Line("stop: " + why);

@@ -31,6 +31,12 @@ public:
                const std::string& outcome);
     void Action(const std::string& what);
     void Note(const std::string& what);
+    // "component 1: runs (...)": what the wizard does with a component.
+    void Component(const std::string& line);
+    // Why a page ends the run.
+    void Refusal(int page, const std::string& why);
+    // What page 6 shows once the work has stopped.
+    void Outcome(const std::string& what);
     // The last lines: where the road stops and why, or the program's end.
     void Stop(const std::string& why);
     void End(int exitCode);

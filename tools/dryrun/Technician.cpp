@@ -4,9 +4,12 @@
 #include <cctype>
 #include <string>
 
+#include "ComponentPlan.h"
+#include "PageOutcomes.h"
 #include "app/ProgramExit.h"
 #include "app/ProgramState.h"
 #include "app/Unit1.h"
+#include "config/StartDirectory.h"
 #include "localisation/FlagFiles.h"
 #include "localisation/FlagGrid.h"
 #include "system/MainsPower.h"
@@ -98,10 +101,13 @@ void Technician::Act(int page) {
             if (options_.afterRestart && !IsOnMainsPower()) {
                 road_.Stop(PageName(page) + " waits for the PC to run on mains power");
             } else {
+                const std::string refusal = Page7Refusal(options_);
+                if (!refusal.empty()) road_.Refusal(page, refusal);
                 Validate();
             }
             break;
         case kPageVersionError:
+            road_.Refusal(page, Page2Refusal());
             Validate();
             break;
         case kPageLanguageChoice:
@@ -114,6 +120,11 @@ void Technician::Act(int page) {
             break;
         case kPageLanguageConfirmation:
             Press(kKeyF3, "F3 (yes)");
+            if (!versionsTold_) {
+                versionsTold_ = true;
+                const std::string note = VersionOrderNote();
+                if (!note.empty()) road_.Note(note);
+            }
             break;
         case kPageUpdateConfirmation:
             if (options_.remove == form.RadioButton1->Checked()) Press(kKeyDown, "Down");
@@ -139,21 +150,37 @@ void Technician::Act(int page) {
             road_.Stop(PageName(page) + " would restart the PC");
             break;
         case kPageInstallInProgress:
-            if (host_.TimerRunning(*form.TimerMAJComposant)) {
-                road_.Action("time passes (the components' timer)");
-                host_.TickTimer(*form.TimerMAJComposant);
-            } else if (host_.TimerRunning(*form.Timer1)) {
-                road_.Action("time passes (the setup's timer)");
-                host_.TickTimer(*form.Timer1);
-            } else if (State.SetupFinished || !State.DllTestPassed) {
-                Validate();
-            } else {
-                road_.Stop(PageName(page) + " waits");
-            }
+            FollowTheWork();
             break;
         default:
             road_.Stop("no page is shown");
             break;
+    }
+}
+
+void Technician::FollowTheWork() {
+    TMainForm& form = *form_;
+    if (host_.TimerRunning(*form.TimerMAJComposant)) {
+        for (const std::string& line : ComponentLines(StartDirectory(), State.InstallPathChosen,
+                                                      LanguageCodeOf(State.DictionaryFileName))) {
+            road_.Component(line);
+        }
+        road_.Action("time passes (the components' timer)");
+        setupTicked_ = validatedOutcome_ = false;
+        host_.TickTimer(*form.TimerMAJComposant);
+    } else if (host_.TimerRunning(*form.Timer1)) {
+        road_.Action("time passes (the setup's timer)");
+        setupTicked_ = true;
+        validatedOutcome_ = false;
+        host_.TickTimer(*form.Timer1);
+    } else if (State.SetupFinished || !State.DllTestPassed) {
+        road_.Outcome(Page6Outcome(setupTicked_, validatedOutcome_));
+        // Validate on a notice of the update or of the libraries leads on
+        // to more work or to the end, never to the closing message.
+        validatedOutcome_ = State.DllTestPassed && !State.MainSetupPending;
+        Validate();
+    } else {
+        road_.Stop(PageName(kPageInstallInProgress) + " waits");
     }
 }
 

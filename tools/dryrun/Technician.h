@@ -37,12 +37,17 @@ private:
     void Press(std::uint16_t key, const char* name);
     void ChooseLanguage();
     void ChooseVolume();
+    // Page 6: ticks the running timer, or tells the outcome and validates.
+    void FollowTheWork();
 
     ObservedHost& host_;
     Road& road_;
     const Options& options_;
     TMainForm* form_ = nullptr;
     std::vector<int> exits_;
+    bool setupTicked_ = false;  // since the last timer tick of page 6
+    bool validatedOutcome_ = false;
+    bool versionsTold_ = false;
 };
 
 }  // namespace tavrik::dryrun

@@ -1,4 +1,5 @@
 // tavrik-dryrun: the road the wizard of a medium takes on a described PC.
+#include <fcntl.h>
 #include <unistd.h>
 #include <ext/stdio_filebuf.h>
 
@@ -62,11 +63,13 @@ int main(int argc, char** argv) {
     }
 
     // The road on standard output; the wizard's own diagnostics, which it
-    // prints there, go to standard error instead.
+    // prints there, are dropped: standard error is kept for what is wrong
+    // with the user's input.
     std::cout.flush();
     std::fflush(stdout);
     const int roadFd = ::dup(STDOUT_FILENO);
-    if (roadFd < 0 || ::dup2(STDERR_FILENO, STDOUT_FILENO) < 0) {
+    const int nowhere = ::open("/dev/null", O_WRONLY);
+    if (roadFd < 0 || nowhere < 0 || ::dup2(nowhere, STDOUT_FILENO) < 0) {
         std::cerr << "tavrik-dryrun: cannot set the standard output apart\n";
         return kUnreadable;
     }
@@ -76,6 +79,7 @@ int main(int argc, char** argv) {
     for (const std::string& note : notes) road.Note(note);
     ObservedHost host;
     tavrik::vcl::SetCurrentHost(&host);
+    machine.SetProgramOutcomes(options.programs);
     machine.Observe(&road);
     host.Observe(&road);
     Technician(host, road, options).Run();

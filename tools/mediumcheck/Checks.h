@@ -12,6 +12,11 @@ namespace tavrik::mediumcheck {
 void CheckSettings(Findings& findings);
 // ap.ini's [INSTALL_COMPOSANTS] and the programs it names under COMPST\.
 void CheckComponents(Findings& findings);
+// The names written in the INI files: unknown sections and keys (with the
+// name meant), names written twice, a byte-order mark.
+void CheckNames(Findings& findings);
+// UTF-8 in the text files read as code page 1252, and their line ends.
+void CheckEncodings(Findings& findings);
 // The flags, dictionaries, CodeAssOS.ini and the licence texts.
 void CheckLanguages(Findings& findings);
 // BMP\ and WAIT\.

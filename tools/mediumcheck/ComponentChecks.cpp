@@ -44,9 +44,11 @@ int CheckedCount(Findings& findings) {
                          std::to_string(number) + " components named, the wizard runs the first " +
                              std::to_string(kMostComponents));
     }
-    if (number < listed) {
-        findings.Warning(kApIni, kSection, std::to_string(listed),
-                         "listed beyond NB=" + std::to_string(number) + ": never runs");
+    for (long beyond = std::max(number, 0L) + 1; beyond <= listed; ++beyond) {
+        if (IniHasKey(kApIni, kSection, std::to_string(beyond))) {
+            findings.Warning(kApIni, kSection, std::to_string(beyond),
+                             "listed beyond NB=" + std::to_string(number) + ": never runs");
+        }
     }
     return static_cast<int>(std::clamp<long>(number, 0, kMostComponents));
 }
@@ -99,13 +101,6 @@ void CheckProgramFolders(Findings& findings, int number, const std::string& valu
 
 void CheckComponent(Findings& findings, int number) {
     const auto key = [&](const char* suffix) { return ComponentKey(number, suffix); };
-    for (const char* suffix : {"_FORCEE", "_FIRST_INSTALL", "_INVISIBLE"}) {
-        const std::string value = IniValue(kApIni, kSection, key(suffix));
-        if (IsMiswrittenTrue(value)) {
-            findings.Warning(kApIni, kSection, key(suffix),
-                             "'" + value + "' is read as not TRUE: write TRUE in capitals");
-        }
-    }
     if (IniValue(kApIni, kSection, key("_FORCEE")) != "TRUE" &&
         IniValue(kApIni, kSection, key("_FIRST_INSTALL")) != "TRUE") {
         findings.Warning(kApIni, kSection, key(""),
@@ -124,12 +119,28 @@ void CheckComponent(Findings& findings, int number) {
     CheckProgramFolders(findings, number, value);
 }
 
+// Every flag of every component listed, counted or not: the wizard
+// compares them with TRUE (or, for _BLOQUANT, FALSE) exactly.
+void CheckFlags(Findings& findings) {
+    for (int number = 1; number <= kMostComponents; ++number) {
+        for (const char* suffix : {"_FORCEE", "_FIRST_INSTALL", "_INVISIBLE", "_BLOQUANT"}) {
+            const std::string key = ComponentKey(number, suffix);
+            const bool waits = key == ComponentKey(number, "_BLOQUANT");
+            const std::string problem = FlagValueProblem(
+                IniValue(kApIni, kSection, key),
+                waits ? "not FALSE: the wizard waits for the component" : "not TRUE");
+            if (!problem.empty()) findings.Warning(kApIni, kSection, key, problem);
+        }
+    }
+}
+
 }  // namespace
 
 void CheckComponents(Findings& findings) {
     if (!MediumFileExists(kApIni)) {
         return;  // told by the settings
     }
+    CheckFlags(findings);
     const int count = CheckedCount(findings);
     for (int number = 1; number <= count; ++number) {
         CheckComponent(findings, number);

@@ -9,6 +9,8 @@ std::vector<Finding> CheckMedium() {
     Findings findings;
     CheckPrograms(findings);
     CheckSettings(findings);
+    CheckNames(findings);
+    CheckEncodings(findings);
     CheckComponents(findings);
     CheckLanguages(findings);
     CheckPictures(findings);

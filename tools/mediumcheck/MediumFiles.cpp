@@ -126,8 +126,12 @@ std::vector<std::string> FlagLanguageCodes() {
 
 bool SameName(const std::string& a, const std::string& b) { return Upper(a) == Upper(b); }
 
-bool IsMiswrittenTrue(const std::string& value) {
-    return value != "TRUE" && Upper(Trimmed(value)) == "TRUE";
+std::string FlagValueProblem(const std::string& value, const std::string& readAs) {
+    if (value.empty() || value == "TRUE" || value == "FALSE") return "";
+    const std::string upper = Upper(Trimmed(value));
+    const std::string meant =
+        upper == "TRUE" || upper == "FALSE" ? ": write " + upper + " in capitals" : "";
+    return "'" + value + "' is neither TRUE nor FALSE in capitals: read as " + readAs + meant;
 }
 
 }  // namespace tavrik::mediumcheck

@@ -42,7 +42,9 @@ std::vector<std::string> FlagLanguageCodes();
 // compared without regard to case).
 bool SameName(const std::string& a, const std::string& b);
 
-// "true" or "True": a value meant as TRUE that the wizard reads as not TRUE.
-bool IsMiswrittenTrue(const std::string& value);
+// What is wrong with a flag's value that is neither empty nor TRUE nor
+// FALSE in capitals, with how the wizard reads it (readAs: "not TRUE");
+// empty for a sound value.
+std::string FlagValueProblem(const std::string& value, const std::string& readAs);
 
 }  // namespace tavrik::mediumcheck

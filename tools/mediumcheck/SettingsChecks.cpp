@@ -1,4 +1,7 @@
+#include <algorithm>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "Checks.h"
 #include "MediumFiles.h"
@@ -8,6 +11,28 @@
 namespace tavrik::mediumcheck {
 
 namespace {
+
+// Versions compare byte by byte: 5.10 orders before 5.9. Parts of one
+// length compare as their numbers do; parts of mixed lengths mislead.
+void CheckVersionDigits(Findings& findings, const std::string& applicIni) {
+    const std::string version = IniValue(applicIni, "APPLICATION", "VSOFT");
+    std::vector<std::size_t> lengths;
+    for (std::size_t start = 0;;) {
+        const std::size_t dot = version.find('.', start);
+        lengths.push_back((dot == std::string::npos ? version.size() : dot) - start);
+        if (dot == std::string::npos) break;
+        start = dot + 1;
+    }
+    if (std::adjacent_find(lengths.begin(), lengths.end(), std::not_equal_to<>()) ==
+        lengths.end()) {
+        return;
+    }
+    findings.Warning(Shown(applicIni), "APPLICATION", "VSOFT",
+                     "'" + version +
+                         "' has parts of different numbers of digits: the wizard compares "
+                         "versions byte by byte, so 5.10 orders before 5.9; give every part "
+                         "of every release as many digits (5.09, 5.10)");
+}
 
 void CheckApplication(Findings& findings) {
     const std::string tavrikIni = "tavrik.ini";
@@ -30,6 +55,8 @@ void CheckApplication(Findings& findings) {
     } else if (IniValue(applicIni, "APPLICATION", "VSOFT").empty()) {
         findings.Error(Shown(applicIni), "APPLICATION", "VSOFT",
                        "no version: every run is refused (page 2)");
+    } else {
+        CheckVersionDigits(findings, applicIni);
     }
 }
 
@@ -39,11 +66,9 @@ void CheckInstall(Findings& findings) {
         findings.Error(apIni, "", "", "missing: every page shows an empty title");
         return;
     }
-    const std::string independent = IniValue(apIni, "INSTALL", "INDEPENDANT");
-    if (IsMiswrittenTrue(independent)) {
-        findings.Warning(apIni, "INSTALL", "INDEPENDANT",
-                         "'" + independent + "' is read as not TRUE: write TRUE in capitals");
-    }
+    const std::string problem =
+        FlagValueProblem(IniValue(apIni, "INSTALL", "INDEPENDANT"), "not TRUE");
+    if (!problem.empty()) findings.Warning(apIni, "INSTALL", "INDEPENDANT", problem);
     if (PageTitleText().empty()) {
         findings.Error(apIni, "INSTALL",
                        IsIndependentInstall() == "TRUE" ? "TITRE_INDEPENDANT" : "TITRE",

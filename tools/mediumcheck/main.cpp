@@ -12,11 +12,13 @@
 
 namespace {
 
+const char* const kUsage =
+    "usage: tavrik-check [--json] MEDIUM\n"
+    "  MEDIUM: the folder of an installation medium (the root of the CD)\n"
+    "  exit status: 0 clean, 1 warnings only, 2 errors (docs/medium.md)\n";
+
 int Usage() {
-    std::fputs(
-        "usage: tavrik-check [--json] MEDIUM\n"
-        "  MEDIUM: the folder of an installation medium (the root of the CD)\n",
-        stderr);
+    std::fputs(kUsage, stderr);
     return tavrik::mediumcheck::kExitErrors;
 }
 
@@ -30,8 +32,10 @@ int main(int argc, char** argv) {
         const std::string arg = argv[i];
         if (arg == "--json") {
             json = true;
-        } else if (arg == "--help" || arg == "-h" || (!arg.empty() && arg[0] == '-') ||
-                   !folder.empty()) {
+        } else if (arg == "--help" || arg == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        } else if ((!arg.empty() && arg[0] == '-') || !folder.empty()) {
             return Usage();
         } else {
             folder = arg;

@@ -55,9 +55,12 @@ void List(const std::string& path, const PeImage& image) {
     }
 }
 
+const char* const kUsage =
+    "usage: pecheck --imports LIST [--max-version MAJOR.MINOR] FILE...\n"
+    "       pecheck --list FILE...\n";
+
 int Usage() {
-    std::cerr << "usage: pecheck --imports LIST [--max-version MAJOR.MINOR] FILE...\n"
-                 "       pecheck --list FILE...\n";
+    std::cerr << kUsage;
     return 2;
 }
 
@@ -70,6 +73,10 @@ int main(int argc, char** argv) {
     std::vector<std::string> files;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            std::cout << kUsage;
+            return 0;
+        }
         if (arg == "--imports" && i + 1 < argc) {
             listPath = argv[++i];
         } else if (arg == "--max-version" && i + 1 < argc) {

@@ -55,15 +55,46 @@ TEST_P(DryRunBadOptions, AreRefusedWithAMessage) {
     EXPECT_THROW(ParseOptions(GetParam()), OptionError);
 }
 
-INSTANTIATE_TEST_SUITE_P(Refused, DryRunBadOptions,
-                         ::testing::Values(std::vector<std::string>{"MEDIUM"},
-                                           std::vector<std::string>{"--machine", "PC.reg"},
-                                           With({"EXTRA"}), With({"--power"}),
-                                           With({"--power", "solar"}), With({"--windows", "11"}),
-                                           With({"--system-language", "FFFF"}),
-                                           With({"--drive", "CD"}), With({"--drive", "D:"}),
-                                           With({"--choice", "update"}), With({"--file", "=x"}),
-                                           With({"--bogus", "1"})));
+// What each program does: by its file name or its script's, the default
+// for the others, and the setup's outcome.
+TEST(DryRunProgramOutcomes, AnswerEachCommandLine) {
+    const Options options =
+        ParseOptions(With({"--exit", "CompMark.exe=0", "--exit", "-1", "--exit", "updateqxd.vbs=2",
+                           "--setup", "fail", "--exit", "compmark.exe=5"}));
+    struct Case {
+        const char* commandLine;
+        std::uint32_t exitCode;
+        bool isSetup;
+    };
+    const Case cases[] = {
+        {"D:\\COMPST\\GB\\compmark.exe /name=viewer", 5, false},  // the last one of a name
+        {"cscript.exe updateqxd.vbs //Nologo //B", 2, false},
+        {"D:\\setup.exe -s -f1D:\\install.iss", 0xFFFFFFFFu, true},
+        {"D:\\COMPST\\other.exe", 0xFFFFFFFFu, false},
+    };
+    for (const Case& c : cases) {
+        const auto outcome = OutcomeOf(options.programs, c.commandLine);
+        ASSERT_TRUE(outcome.has_value()) << c.commandLine;
+        EXPECT_EQ(outcome->exitCode, c.exitCode) << c.commandLine;
+        EXPECT_EQ(outcome->isSetup, c.isSetup) << c.commandLine;
+        EXPECT_FALSE(outcome->setupSucceeds && c.isSetup) << c.commandLine;
+    }
+    EXPECT_FALSE(OutcomeOf(ParseOptions(With({"--exit", "a.exe=0"})).programs, "b.exe"));
+    const auto setup = OutcomeOf(ParseOptions(With({"--exit", "0"})).programs, "D:\\setup.exe -s");
+    ASSERT_TRUE(setup.has_value());
+    EXPECT_TRUE(setup->setupSucceeds);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Refused, DryRunBadOptions,
+    ::testing::Values(std::vector<std::string>{"MEDIUM"},
+                      std::vector<std::string>{"--machine", "PC.reg"}, With({"EXTRA"}),
+                      With({"--power"}), With({"--power", "solar"}), With({"--windows", "11"}),
+                      With({"--system-language", "FFFF"}), With({"--drive", "CD"}),
+                      With({"--drive", "D:"}), With({"--choice", "update"}), With({"--file", "=x"}),
+                      With({"--bogus", "1"}), With({"--exit", "x"}), With({"--exit", "=1"}),
+                      With({"--exit", "a.exe=b"}), With({"--exit", "4294967296"}),
+                      With({"--setup", "maybe"})));
 
 }  // namespace
 }  // namespace tavrik::dryrun

@@ -135,6 +135,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"empty_file", "", 1, "not a registry export"},
         BadCase{"bad_header", "REGEDIT5\r\n[HKLM\\S]\r\n", 1, "not a registry export"},
         BadCase{"big_endian", "\xFE\xFF", 1, "big-endian"},
+        BadCase{"utf8_byte_order_mark", "\xEF\xBB\xBFREGEDIT4\n", 1, "UTF-8 byte-order mark"},
         BadCase{"unterminated_name", "REGEDIT4\n[HKLM\\S]\n\"N=\"x\n", 3, "'=' expected"},
         BadCase{"unterminated_string", "REGEDIT4\n[HKLM\\S]\n\"N\"=\"x\n", 3,
                 "unterminated string"},

@@ -98,12 +98,22 @@ void RewriteDictionary(const fs::path& path, long number, const std::string* rep
     WriteBytes(path, out);
 }
 
+// Replaces the first occurrence of a text in a file.
+void ReplaceText(const fs::path& path, const std::string& from, const std::string& to) {
+    std::string text = ReadBytes(path);
+    const auto at = text.find(from);
+    ASSERT_NE(at, std::string::npos) << from << " in " << path;
+    WriteBytes(path, text.replace(at, from.size(), to));
+}
+
 struct PlantedFault {
     const char* name;
     std::function<void(const fs::path&)> plant;
     Severity severity;
     const char* file;
     const char* key;
+    const char* section = nullptr;  // checked when given
+    const char* says = "";          // a part of the message: the name meant
 };
 
 void PrintTo(const PlantedFault& fault, std::ostream* out) { *out << fault.name; }
@@ -240,6 +250,66 @@ const PlantedFault kFaults[] = {
      Severity::Error, "tavrik.exe", ""},
     {"NamesDifferingInCase", [](const fs::path& m) { fs::copy_file(m / "ap.ini", m / "AP.INI"); },
      Severity::Warning, "AP.INI", ""},
+    // Mistypes, each with the name meant.
+    {"MisspeltKey",
+     [](const fs::path& m) { ReplaceText(m / "ap.ini", "INDEPENDANT=", "INDEPENDENT="); },
+     Severity::Warning, "ap.ini", "INDEPENDENT", "INSTALL", "did you mean INDEPENDANT?"},
+    {"MisspeltSection",
+     [](const fs::path& m) {
+         ReplaceText(m / "ap.ini", "[INSTALL_COMPOSANTS]", "[INSTAL_COMPOSANTS]");
+     },
+     Severity::Warning, "ap.ini", "", "INSTAL_COMPOSANTS", "did you mean [INSTALL_COMPOSANTS]?"},
+    {"MisspeltComponentFlag",
+     [](const fs::path& m) { ReplaceText(m / "ap.ini", "2_FIRST_INSTALL=", "2_FIRST_INSTAL="); },
+     Severity::Warning, "ap.ini", "2_FIRST_INSTAL", "INSTALL_COMPOSANTS",
+     "did you mean 2_FIRST_INSTALL?"},
+    {"MisspeltKeyOfTheApplicationsFile",
+     [](const fs::path& m) {
+         ReplaceText(m / "BRENDOL/applic.ini", "VSOFT=", "VSFOT=5.3.0\r\nVSOFT=");
+     },
+     Severity::Warning, "BRENDOL/applic.ini", "VSFOT", "APPLICATION", "did you mean VSOFT?"},
+    {"KeyWrittenTwice",
+     [](const fs::path& m) {
+         ReplaceText(m / "ap.ini", "[APPLICATION]", "TITRE=Autre\r\n\r\n[APPLICATION]");
+     },
+     Severity::Warning, "ap.ini", "TITRE", "INSTALL", "reads the first, 'Installation de la suite"},
+    {"SectionWrittenTwice",
+     [](const fs::path& m) {
+         WriteBytes(m / "tavrik.ini", ReadBytes(m / "tavrik.ini") + "\r\n[install]\r\nNAME=X\r\n");
+     },
+     Severity::Warning, "tavrik.ini", "", "install", "reads the first only"},
+    {"WaitFlagNotInCapitals",
+     [](const fs::path& m) { EditIni(m / "ap.ini", "INSTALL_COMPOSANTS", "2_BLOQUANT", "false"); },
+     Severity::Warning, "ap.ini", "2_BLOQUANT", "INSTALL_COMPOSANTS", "write FALSE in capitals"},
+    {"FlagNeitherTrueNorFalse",
+     [](const fs::path& m) { EditIni(m / "ap.ini", "INSTALL_COMPOSANTS", "1_INVISIBLE", "yes"); },
+     Severity::Warning, "ap.ini", "1_INVISIBLE", "INSTALL_COMPOSANTS", "neither TRUE nor FALSE"},
+    {"CountBelowEveryListedComponent",
+     [](const fs::path& m) { EditIni(m / "ap.ini", "INSTALL_COMPOSANTS", "NB", "0"); },
+     Severity::Warning, "ap.ini", "1", "INSTALL_COMPOSANTS", "never runs"},
+    {"VersionOfMixedDigits",
+     [](const fs::path& m) { EditIni(m / "BRENDOL/applic.ini", "APPLICATION", "VSOFT", "5.10.0"); },
+     Severity::Warning, "BRENDOL/applic.ini", "VSOFT", "APPLICATION", "byte by byte"},
+    // Encodings.
+    {"Utf8MarkOnAnIniFile",
+     [](const fs::path& m) {
+         WriteBytes(m / "tavrik.ini", "\xEF\xBB\xBF" + ReadBytes(m / "tavrik.ini"));
+     },
+     Severity::Error, "tavrik.ini", "", "INSTALL", "byte-order mark"},
+    {"Utf8Title",
+     [](const fs::path& m) { EditIni(m / "ap.ini", "INSTALL", "TITRE", "Mise \xC3\xA0 jour"); },
+     Severity::Warning, "ap.ini", "TITRE", "INSTALL", "reads \"Mise \xC3\x83\xC2\xA0 jour\""},
+    {"Utf8Licence",
+     [](const fs::path& m) {
+         WriteBytes(m / "cluf_GB.txt", "Licence\r\nThe user\xE2\x80\x99s rights\r\n");
+     },
+     Severity::Warning, "cluf_GB.txt", "line 2", "", "\xC3\xA2\xE2\x82\xAC\xE2\x84\xA2"},
+    {"LineFeedsAlone",
+     [](const fs::path& m) { WriteBytes(m / "WAIT/wait.ini", "[WAIT]\r\nNB=1\n1=attente1.bmp\n"); },
+     Severity::Note, "WAIT/wait.ini", "line 2", "", "CR LF"},
+    {"Utf8ResponseFile",
+     [](const fs::path& m) { EditIni(m / "install.iss", "Setup", "Comment", "caf\xC3\xA9"); },
+     Severity::Warning, "install.iss", "Comment", "Setup", "UTF-8 text"},
 };
 
 class MediumCopy : public ::testing::Test {
@@ -286,11 +356,15 @@ TEST_P(PlantedFaultTest, IsFoundWithFileKeyAndSeverity) {
     fault.plant(copy_);
     const auto findings = Check();
     const bool found = std::any_of(findings.begin(), findings.end(), [&](const Finding& f) {
-        return f.severity == fault.severity && f.file == fault.file && f.key == fault.key;
+        return f.severity == fault.severity && f.file == fault.file && f.key == fault.key &&
+               (fault.section == nullptr || f.section == fault.section) &&
+               f.message.find(fault.says) != std::string::npos;
     });
     EXPECT_TRUE(found) << TextReport(findings);
-    EXPECT_EQ(ExitCodeOf(findings),
-              fault.severity == Severity::Error ? kExitErrors : kExitWarnings);
+    const int status = fault.severity == Severity::Error     ? kExitErrors
+                       : fault.severity == Severity::Warning ? kExitWarnings
+                                                             : 0;
+    EXPECT_EQ(ExitCodeOf(findings), status);
 }
 
 INSTANTIATE_TEST_SUITE_P(OnePerCheck, PlantedFaultTest, ::testing::ValuesIn(kFaults),
