@@ -131,6 +131,39 @@ bool Win32Machine::CreateShellLink(const ShellLink& link) {
     return SUCCEEDED(file->Save(linkPath.data(), TRUE));
 }
 
+bool Win32Machine::ReadShellLink(ShellLink& link) {
+    std::vector<wchar_t> linkPath;
+    const ComLibrary* com = ComLibrary::Get();
+    if (!ToWide(link.linkPath, linkPath) || com == nullptr) {
+        return false;
+    }
+    ComScope scope(*com);
+    ComPointer<IShellLinkA> shellLink;
+    ComPointer<IPersistFile> file;
+    if (FAILED(com->createInstance(kShellLinkClass, nullptr, CLSCTX_INPROC_SERVER,
+                                   kShellLinkAInterface, shellLink.out())) ||
+        FAILED(shellLink->QueryInterface(kPersistFileInterface, file.out())) ||
+        FAILED(file->Load(linkPath.data(), STGM_READ))) {
+        return false;
+    }
+    // A field that cannot be read fails the whole: such a link does not
+    // count as the one that was written.
+    const auto field = [](HRESULT result, const char* text, std::string& value) {
+        if (FAILED(result)) return false;
+        value = text;
+        return true;
+    };
+    char target[MAX_PATH] = {};
+    char arguments[MAX_PATH] = {};
+    char working[MAX_PATH] = {};
+    char description[MAX_PATH] = {};
+    return field(shellLink->GetPath(target, MAX_PATH, nullptr, 0), target, link.targetPath) &&
+           field(shellLink->GetArguments(arguments, MAX_PATH), arguments, link.arguments) &&
+           field(shellLink->GetWorkingDirectory(working, MAX_PATH), working,
+                 link.workingDirectory) &&
+           field(shellLink->GetDescription(description, MAX_PATH), description, link.description);
+}
+
 bool Win32Machine::EnableShutdownPrivilege() {
     HANDLE token = nullptr;
     if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) {

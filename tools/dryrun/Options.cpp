@@ -189,8 +189,9 @@ The technician:
   --volume X:             the volume chosen on page 1; default C:
   --choice C              page 3: reinstall (default) or remove
   --licence L             page 8: accept (default) or refuse
-  --after-restart         the run after the restart page's restart, as its
-                          shortcut starts it (tavrik.exe -reboot)
+  --after-restart         started as the restart page's shortcut starts it
+                          (tavrik.exe -reboot); it resumes the installation
+                          when PC.reg holds the page's resume record
 
 Exit codes: 0 the road was printed; 2 a bad command line or PC.reg (named
 with its line number); 1 the medium or a file cannot be read.

@@ -1,0 +1,106 @@
+#include "app/RestartResume.h"
+
+#include <cctype>
+
+#include "app/ProgramState.h"
+#include "app/ResumeRecord.h"
+#include "config/Registry.h"
+#include "platform/Machine.h"
+#include "vcl/Component.h"
+#include "trace/TraceLog.h"
+#include "vcl/Application.h"
+
+namespace tavrik {
+
+const char* const kResumeShortcut = "C:\\Tavrik.lnk";
+const char* const kResumeRunOnceValue = "Install";
+const char* const kResumeRunOnceData = "c:\\Tavrik.lnk";
+const char* const kResumeArgument = "-reboot";
+
+namespace {
+
+constexpr std::string::size_type kMaxTracedArgument = 80;
+
+std::string Trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return "";
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// The command line as one trace line of bounded length.
+std::string Printable(const std::string& text) {
+    std::string printable = text.substr(0, kMaxTracedArgument);
+    for (char& c : printable) {
+        if (std::iscntrl(static_cast<unsigned char>(c)) != 0) c = '?';
+    }
+    return printable;
+}
+
+
+// The run-once value is removed only when it is the one the restart page
+// writes: the value's name is common, another program may own it.
+bool RemoveRunOnceValue() {
+    if (!RegKeyExists(kRunOnceKey)) return true;
+    std::string data;
+    ReadRegString(data, kRunOnceKey, kResumeRunOnceValue);
+    if (!vcl::SameText(data, kResumeRunOnceData)) return true;
+    DeleteRegValue(kRunOnceKey, kResumeRunOnceValue);
+    ReadRegString(data, kRunOnceKey, kResumeRunOnceValue);
+    return data.empty();
+}
+
+void Resume(const ResumeRecord& record) {
+    AppendTraceLine("Reprise apres redemarrage : " + record.dictionary + " sur " +
+                    record.pathInstall +
+                    (record.volumeChosen ? ", premiere installation" : ""));
+    if (!platform::CurrentMachine().FileExists(kResumeShortcut)) {
+        AppendTraceLine("Raccourci de reprise absent");
+    }
+    State.IsInstallation = record.installation;
+    State.InstallPathChosen = record.volumeChosen;
+    State.DictionaryFileName = record.dictionary;
+    WriteRegString(kProductKey, "PathInstall", record.pathInstall);
+    vcl::Application()->SetTag(1);
+}
+
+}  // namespace
+
+bool DisarmResume() {
+    auto& machine = platform::CurrentMachine();
+    DeleteRegKey(kResumeRecordKey);
+    if (machine.FileExists(kResumeShortcut)) {
+        machine.DeleteFile(kResumeShortcut);
+    }
+    const bool runOnceRemoved = RemoveRunOnceValue();
+    const bool recordRemoved = !RegKeyExists(kResumeRecordKey);
+    const bool shortcutRemoved = !machine.FileExists(kResumeShortcut);
+    if (!recordRemoved) AppendTraceLine("Enregistrement de reprise non supprime");
+    if (!shortcutRemoved) AppendTraceLine("Raccourci de reprise non supprime");
+    if (!runOnceRemoved) AppendTraceLine("RunOnce non supprime");
+    return recordRemoved && shortcutRemoved && runOnceRemoved;
+}
+
+void DecideResume(const std::string& commandLine) {
+    vcl::Application()->SetTag(0);
+    const std::string argument = Trimmed(commandLine);
+    const bool reboot = argument == kResumeArgument;
+    const bool recordLeft = RegKeyExists(kResumeRecordKey);
+    ResumeRecord record;
+    const bool recordSound = ReadResumeRecord(record);
+    if (reboot && recordSound) {
+        Resume(record);
+    } else if (reboot) {
+        AppendTraceLine(recordLeft ? "Lancement ordinaire : enregistrement de reprise illisible"
+                                   : "Lancement ordinaire : -reboot sans enregistrement de reprise");
+    } else if (!argument.empty()) {
+        AppendTraceLine("Lancement ordinaire : argument non reconnu \"" + Printable(argument) + "\"");
+    }
+    if (recordLeft && !reboot) {
+        AppendTraceLine("Enregistrement de reprise d'un lancement precedent supprime");
+    }
+    if (reboot || recordLeft) {
+        DisarmResume();
+    }
+}
+
+}  // namespace tavrik
