@@ -6,9 +6,9 @@
 #include "app/ResumeRecord.h"
 #include "config/Registry.h"
 #include "platform/Machine.h"
-#include "vcl/Component.h"
 #include "trace/TraceLog.h"
 #include "vcl/Application.h"
+#include "vcl/Component.h"
 
 namespace tavrik {
 
@@ -36,7 +36,6 @@ std::string Printable(const std::string& text) {
     return printable;
 }
 
-
 // The run-once value is removed only when it is the one the restart page
 // writes: the value's name is common, another program may own it.
 bool RemoveRunOnceValue() {
@@ -51,8 +50,7 @@ bool RemoveRunOnceValue() {
 
 void Resume(const ResumeRecord& record) {
     AppendTraceLine("Reprise apres redemarrage : " + record.dictionary + " sur " +
-                    record.pathInstall +
-                    (record.volumeChosen ? ", premiere installation" : ""));
+                    record.pathInstall + (record.volumeChosen ? ", premiere installation" : ""));
     if (!platform::CurrentMachine().FileExists(kResumeShortcut)) {
         AppendTraceLine("Raccourci de reprise absent");
     }
@@ -90,10 +88,12 @@ void DecideResume(const std::string& commandLine) {
     if (reboot && recordSound) {
         Resume(record);
     } else if (reboot) {
-        AppendTraceLine(recordLeft ? "Lancement ordinaire : enregistrement de reprise illisible"
-                                   : "Lancement ordinaire : -reboot sans enregistrement de reprise");
+        AppendTraceLine(recordLeft
+                            ? "Lancement ordinaire : enregistrement de reprise illisible"
+                            : "Lancement ordinaire : -reboot sans enregistrement de reprise");
     } else if (!argument.empty()) {
-        AppendTraceLine("Lancement ordinaire : argument non reconnu \"" + Printable(argument) + "\"");
+        AppendTraceLine("Lancement ordinaire : argument non reconnu \"" + Printable(argument) +
+                        "\"");
     }
     if (recordLeft && !reboot) {
         AppendTraceLine("Enregistrement de reprise d'un lancement precedent supprime");

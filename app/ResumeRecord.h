@@ -9,8 +9,8 @@ namespace tavrik {
 extern const char* const kResumeRecordKey;  // SOFTWARE\NORVA\BRENDOL_PC\Reprise
 
 struct ResumeRecord {
-    bool installation = true;  // installation or update (removals never restart)
-    std::string pathInstall;   // the volume of the installation ("C:")
+    bool installation = true;   // installation or update (removals never restart)
+    std::string pathInstall;    // the volume of the installation ("C:")
     bool volumeChosen = false;  // chosen on the volume page: a first installation
     std::string dictionary;     // the chosen language's dictionary ("THESAURU.DBZ")
 

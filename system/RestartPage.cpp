@@ -10,9 +10,9 @@
 #include "config/Registry.h"
 #include "config/StartDirectory.h"
 #include "platform/Machine.h"
-#include "vcl/Component.h"
 #include "trace/TraceLog.h"
 #include "util/DictionaryNames.h"
+#include "vcl/Component.h"
 
 namespace tavrik {
 
@@ -39,7 +39,8 @@ struct RestartFailure {
 
 const RestartFailure kShortcutFailed = {
     "Raccourci de reprise non ecrit",
-    "@Le raccourci de reprise C:\\Tavrik.lnk n'a pas pu \xEAtre \xE9" "crit : "
+    "@Le raccourci de reprise C:\\Tavrik.lnk n'a pas pu \xEAtre \xE9"
+    "crit : "
     "le poste ne sera pas red\xE9marr\xE9."};
 const RestartFailure kRecordFailed = {
     "Enregistrement de reprise non ecrit",
@@ -51,7 +52,6 @@ const RestartFailure kRunOnceFailed = {
     "enregistr\xE9 : le poste ne sera pas red\xE9marr\xE9."};
 const RestartFailure kRestartRefused = {"Redemarrage refuse",
                                         "@Windows a refus\xE9 le red\xE9marrage du poste."};
-
 
 // Written and read back: the run-once value must never start a shortcut
 // that is missing, stale or someone else's.

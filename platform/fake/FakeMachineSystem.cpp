@@ -127,11 +127,10 @@ bool FakeMachine::ReadShellLink(ShellLink& link) {
     if (!content || content->rfind(kFakeLinkHeader, 0) != 0) {
         return false;
     }
-    const std::pair<const char*, std::string*> fields[] = {
-        {"target=", &link.targetPath},
-        {"arguments=", &link.arguments},
-        {"working=", &link.workingDirectory},
-        {"description=", &link.description}};
+    const std::pair<const char*, std::string*> fields[] = {{"target=", &link.targetPath},
+                                                           {"arguments=", &link.arguments},
+                                                           {"working=", &link.workingDirectory},
+                                                           {"description=", &link.description}};
     for (const auto& [name, field] : fields) {
         const std::string::size_type start = content->find(std::string("\n") + name);
         if (start == std::string::npos) return false;

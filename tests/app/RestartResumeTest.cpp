@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "WizardFixture.h"
 #include "app/ProgramState.h"
@@ -24,13 +23,14 @@ struct ResumeRow {
     const char* runOnce;  // the run-once value Install, "" for none
     // Expected:
     bool resumed;
-    std::vector<std::string> trace;  // before page 7's line
+    std::string trace;  // the lines before page 7's, each ending in "\n"
     bool shortcutLeft;
     const char* runOnceLeft;  // "<missing>" when removed
 };
 
-const char* const kResumed = "Reprise apres redemarrage : THESAURU.DBZ sur D:, premiere installation";
-const char* const kStale = "Enregistrement de reprise d'un lancement precedent supprime";
+const char* const kResumed =
+    "Reprise apres redemarrage : THESAURU.DBZ sur D:, premiere installation\n";
+const char* const kStale = "Enregistrement de reprise d'un lancement precedent supprime\n";
 const char* const kOurs = "c:\\Tavrik.lnk";
 
 class RestartResumeTest : public WizardTest, public ::testing::WithParamInterface<ResumeRow> {
@@ -61,9 +61,9 @@ TEST_P(RestartResumeTest, TheRoadAndWhatIsLeft) {
     StartWizard(row.commandLine);
 
     EXPECT_EQ(application->Tag(), row.resumed ? 1 : 0);
-    std::vector<std::string> trace = row.trace;
-    trace.push_back("Recommendation");
-    EXPECT_EQ(TraceLines(), trace);
+    std::string trace;
+    for (const std::string& line : TraceLines()) trace += line + "\n";
+    EXPECT_EQ(trace, row.trace + "Recommendation\n");
     EXPECT_FALSE(machine.RegistryKeyExists(kResumeRecordKey)) << "a record never outlives a start";
     EXPECT_EQ(machine.FileExists("C:\\Tavrik.lnk"), row.shortcutLeft);
     EXPECT_EQ(RegistryString(kRunOnceKey, "Install"), row.runOnceLeft);
@@ -84,29 +84,28 @@ TEST_P(RestartResumeTest, TheRoadAndWhatIsLeft) {
 INSTANTIATE_TEST_SUITE_P(
     Starts, RestartResumeTest,
     ::testing::Values(
-        ResumeRow{"RebootWithARecordResumes", "-reboot", Record::Sound, true, kOurs,
-                  true, {kResumed}, false, "<missing>"},
-        ResumeRow{"ALostShortcutIsTold", "-reboot", Record::Sound, false, "",
-                  true, {kResumed, "Raccourci de reprise absent"}, false, "<missing>"},
+        ResumeRow{"RebootWithARecordResumes", "-reboot", Record::Sound, true, kOurs, true, kResumed,
+                  false, "<missing>"},
+        ResumeRow{"ALostShortcutIsTold", "-reboot", Record::Sound, false, "", true,
+                  kResumed + std::string("Raccourci de reprise absent\n"), false, "<missing>"},
         ResumeRow{"AnotherProgramsRunOnceValueStays", " -reboot ", Record::Sound, true,
-                  "c:\\other.exe", true, {kResumed}, false, "c:\\other.exe"},
-        ResumeRow{"RebootWithoutARecordIsOrdinary", "-reboot", Record::None, true, kOurs,
-                  false, {"Lancement ordinaire : -reboot sans enregistrement de reprise"},
-                  false, "<missing>"},
-        ResumeRow{"AnUnsoundRecordIsOrdinary", "-reboot", Record::Unsound, true, "",
-                  false, {"Lancement ordinaire : enregistrement de reprise illisible"},
-                  false, "<missing>"},
-        ResumeRow{"HelpIsOrdinaryAndTouchesNothing", "/?", Record::None, true, kOurs,
-                  false, {"Lancement ordinaire : argument non reconnu \"/?\""},
-                  true, kOurs},
-        ResumeRow{"AnyTextWithARecordLeftIsOrdinary", "anything\r\n", Record::Sound, true,
-                  kOurs, false,
-                  {"Lancement ordinaire : argument non reconnu \"anything??\"", kStale},
-                  false, "<missing>"},
-        ResumeRow{"ARecordLeftByAnEarlierRunIsRemoved", "", Record::Sound, true, kOurs,
-                  false, {kStale}, false, "<missing>"},
-        ResumeRow{"APlainStartTracesNothingMore", "", Record::None, true, kOurs,
-                  false, {}, true, kOurs}),
+                  "c:\\other.exe", true, kResumed, false, "c:\\other.exe"},
+        ResumeRow{"RebootWithoutARecordIsOrdinary", "-reboot", Record::None, true, kOurs, false,
+                  "Lancement ordinaire : -reboot sans enregistrement de reprise\n", false,
+                  "<missing>"},
+        ResumeRow{"AnUnsoundRecordIsOrdinary", "-reboot", Record::Unsound, true, "", false,
+                  "Lancement ordinaire : enregistrement de reprise illisible\n", false,
+                  "<missing>"},
+        ResumeRow{"HelpIsOrdinaryAndTouchesNothing", "/?", Record::None, true, kOurs, false,
+                  "Lancement ordinaire : argument non reconnu \"/?\"\n", true, kOurs},
+        ResumeRow{
+            "AnyTextWithARecordLeftIsOrdinary", "anything\r\n", Record::Sound, true, kOurs, false,
+            "Lancement ordinaire : argument non reconnu \"anything??\"\n" + std::string(kStale),
+            false, "<missing>"},
+        ResumeRow{"ARecordLeftByAnEarlierRunIsRemoved", "", Record::Sound, true, kOurs, false,
+                  kStale, false, "<missing>"},
+        ResumeRow{"APlainStartTracesNothingMore", "", Record::None, true, kOurs, false, "", true,
+                  kOurs}),
     [](const ::testing::TestParamInfo<ResumeRow>& row) { return row.param.name; });
 
 }  // namespace
