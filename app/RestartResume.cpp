@@ -65,7 +65,9 @@ void Resume(const ResumeRecord& record) {
 
 bool DisarmResume() {
     auto& machine = platform::CurrentMachine();
-    DeleteRegKey(kResumeRecordKey);
+    if (RegKeyExists(kResumeRecordKey)) {
+        DeleteRegKey(kResumeRecordKey);
+    }
     if (machine.FileExists(kResumeShortcut)) {
         machine.DeleteFile(kResumeShortcut);
     }

@@ -13,9 +13,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 start=${1:?usage: stale_start.sh shortcut | ARGUMENT}
 witness="$TAVRIK_WIN64_DIR/tests/e2e/system/restartwitness.exe"
 [ -f "$witness" ] || tavrik_wine_fail "the win64 restartwitness.exe is missing"
-shortcut="$WINEPREFIX/drive_c/Tavrik.lnk"
 
 decision_setup
+shortcut="$WINEPREFIX/drive_c/Tavrik.lnk"
 trap 'decision_cleanup; rm -f "$shortcut"' EXIT
 decision_machine installed 5.3.0
 expected_changes=(+file:TraceTavrik.log "+reg:$decision_product_key\\Install" "+reg:$decision_product_key\\CD")

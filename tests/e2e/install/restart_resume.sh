@@ -24,6 +24,7 @@ install_put_tree
 decision_only_language RU
 # The medium copy's first-installation component speaks Russian too.
 wizard_medium_ini ap.ini INSTALL_COMPOSANTS 2_LANGUES 'FR;GB;RU'
+cp -r "$(wizard_medium_file COMPST/GB)" "$(wizard_medium_file COMPST)/RU"
 outside_work="$(install_c)/tavrik-holder"
 mkdir -p "$outside_work"
 cp "$TAVRIK_WIN64_DIR/tests/e2e/medium/holdlib.exe" "$witness" "$outside_work/"
