@@ -48,6 +48,11 @@ bool RemoveRunOnceValue() {
     return data.empty();
 }
 
+// The application's Tag tells the pages (RunFollowsRestart).
+void MarkResumed(bool resumed) {
+    if (vcl::Application() != nullptr) vcl::Application()->SetTag(resumed ? 1 : 0);
+}
+
 void Resume(const ResumeRecord& record) {
     AppendTraceLine("Reprise apres redemarrage : " + record.dictionary + " sur " +
                     record.pathInstall + (record.volumeChosen ? ", premiere installation" : ""));
@@ -58,7 +63,7 @@ void Resume(const ResumeRecord& record) {
     State.InstallPathChosen = record.volumeChosen;
     State.DictionaryFileName = record.dictionary;
     WriteRegString(kProductKey, "PathInstall", record.pathInstall);
-    vcl::Application()->SetTag(1);
+    MarkResumed(true);
 }
 
 }  // namespace
@@ -81,7 +86,7 @@ bool DisarmResume() {
 }
 
 void DecideResume(const std::string& commandLine) {
-    vcl::Application()->SetTag(0);
+    MarkResumed(false);
     const std::string argument = Trimmed(commandLine);
     const bool reboot = argument == kResumeArgument;
     const bool recordLeft = RegKeyExists(kResumeRecordKey);

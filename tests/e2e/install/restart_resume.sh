@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
-# The restart road of a Russian first installation: a library in the way on
-# the chosen volume is held open, so the installation offers the restart
-# page (its French legible in the Russian run); its validate leaves the
+# The restart road of a first installation in another script (restart_resume.sh
+# [CODE], Russian by default: RU, EL, PL): a library in the way on the
+# chosen volume is held open, so the installation offers the restart page
+# (its French legible whatever the language); its validate leaves the
 # shortcut "C:\Tavrik.lnk", the resume record and the run-once entry, and
 # asks for the restart. The run that the next log-on starts through the
 # shortcut ("-reboot") goes from the recommendations straight to the work
-# and installs to its end in Russian on C:, the first-installation
+# and installs to its end in that language on C:, the first-installation
 # component included. The machine then holds what a first installation
 # leaves, and no shortcut, record or run-once entry.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../medium/outside.sh"
 . "$here/install.sh"
+
+code=${1:-RU}
 
 run_once_key='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\RunOnce'
 record_key="$decision_product_key\\Reprise"
@@ -21,10 +24,10 @@ witness="$TAVRIK_WIN64_DIR/tests/e2e/system/restartwitness.exe"
 install_setup
 decision_machine first-installation
 install_put_tree
-decision_only_language RU
-# The medium copy's first-installation component speaks Russian too.
-wizard_medium_ini ap.ini INSTALL_COMPOSANTS 2_LANGUES 'FR;GB;RU'
-cp -r "$(wizard_medium_file COMPST/GB)" "$(wizard_medium_file COMPST)/RU"
+decision_only_language "$code"
+# The medium copy's first-installation component speaks that language too.
+wizard_medium_ini ap.ini INSTALL_COMPOSANTS 2_LANGUES "FR;GB;$code"
+cp -r "$(wizard_medium_file COMPST/GB)" "$(wizard_medium_file COMPST)/$code"
 outside_work="$(install_c)/tavrik-holder"
 mkdir -p "$outside_work"
 cp "$TAVRIK_WIN64_DIR/tests/e2e/medium/holdlib.exe" "$witness" "$outside_work/"
@@ -56,10 +59,10 @@ install_reach_work first-installation
 install_wait_validate 30 || check_fail "the notice never offered its validate button"
 probe key ENTER >/dev/null
 decision_expect_page 10 "validate on the notice offers the restart"
-wizard_screenshot restart-page-russian
+wizard_screenshot "restart-page-$code"
 probe key ENTER >/dev/null
 check_equals "validate there ends the program with code 0" 0 "$(wizard_wait_end 30)"
-check_equals "the record keeps the language" THESAURU.DBZ "$(tavrik_wine_reg_value "$record_key" Dictionnaire)"
+check_equals "the record keeps the language" "THESAU$code.DBZ" "$(tavrik_wine_reg_value "$record_key" Dictionnaire)"
 check_equals "the record keeps the volume" C: "$(tavrik_wine_reg_value "$record_key" PathInstall)"
 check_equals "the record keeps the first installation" 1 "$(tavrik_wine_reg_value "$record_key" VolumeChoisi)"
 
@@ -91,18 +94,18 @@ outside_wait_gone "$outside_work/holdlib.exe.held" 5 || rm -f "$outside_work/hol
 wizard_start_link 'C:\Tavrik.lnk'
 decision_expect_page 7 "the resumed run opens on the recommendations"
 check_equals "the resumed road and why" \
-    "Reprise apres redemarrage : THESAURU.DBZ sur C:, premiere installation" \
+    "Reprise apres redemarrage : THESAU$code.DBZ sur C:, premiere installation" \
     "$(wizard_trace | head -n 1)"
 text=$(probe_settled text Label_PageRecom)
-check_equals "with the text of a run after a restart, in Russian" \
-    "$(WIZARD_DICTIONARY=RU wizard_phrase 17877)" "${text%%\\n*}"
+check_equals "with the text of a run after a restart, in $code" \
+    "$(WIZARD_DICTIONARY=$code wizard_phrase 17877)" "${text%%\\n*}"
 wizard_screenshot restart-resumed-page7
 probe key ENTER >/dev/null
 decision_expect_page 6 "validate goes straight to the work"
 install_wait_validate || check_fail "page 6 never offered its validate button"
 text=$(probe_settled text Texte_Page_MAJEnCours)
-check_equals "the installation succeeds, in Russian" \
-    "$(WIZARD_DICTIONARY=RU wizard_phrase 116390 period)" "${text%%\\n*}"
+check_equals "the installation succeeds, in $code" \
+    "$(WIZARD_DICTIONARY=$code wizard_phrase 116390 period)" "${text%%\\n*}"
 install_wait_components first-installation
 probe key ENTER >/dev/null
 check_equals "Enter ends the resumed run with code 0" 0 "$(wizard_wait_end 30)"
@@ -113,9 +116,9 @@ check_equals "the resumed run's work" \
     "$(install_trace)"
 check_equals "no language page in the resumed run" 0 "$(wizard_trace | grep -c '^On_Page_Choix_LG$')"
 check_equals "Install is cleared" 0 "$(tavrik_wine_reg_value "$decision_product_key" Install)"
-check_equals "Langue is the language chosen before the restart" RU \
+check_equals "Langue is the language chosen before the restart" "$code" \
     "$(tavrik_wine_reg_value "$decision_product_key" Langue)"
-check_equals "so is DICO.TXT" Dico=THESAURU.DBZ "$(cat "$(install_tree)/EXE/DICO.TXT" 2>&1)"
+check_equals "so is DICO.TXT" "Dico=THESAU$code.DBZ" "$(cat "$(install_tree)/EXE/DICO.TXT" 2>&1)"
 check_equals "PathInstall is the volume chosen before the restart" C: \
     "$(tavrik_wine_reg_value "$decision_product_key" PathInstall)"
 check_equals "the first-installation component ran" 1 \
