@@ -1,7 +1,5 @@
 #include "app/RestartResume.h"
 
-#include <cctype>
-
 #include "app/ProgramState.h"
 #include "app/ResumeRecord.h"
 #include "config/Registry.h"
@@ -18,23 +16,6 @@ const char* const kResumeRunOnceData = "c:\\Tavrik.lnk";
 const char* const kResumeArgument = "-reboot";
 
 namespace {
-
-constexpr std::string::size_type kMaxTracedArgument = 80;
-
-std::string Trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return "";
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-// The command line as one trace line of bounded length.
-std::string Printable(const std::string& text) {
-    std::string printable = text.substr(0, kMaxTracedArgument);
-    for (char& c : printable) {
-        if (std::iscntrl(static_cast<unsigned char>(c)) != 0) c = '?';
-    }
-    return printable;
-}
 
 // The run-once value is removed only when it is the one the restart page
 // writes: the value's name is common, another program may own it.
@@ -76,19 +57,15 @@ bool DisarmResume() {
     if (machine.FileExists(kResumeShortcut)) {
         machine.DeleteFile(kResumeShortcut);
     }
-    const bool runOnceRemoved = RemoveRunOnceValue();
-    const bool recordRemoved = !RegKeyExists(kResumeRecordKey);
-    const bool shortcutRemoved = !machine.FileExists(kResumeShortcut);
-    if (!recordRemoved) AppendTraceLine("Enregistrement de reprise non supprime");
-    if (!shortcutRemoved) AppendTraceLine("Raccourci de reprise non supprime");
-    if (!runOnceRemoved) AppendTraceLine("RunOnce non supprime");
-    return recordRemoved && shortcutRemoved && runOnceRemoved;
+    const bool disarmed = RemoveRunOnceValue() && !RegKeyExists(kResumeRecordKey) &&
+                          !machine.FileExists(kResumeShortcut);
+    if (!disarmed) AppendTraceLine("Reprise non desarmee");
+    return disarmed;
 }
 
 void DecideResume(const std::string& commandLine) {
     MarkResumed(false);
-    const std::string argument = Trimmed(commandLine);
-    const bool reboot = argument == kResumeArgument;
+    const bool reboot = commandLine == kResumeArgument;
     const bool recordLeft = RegKeyExists(kResumeRecordKey);
     ResumeRecord record;
     const bool recordSound = ReadResumeRecord(record);
@@ -98,9 +75,8 @@ void DecideResume(const std::string& commandLine) {
         AppendTraceLine(recordLeft
                             ? "Lancement ordinaire : enregistrement de reprise illisible"
                             : "Lancement ordinaire : -reboot sans enregistrement de reprise");
-    } else if (!argument.empty()) {
-        AppendTraceLine("Lancement ordinaire : argument non reconnu \"" + Printable(argument) +
-                        "\"");
+    } else if (!commandLine.empty()) {
+        AppendTraceLine("Lancement ordinaire : argument non reconnu");
     }
     if (recordLeft && !reboot) {
         AppendTraceLine("Enregistrement de reprise d'un lancement precedent supprime");

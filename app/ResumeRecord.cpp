@@ -10,10 +10,10 @@ const char* const kResumeRecordKey = "SOFTWARE\\NORVA\\BRENDOL_PC\\Reprise";
 
 namespace {
 
-const char* const kInstallationValue = "Installation";
-const char* const kPathInstallValue = "PathInstall";
-const char* const kVolumeChosenValue = "VolumeChoisi";
-const char* const kDictionaryValue = "Dictionnaire";
+// The record's values, in the order they are written.
+enum Value { kInstallation, kPathInstall, kVolumeChosen, kDictionary, kValueCount };
+const char* const kValueNames[kValueCount] = {"Installation", "PathInstall", "VolumeChoisi",
+                                              "Dictionnaire"};
 
 bool IsDrivePath(const std::string& path) {
     return path.size() >= 2 && std::isalpha(static_cast<unsigned char>(path[0])) != 0 &&
@@ -29,14 +29,6 @@ bool IsDictionaryFile(const std::string& file) {
     return true;
 }
 
-std::string Flag(bool value) { return value ? "1" : "0"; }
-
-std::string Value(const char* name) {
-    std::string text;
-    ReadRegString(text, kResumeRecordKey, name);
-    return text;
-}
-
 }  // namespace
 
 bool ResumeRecord::operator==(const ResumeRecord& other) const {
@@ -46,29 +38,28 @@ bool ResumeRecord::operator==(const ResumeRecord& other) const {
 
 bool WriteResumeRecord(const ResumeRecord& record) {
     DeleteRegKey(kResumeRecordKey);
-    WriteRegString(kResumeRecordKey, kInstallationValue, Flag(record.installation));
-    WriteRegString(kResumeRecordKey, kPathInstallValue, record.pathInstall);
-    WriteRegString(kResumeRecordKey, kVolumeChosenValue, Flag(record.volumeChosen));
-    WriteRegString(kResumeRecordKey, kDictionaryValue, record.dictionary);
+    const std::string text[kValueCount] = {record.installation ? "1" : "0", record.pathInstall,
+                                           record.volumeChosen ? "1" : "0", record.dictionary};
+    for (int value = 0; value < kValueCount; ++value) {
+        WriteRegString(kResumeRecordKey, kValueNames[value], text[value]);
+    }
     ResumeRecord readBack;
     return ReadResumeRecord(readBack) && readBack == record;
 }
 
 bool ReadResumeRecord(ResumeRecord& record) {
     if (!RegKeyExists(kResumeRecordKey)) return false;
-    const std::string installation = Value(kInstallationValue);
-    const std::string volumeChosen = Value(kVolumeChosenValue);
-    ResumeRecord read;
-    read.installation = installation == "1";
-    read.pathInstall = Value(kPathInstallValue);
-    read.volumeChosen = volumeChosen == "1";
-    read.dictionary = Value(kDictionaryValue);
-    const auto isFlag = [](const std::string& text) { return text == "0" || text == "1"; };
-    if (!isFlag(installation) || !isFlag(volumeChosen) || !IsDrivePath(read.pathInstall) ||
-        !IsDictionaryFile(read.dictionary)) {
+    std::string text[kValueCount];
+    for (int value = 0; value < kValueCount; ++value) {
+        ReadRegString(text[value], kResumeRecordKey, kValueNames[value]);
+    }
+    const auto isFlag = [](const std::string& flag) { return flag == "0" || flag == "1"; };
+    if (!isFlag(text[kInstallation]) || !isFlag(text[kVolumeChosen]) ||
+        !IsDrivePath(text[kPathInstall]) || !IsDictionaryFile(text[kDictionary])) {
         return false;
     }
-    record = read;
+    record = {text[kInstallation] == "1", text[kPathInstall], text[kVolumeChosen] == "1",
+              text[kDictionary]};
     return true;
 }
 

@@ -27,9 +27,10 @@ const char* const kRestartText =
     "cution.\n\n"
     "@Valider pour continuer, sinon, appuyer sur la touche Retour.";
 
-const char* const kStartAgainByHand =
-    "@Red\xE9marrez le poste, puis relancez l'installation depuis son support.\n\n"
-    "@Appuyer sur la touche Retour pour quitter.";
+// Told after any failure, so the failure's text ends with it.
+#define START_AGAIN_BY_HAND                                                         \
+    "\n\n@Red\xE9marrez le poste, puis relancez l'installation depuis son support." \
+    "\n\n@Appuyer sur la touche Retour pour quitter."
 
 // What stopped the restart, told on the page and traced.
 struct RestartFailure {
@@ -41,17 +42,13 @@ const RestartFailure kShortcutFailed = {
     "Raccourci de reprise non ecrit",
     "@Le raccourci de reprise C:\\Tavrik.lnk n'a pas pu \xEAtre \xE9"
     "crit : "
-    "le poste ne sera pas red\xE9marr\xE9."};
+    "le poste ne sera pas red\xE9marr\xE9." START_AGAIN_BY_HAND};
 const RestartFailure kRecordFailed = {
-    "Enregistrement de reprise non ecrit",
+    "Reprise non enregistree",
     "@Les choix de l'installation n'ont pas pu \xEAtre enregistr\xE9s : "
-    "le poste ne sera pas red\xE9marr\xE9."};
-const RestartFailure kRunOnceFailed = {
-    "RunOnce non ecrit",
-    "@Le lancement de l'installation au prochain d\xE9marrage n'a pas pu \xEAtre "
-    "enregistr\xE9 : le poste ne sera pas red\xE9marr\xE9."};
-const RestartFailure kRestartRefused = {"Redemarrage refuse",
-                                        "@Windows a refus\xE9 le red\xE9marrage du poste."};
+    "le poste ne sera pas red\xE9marr\xE9." START_AGAIN_BY_HAND};
+const RestartFailure kRestartRefused = {
+    "Redemarrage refuse", "@Windows a refus\xE9 le red\xE9marrage du poste." START_AGAIN_BY_HAND};
 
 // Written and read back: the run-once value must never start a shortcut
 // that is missing, stale or someone else's.
@@ -59,9 +56,9 @@ bool WriteResumeShortcut() {
     auto& machine = platform::CurrentMachine();
     platform::ShellLink link;
     link.linkPath = kResumeShortcut;
-    link.targetPath = StartDirectory() + "tavrik.exe";
-    link.description = "Tavrik";
     link.workingDirectory = StartDirectory();
+    link.targetPath = link.workingDirectory + "tavrik.exe";
+    link.description = "Tavrik";
     link.arguments = kResumeArgument;
     platform::ShellLink saved;
     saved.linkPath = kResumeShortcut;
@@ -92,7 +89,7 @@ const RestartFailure* ArmResumeAndRestart() {
     auto& machine = platform::CurrentMachine();
     if (!WriteResumeShortcut()) return &kShortcutFailed;
     if (!WriteResumeRecord(RecordOfThisRun())) return &kRecordFailed;
-    if (!WriteRunOnceValue()) return &kRunOnceFailed;
+    if (!WriteRunOnceValue()) return &kRecordFailed;
     machine.EnableShutdownPrivilege();
     if (!machine.ExitWindows(platform::kEwxReboot | platform::kEwxForce, 0)) {
         return &kRestartRefused;
@@ -129,7 +126,7 @@ void TMainForm::SpeedButtonPageRebootClick(TObject* /*sender*/) {
     DisarmResume();
     SpeedButtonPageReboot->SetVisible(false);
     Texte_PageReboot->Font().SetColor(vcl::clRed);
-    Texte_PageReboot->SetCaption(std::string(failure->text) + "\n\n" + kStartAgainByHand);
+    Texte_PageReboot->SetCaption(failure->text);
 }
 
 void TMainForm::SpeedButtonQuitPageRebootClick(TObject* /*sender*/) { Close(); }

@@ -148,20 +148,16 @@ bool Win32Machine::ReadShellLink(ShellLink& link) {
     }
     // A field that cannot be read fails the whole: such a link does not
     // count as the one that was written.
-    const auto field = [](HRESULT result, const char* text, std::string& value) {
-        if (FAILED(result)) return false;
-        value = text;
-        return true;
-    };
-    char target[MAX_PATH] = {};
-    char arguments[MAX_PATH] = {};
-    char working[MAX_PATH] = {};
-    char description[MAX_PATH] = {};
-    return field(shellLink->GetPath(target, MAX_PATH, nullptr, 0), target, link.targetPath) &&
-           field(shellLink->GetArguments(arguments, MAX_PATH), arguments, link.arguments) &&
-           field(shellLink->GetWorkingDirectory(working, MAX_PATH), working,
-                 link.workingDirectory) &&
-           field(shellLink->GetDescription(description, MAX_PATH), description, link.description);
+    char text[MAX_PATH] = {};
+    if (FAILED(shellLink->GetPath(text, MAX_PATH, nullptr, 0))) return false;
+    link.targetPath = text;
+    if (FAILED(shellLink->GetArguments(text, MAX_PATH))) return false;
+    link.arguments = text;
+    if (FAILED(shellLink->GetWorkingDirectory(text, MAX_PATH))) return false;
+    link.workingDirectory = text;
+    if (FAILED(shellLink->GetDescription(text, MAX_PATH))) return false;
+    link.description = text;
+    return true;
 }
 
 bool Win32Machine::EnableShutdownPrivilege() {

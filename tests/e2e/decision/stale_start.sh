@@ -25,7 +25,7 @@ if [ "$start" = shortcut ]; then
     why="Lancement ordinaire : -reboot sans enregistrement de reprise"
     expected_changes+=(-file:Tavrik.lnk)
 else
-    why="Lancement ordinaire : argument non reconnu \"$start\""
+    why="Lancement ordinaire : argument non reconnu"
 fi
 machine_snapshot before
 
