@@ -11,9 +11,9 @@ namespace tavrik {
 int RunWizard(const std::string& commandLine) {
     vcl::TApplication application;
     application.SetTitle("Tavrik");
-    if (!commandLine.empty()) {
-        application.SetTag(1);
-    }
+    // The start-up decides from it, and from the resume record, whether
+    // this run resumes an installation after a restart.
+    State.CommandLine = commandLine;
     try {
         application.Initialize();
         application.CreateForm(State.MainForm);

@@ -5,7 +5,8 @@
 namespace tavrik {
 
 // The program: the application object, the one form, the message loop.
-// Any text on the command line ("-reboot") marks a run after a restart.
+// "-reboot" on the command line, with a resume record, marks the run that
+// resumes an installation after a restart (app/RestartResume.h).
 // The machine and the component host must be installed first. Returns the
 // process exit code, always 0.
 int RunWizard(const std::string& commandLine);

@@ -51,12 +51,14 @@ struct ProgramState {
     bool DllTestPassed = false;
     // The last packaged setup ended and left Install "0" or empty.
     bool SetupSucceeded = false;
+    // The program's command line, as it was started.
+    std::string CommandLine;
 };
 
 extern ProgramState State;
 
-// The application's Tag is 1: started with a command line ("-reboot"),
-// this run follows a restart.
+// The application's Tag is 1: started with "-reboot" and a resume record,
+// this run resumes an installation after a restart (app/RestartResume.h).
 bool RunFollowsRestart();
 
 }  // namespace tavrik

@@ -4,6 +4,7 @@
 
 #include "app/ProgramExit.h"
 #include "app/ProgramState.h"
+#include "app/RestartResume.h"
 #include "app/Unit1Description.h"
 #include "config/IniFile.h"
 #include "config/Registry.h"
@@ -89,6 +90,7 @@ void TMainForm::StartUp() {
         return;
     }
 
+    DecideResume(State.CommandLine);
     WriteRegString(kProductKey, "Install", "0");
     CreateFlagGrid();
     GetDicoTxt();

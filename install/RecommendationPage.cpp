@@ -33,7 +33,9 @@ void TMainForm::OnShowPageRecommendation(TObject* /*sender*/) {
         SetTop((machine.SystemMetric(platform::kSmCyFullScreen) - picture.Height()) / 2);
     }
 
-    ApplyLanguageFont(DictionaryFileOfReference(GetDicoTxt()));
+    // A resumed run speaks the language chosen before the restart.
+    ApplyLanguageFont(RunFollowsRestart() ? DictionaryFileOf(State.DictionaryFileName)
+                                          : DictionaryFileOfReference(GetDicoTxt()));
     LoadBackground(Image_PageRecom);
     StyleTitleLabel(Label_HC_PageRecom);
     SetValidGlyph(SpeedButtonValide_PageRecom);

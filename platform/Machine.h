@@ -232,6 +232,9 @@ public:
 
     // --- Shell link, privileges, restart.
     virtual bool CreateShellLink(const ShellLink& link) = 0;
+    // Reads the shell link saved at link.linkPath into the other fields;
+    // false when there is no such file or it is not a shell link.
+    virtual bool ReadShellLink(ShellLink& link) = 0;
     virtual bool EnableShutdownPrivilege() = 0;
     virtual bool ExitWindows(unsigned flags, unsigned reason) = 0;
 };

@@ -113,6 +113,7 @@ public:
     // Records the link and writes a small file at its path (so FileExists
     // sees it); fails where that file could not be written.
     bool CreateShellLink(const ShellLink& link) override;
+    bool ReadShellLink(ShellLink& link) override;
     bool EnableShutdownPrivilege() override;
     // Restarting or shutting down needs the shutdown privilege enabled.
     bool ExitWindows(unsigned flags, unsigned reason) override;

@@ -1,5 +1,8 @@
 // The FakeMachine's windows, drives, system information, shell links and
 // restart.
+#include <cstring>
+#include <optional>
+#include <string>
 #include <utility>
 
 #include "platform/fake/FakeMachine.h"
@@ -15,6 +18,8 @@ constexpr std::size_t kMaxWindowText = 1023;
 
 constexpr unsigned kEwxShutdown = 0x0001;
 constexpr unsigned kEwxPowerOff = 0x0008;
+
+constexpr const char* kFakeLinkHeader = "[fake shell link]\r\n";
 
 }  // namespace
 
@@ -103,8 +108,11 @@ bool FakeMachine::CreateShellLink(const ShellLink& link) {
     if (file == kNoHandle) {
         return false;
     }
-    // Not a real .lnk: enough for the file to exist and be recognisable.
-    const std::string content = "[fake shell link]\r\ntarget=" + link.targetPath + "\r\n";
+    // Not a real .lnk: a recognisable file that holds the link's fields.
+    const std::string content = std::string(kFakeLinkHeader) + "target=" + link.targetPath +
+                                "\r\narguments=" + link.arguments +
+                                "\r\nworking=" + link.workingDirectory +
+                                "\r\ndescription=" + link.description + "\r\n";
     const bool written = WriteFile(file, content.data(), content.size()) ==
                          static_cast<std::int64_t>(content.size());
     CloseFile(file);
@@ -112,6 +120,24 @@ bool FakeMachine::CreateShellLink(const ShellLink& link) {
         shellLinks_.push_back(link);
     }
     return written;
+}
+
+bool FakeMachine::ReadShellLink(ShellLink& link) {
+    const std::optional<std::string> content = files_.ReadFile(link.linkPath);
+    if (!content || content->rfind(kFakeLinkHeader, 0) != 0) {
+        return false;
+    }
+    const std::pair<const char*, std::string*> fields[] = {{"target=", &link.targetPath},
+                                                           {"arguments=", &link.arguments},
+                                                           {"working=", &link.workingDirectory},
+                                                           {"description=", &link.description}};
+    for (const auto& [name, field] : fields) {
+        const std::string::size_type start = content->find(std::string("\n") + name);
+        if (start == std::string::npos) return false;
+        const std::string::size_type from = start + 1 + std::strlen(name);
+        *field = content->substr(from, content->find("\r\n", from) - from);
+    }
+    return true;
 }
 
 bool FakeMachine::EnableShutdownPrivilege() {

@@ -66,6 +66,7 @@ public:
     bool FreeLibrary(Handle library) override;
 
     bool CreateShellLink(const ShellLink& link) override;
+    bool ReadShellLink(ShellLink& link) override;
     bool EnableShutdownPrivilege() override;
     bool ExitWindows(unsigned flags, unsigned reason) override;
 };

@@ -131,6 +131,35 @@ bool Win32Machine::CreateShellLink(const ShellLink& link) {
     return SUCCEEDED(file->Save(linkPath.data(), TRUE));
 }
 
+bool Win32Machine::ReadShellLink(ShellLink& link) {
+    std::vector<wchar_t> linkPath;
+    const ComLibrary* com = ComLibrary::Get();
+    if (!ToWide(link.linkPath, linkPath) || com == nullptr) {
+        return false;
+    }
+    ComScope scope(*com);
+    ComPointer<IShellLinkA> shellLink;
+    ComPointer<IPersistFile> file;
+    if (FAILED(com->createInstance(kShellLinkClass, nullptr, CLSCTX_INPROC_SERVER,
+                                   kShellLinkAInterface, shellLink.out())) ||
+        FAILED(shellLink->QueryInterface(kPersistFileInterface, file.out())) ||
+        FAILED(file->Load(linkPath.data(), STGM_READ))) {
+        return false;
+    }
+    // A field that cannot be read fails the whole: such a link does not
+    // count as the one that was written.
+    char text[MAX_PATH] = {};
+    if (FAILED(shellLink->GetPath(text, MAX_PATH, nullptr, 0))) return false;
+    link.targetPath = text;
+    if (FAILED(shellLink->GetArguments(text, MAX_PATH))) return false;
+    link.arguments = text;
+    if (FAILED(shellLink->GetWorkingDirectory(text, MAX_PATH))) return false;
+    link.workingDirectory = text;
+    if (FAILED(shellLink->GetDescription(text, MAX_PATH))) return false;
+    link.description = text;
+    return true;
+}
+
 bool Win32Machine::EnableShutdownPrivilege() {
     HANDLE token = nullptr;
     if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) {

@@ -224,6 +224,7 @@ TEST_F(KeyboardTest, EnterOnTheMainsPageFollowsThePowerStatus) {
 }
 
 TEST_F(KeyboardTest, EnterOnTheRestartPageRestartsDuringAnInstallation) {
+    machine.SetRegistryValue(kProductKey, "PathInstall", platform::StringValue("C:"));
     On(kPageReboot);
     Press(kKeyReturn);
     ASSERT_EQ(machine.ShellLinks().size(), 1u);

@@ -119,8 +119,8 @@ TEST_F(StartUpTest, NoVersionAtAllIsNotAccepted) {
     EXPECT_FALSE(State.SystemValid);
 }
 
-TEST_F(StartUpTest, ACommandLineMarksARunAfterARestart) {
-    StartWizard("-reboot");
+TEST_F(StartUpTest, RebootWithAResumeRecordMarksARunAfterARestart) {
+    StartResumedWizard();
     EXPECT_EQ(application->Tag(), 1);
 }
 

@@ -7,6 +7,7 @@
 
 #include "app/ProgramExit.h"
 #include "app/ProgramState.h"
+#include "app/ResumeRecord.h"
 #include "vcl/Host.h"
 
 namespace tavrik::testing {
@@ -97,14 +98,24 @@ WizardTest::~WizardTest() {
 
 void WizardTest::StartWizard(const std::string& commandLine) {
     application = std::make_unique<vcl::TApplication>();
-    if (!commandLine.empty()) {
-        application->SetTag(1);
-    }
+    State.CommandLine = commandLine;
     application->Initialize();
     application->CreateForm(form_);
     if (processExits.empty()) {
         application->Run();
     }
+}
+
+void WizardTest::LeaveResumeRecord() {
+    ResumeRecord record;
+    record.pathInstall = "C:";
+    record.dictionary = "THESAUFR.DBZ";
+    ASSERT_TRUE(WriteResumeRecord(record));
+}
+
+void WizardTest::StartResumedWizard() {
+    LeaveResumeRecord();
+    StartWizard("-reboot");
 }
 
 std::uint16_t WizardTest::Press(std::uint16_t key, vcl::ShiftState shift) {

@@ -28,6 +28,10 @@ protected:
     // Program entry without a blocking loop: the application with its Tag,
     // the form and its first showing.
     void StartWizard(const std::string& commandLine = "");
+    // What the restart page records of a French update on C:, and the run
+    // its shortcut starts after the restart.
+    void LeaveResumeRecord();
+    void StartResumedWizard();
     TMainForm& Form() { return *form_; }
     bool Started() const { return form_ != nullptr; }
 

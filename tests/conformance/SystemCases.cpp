@@ -1,4 +1,4 @@
-// Drives, the system version and the locale.
+// Drives, the system version, the locale and shell links.
 #include "ConformanceSupport.h"
 
 namespace tavrik::conformance {
@@ -51,6 +51,27 @@ TEST(SystemCases, TheLocaleIsNamedByItsLanguage) {
     EXPECT_TRUE(language.size() == 2 || language.size() == 3) << language;
     for (const char letter : language) {
         EXPECT_TRUE(letter >= 'a' && letter <= 'z') << language;
+    }
+}
+
+class ShellLinkCases : public MachineCase {};
+
+// The restart page trusts a shortcut only once read back: what is read must
+// be what was written, and anything else must not read as a link.
+TEST_F(ShellLinkCases, ALinkReadsBackAsWrittenAndNothingElseReadsAsOne) {
+    ASSERT_TRUE(WriteWholeFile(At("tavrik.exe"), "MZ"));
+    const ShellLink link{At("Tavrik.lnk"), At("tavrik.exe"), "Tavrik", Folder() + "\\", "-reboot"};
+    ASSERT_TRUE(machine.CreateShellLink(link));
+    ShellLink read{link.linkPath, "", "", "", ""};
+    ASSERT_TRUE(machine.ReadShellLink(read));
+    EXPECT_EQ(read.targetPath, link.targetPath);
+    EXPECT_EQ(read.workingDirectory, link.workingDirectory);
+    EXPECT_EQ(read.arguments, link.arguments);
+    EXPECT_EQ(read.description, link.description);
+
+    for (const char* name : {"tavrik.exe", "missing.lnk"}) {
+        ShellLink other{At(name), "", "", "", ""};
+        EXPECT_FALSE(machine.ReadShellLink(other)) << name;
     }
 }
 

@@ -231,6 +231,7 @@ class LibrariesInUseTest : public ProgressTest,
 protected:
     void SetUp() override {
         startArguments = GetParam().commandLine;
+        if (!startArguments.empty()) LeaveResumeRecord();
         ProgressTest::SetUp();
     }
 };

@@ -43,7 +43,7 @@ TEST_F(RecommendationTest, APhraseWithoutStarIsShownUnchanged) {
 }
 
 TEST_F(RecommendationTest, AfterARestartTheTextIsCentredWithoutBullets) {
-    StartWizard("-reboot");
+    StartResumedWizard();
     EXPECT_EQ(Text(), "THESAUFR#17877\n\nTHESAUFR#126842\n\nTHESAUFR#93411. ");
     EXPECT_EQ(Form().Label_PageRecom->Alignment(), vcl::TAlignment::taCenter);
 }
@@ -109,7 +109,7 @@ class AfterRestartPowerTest : public RecommendationTest,
                               public ::testing::WithParamInterface<int> {};
 
 TEST_P(AfterRestartPowerTest, OnlyMainsPowerLetsARestartedRunGoOn) {
-    StartWizard("-reboot");
+    StartResumedWizard();
     Power(static_cast<std::uint8_t>(GetParam()));
     const int messages = host.ProcessMessagesCalls();
     Click(Form().SpeedButtonValide_PageRecom);
@@ -124,7 +124,7 @@ TEST_P(AfterRestartPowerTest, OnlyMainsPowerLetsARestartedRunGoOn) {
 INSTANTIATE_TEST_SUITE_P(AcLineStatus, AfterRestartPowerTest, ::testing::Values(0, 1, 255));
 
 TEST_F(RecommendationTest, ARestartedRunOnBatteryWhosePowerQueryFailsStays) {
-    StartWizard("-reboot");
+    StartResumedWizard();
     machine.SetPowerStatusFails(true);
     Click(Form().SpeedButtonValide_PageRecom);
     EXPECT_EQ(Page(), kPageRecommendation);

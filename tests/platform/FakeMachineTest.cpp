@@ -86,6 +86,18 @@ TEST(FakeMachine, ShellLinksAreRecordedWhereTheirFileCanBeWritten) {
     EXPECT_FALSE(machine.CreateShellLink(ShellLink{"E:\\x.lnk", "", "", "", ""}));
     ASSERT_EQ(machine.ShellLinks().size(), 1u);
     EXPECT_EQ(machine.ShellLinks()[0].arguments, "-reboot");
+    ShellLink readBack{"C:\\Tavrik.lnk", "", "", "", ""};
+    ASSERT_TRUE(machine.ReadShellLink(readBack));
+    EXPECT_EQ(readBack.targetPath, link.targetPath);
+    EXPECT_EQ(readBack.description, link.description);
+    EXPECT_EQ(readBack.workingDirectory, link.workingDirectory);
+    EXPECT_EQ(readBack.arguments, link.arguments);
+    // A file that is not a link, as on Windows, and a link over a read-only file.
+    machine.WriteFile("C:\\plain.lnk", "target=E:\\tavrik.exe\r\n");
+    readBack.linkPath = "C:\\plain.lnk";
+    EXPECT_FALSE(machine.ReadShellLink(readBack));
+    machine.MakeReadOnly("C:\\plain.lnk");
+    EXPECT_FALSE(machine.CreateShellLink(ShellLink{"C:\\plain.lnk", "", "", "", ""}));
     EXPECT_EQ(machine.OpenHandleCount(), 0);
 }
 

@@ -158,7 +158,7 @@ protected:
     void SetUp() override {
         machine.AddDirectory("C:\\app\\qxdiag");
         ServiceAnswers(0);
-        StartWizard("-reboot");
+        StartResumedWizard();
     }
 };
 

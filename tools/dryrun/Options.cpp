@@ -190,8 +190,9 @@ The technician:
   --volume X:             the volume chosen on page 1; default C:
   --choice C              page 3: reinstall (default) or remove
   --licence L             page 8: accept (default) or refuse
-  --after-restart         the run after the restart page's restart, as its
-                          shortcut starts it (tavrik.exe -reboot)
+  --after-restart         started as the restart page's shortcut starts it
+                          (tavrik.exe -reboot); it resumes the installation
+                          when PC.reg holds the page's resume record
 
 The programs the wizard starts (a program nothing here names stops the
 road at its start, since what follows depends on it):

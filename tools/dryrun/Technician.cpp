@@ -40,7 +40,8 @@ void Technician::Run() {
         // its form refers to is reset.
         vcl::TApplication application;
         application.SetTitle("Tavrik");
-        if (options_.afterRestart) application.SetTag(1);  // as RunWizard for "-reboot"
+        // As RunWizard: the start-up decides the road from it and the record.
+        if (options_.afterRestart) State.CommandLine = "-reboot";
         application.Initialize();
         application.CreateForm(State.MainForm);
         form_ = State.MainForm;

@@ -22,11 +22,11 @@ wizard_source=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)
 wizard_dico=$wizard_source/medium/dico
 
 # The text of a phrase as the runs show it: the prefix's system language is
-# English, so they choose GB. With "period", the period and space that the
-# wizard adds to some phrases.
+# English, so they choose GB (WIZARD_DICTIONARY=RU for a run in another).
+# With "period", the period and space that the wizard adds to some phrases.
 wizard_phrase() {
-    local text
-    text=$(awk -F '\t' -v n="$1" '$1 == n { print $2; exit }' "$wizard_dico/THESAUGB.txt")
+    local text dictionary="$wizard_dico/THESAU${WIZARD_DICTIONARY:-GB}.txt"
+    text=$(awk -F '\t' -v n="$1" '$1 == n { print $2; exit }' "$dictionary")
     if [ "${2:-}" = period ]; then
         printf '%s. ' "$text"
     else
@@ -110,13 +110,21 @@ wizard_check_stays() {
     check_equals "$1" "$2" "$shown"
 }
 
-wizard_start() {
+wizard_start() { wizard_launch "$wizard_medium/tavrik.exe" "$@"; }
+
+# Starts the wizard through a shell link (C:\Tavrik.lnk), as the log-on
+# after a restart does.
+wizard_start_link() { wizard_launch start /wait "$1"; }
+
+# Runs the command in the medium's folder in the background, its exit code
+# into the status file, and waits (bounded) for the wizard's window.
+wizard_launch() {
     rm -f "$wizard_status_file"
     (
         status=0
         # A wrapper of Wine for the wizard alone (lib/power.sh), if any.
         TAVRIK_WINE=${wizard_wine:-$TAVRIK_WINE}
-        cd "$wizard_medium" && tavrik_wine_run 300 "$wizard_medium/tavrik.exe" "$@" || status=$?
+        cd "$wizard_medium" && tavrik_wine_run 300 "$@" || status=$?
         echo "$status" >"$wizard_status_file"
     ) &
     wizard_job=$!

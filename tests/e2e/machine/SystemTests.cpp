@@ -71,6 +71,19 @@ TEST_F(SystemTest, ShellLinkIsSavedWithItsFields) {
     EXPECT_EQ(link.description, loaded.description);
     EXPECT_EQ(link.workingDirectory, loaded.workingDirectory);
     EXPECT_EQ(link.arguments, loaded.arguments);
+    ShellLink readBack;
+    readBack.linkPath = link.linkPath;
+    ASSERT_TRUE(machine.ReadShellLink(readBack));
+    EXPECT_EQ(loaded.targetPath, readBack.targetPath);
+    EXPECT_EQ(loaded.description, readBack.description);
+    EXPECT_EQ(loaded.workingDirectory, readBack.workingDirectory);
+    EXPECT_EQ(loaded.arguments, readBack.arguments);
+
+    // Not a link, and no file at all.
+    readBack.linkPath = folder / "tavrik.exe";
+    EXPECT_FALSE(machine.ReadShellLink(readBack));
+    readBack.linkPath = folder / "none.lnk";
+    EXPECT_FALSE(machine.ReadShellLink(readBack));
 
     link.linkPath = folder / "missing\\Tavrik.lnk";
     EXPECT_FALSE(machine.CreateShellLink(link));

@@ -3,6 +3,9 @@
 //
 //   restartwitness link PATH            the shell link's fields, one a line:
 //                                       target=, arguments=, working=, description=
+//   restartwitness make PATH TARGET WORKING ARGUMENTS
+//                                       saves a shell link there, as a
+//                                       shortcut left by an earlier run
 //   restartwitness watch FILE SECONDS   follows the machine's run-once key and
 //                                       appends "Install=<data>" or "Install gone"
 //                                       to FILE at each change of the value, until
@@ -43,6 +46,30 @@ int PrintLink(const char* path) {
             std::printf("working=%s\n", text);
             link->GetDescription(text, MAX_PATH);
             std::printf("description=%s\n", text);
+            status = 0;
+        }
+        if (file != nullptr) file->Release();
+        link->Release();
+    }
+    CoUninitialize();
+    return status;
+}
+
+int MakeLink(const char* path, const char* target, const char* working, const char* arguments) {
+    CoInitialize(nullptr);
+    int status = 3;
+    IShellLinkA* link = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                   reinterpret_cast<void**>(&link)))) {
+        IPersistFile* file = nullptr;
+        wchar_t widePath[MAX_PATH] = {};
+        MultiByteToWideChar(CP_ACP, 0, path, -1, widePath, MAX_PATH);
+        link->SetPath(target);
+        link->SetWorkingDirectory(working);
+        link->SetArguments(arguments);
+        link->SetDescription("Tavrik");
+        if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+            SUCCEEDED(file->Save(widePath, TRUE))) {
             status = 0;
         }
         if (file != nullptr) file->Release();
@@ -110,9 +137,12 @@ int Watch(const std::string& file, DWORD seconds) {
 int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "link" && argc == 3) return PrintLink(argv[2]);
+    if (command == "make" && argc == 6) return MakeLink(argv[2], argv[3], argv[4], argv[5]);
     if (command == "watch" && argc == 4) {
         return Watch(argv[2], static_cast<DWORD>(std::strtoul(argv[3], nullptr, 10)));
     }
-    std::fprintf(stderr, "usage: restartwitness link PATH | watch FILE SECONDS\n");
+    std::fprintf(stderr,
+                 "usage: restartwitness link PATH | make PATH TARGET WORKING ARGUMENTS"
+                 " | watch FILE SECONDS\n");
     return 1;
 }
