@@ -51,6 +51,9 @@ struct ProgramState {
     bool DllTestPassed = false;
     // The last packaged setup ended and left Install "0" or empty.
     bool SetupSucceeded = false;
+    // The dictionary library could not be loaded, and the trace says so
+    // once rather than for every phrase.
+    bool DictionaryLibraryFailureTraced = false;
 };
 
 extern ProgramState State;
