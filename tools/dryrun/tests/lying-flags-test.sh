@@ -13,16 +13,8 @@ trap 'rm -rf "$work"' EXIT
 
 cp -r "$medium" "$work/medium"
 rm -f "$work/medium/BRENDOL/DICO/"*.bmp "$work/medium/BRENDOL/DICO/"*.BMP
-le32() { printf "\\x$(printf %02x $(($1 & 255)))\\x$(printf %02x $(($1 >> 8 & 255)))\\x$(printf %02x $(($1 >> 16 & 255)))\\x$(printf %02x $(($1 >> 24 & 255)))"; }
-for number in $(seq 30); do
-    {
-        printf 'BM'; le32 60; le32 0; le32 58                 # file header, pixels at 58
-        le32 40; le32 4096; le32 4096; printf '\x01\x00\x08\x00' # 8 bits a pixel
-        le32 1; le32 2; le32 0; le32 0; le32 1; le32 0           # RLE8, one colour
-        printf "\\x$(printf %02x "$number")\\x00\\x00\\x00"     # its own palette
-        printf '\x00\x01'                                        # end of the picture
-    } >"$work/medium/BRENDOL/DICO/THESA$(printf %03d "$number").bmp"
-done
+. "$(dirname "$0")/../../../tests/e2e/lib/lying_flags.sh"
+write_lying_flags "$work/medium/BRENDOL/DICO"
 size=$(stat -c %s "$work/medium/BRENDOL/DICO/THESA001.bmp")
 [ "$size" -eq 60 ] || { echo "FAIL: a lying flag has $size bytes, not 60"; exit 1; }
 
