@@ -12,10 +12,11 @@ namespace {
 constexpr vcl::TColor kTitleColour = 9389353;  // red 41, green 69, blue 143
 
 // The button takes the bitmap's size less one pixel each way and keeps its
-// own copy of the picture; black is transparent.
-void SetGlyph(vcl::TSpeedButton* button, const char* path) {
+// own copy of the picture; black is transparent. A glyph can show no more
+// than the page.
+void SetGlyph(vcl::TSpeedButton* button, const char* path, const vcl::PictureBounds& page) {
     vcl::TBitmap bitmap;
-    bitmap.LoadFromFile(path);
+    bitmap.LoadFromFile(path, page);
     bitmap.SetTransparentColor(vcl::clBlack);
     button->SetWidth(bitmap.Width() - 1);
     button->SetHeight(bitmap.Height() - 1);
@@ -24,13 +25,21 @@ void SetGlyph(vcl::TSpeedButton* button, const char* path) {
 
 }  // namespace
 
-void TMainForm::SetValidGlyph(vcl::TSpeedButton* button) { SetGlyph(button, ".\\BMP\\valid.bmp"); }
+void TMainForm::SetValidGlyph(vcl::TSpeedButton* button) {
+    SetGlyph(button, ".\\BMP\\valid.bmp", {Width(), Height()});
+}
 
-void TMainForm::SetExitGlyph(vcl::TSpeedButton* button) { SetGlyph(button, ".\\BMP\\sortie.bmp"); }
+void TMainForm::SetExitGlyph(vcl::TSpeedButton* button) {
+    SetGlyph(button, ".\\BMP\\sortie.bmp", {Width(), Height()});
+}
 
-void TMainForm::SetYesGlyph(vcl::TSpeedButton* button) { SetGlyph(button, ".\\BMP\\yes.bmp"); }
+void TMainForm::SetYesGlyph(vcl::TSpeedButton* button) {
+    SetGlyph(button, ".\\BMP\\yes.bmp", {Width(), Height()});
+}
 
-void TMainForm::SetNoGlyph(vcl::TSpeedButton* button) { SetGlyph(button, ".\\BMP\\no.bmp"); }
+void TMainForm::SetNoGlyph(vcl::TSpeedButton* button) {
+    SetGlyph(button, ".\\BMP\\no.bmp", {Width(), Height()});
+}
 
 void TMainForm::StyleTitleLabel(vcl::TLabel* label) {
     label->SetCaption(PageTitleText());
@@ -41,7 +50,7 @@ void TMainForm::StyleTitleLabel(vcl::TLabel* label) {
 
 void TMainForm::LoadBackground(vcl::TImage* image) {
     vcl::TPicture picture;
-    picture.LoadFromFile(".\\BMP\\page_fon.bmp");
+    picture.LoadFromFile(".\\BMP\\page_fon.bmp", {image->Width(), image->Height()});
     image->SetPicture(picture);
 }
 

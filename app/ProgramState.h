@@ -53,6 +53,9 @@ struct ProgramState {
     bool SetupSucceeded = false;
     // The program's command line, as it was started.
     std::string CommandLine;
+    // The dictionary library could not be loaded, and the trace says so
+    // once rather than for every phrase.
+    bool DictionaryLibraryFailureTraced = false;
 };
 
 extern ProgramState State;

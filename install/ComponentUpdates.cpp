@@ -78,6 +78,8 @@ std::uint32_t RunUpdateScript() {
     platform::StartOptions options;
     options.hidden = true;
     options.currentDirectory = StartDirectory() + "qxdiag\\";
+    // The system's script host, never one found beside the script.
+    options.applicationName = platform::CurrentMachine().SystemDirectory() + "\\cscript.exe";
     std::uint32_t result = kUnreadableResult;
     if (!RunAndWait("cscript.exe updateqxd.vbs //Nologo //B", options, &result)) {
         result = kUnreadableResult;

@@ -28,7 +28,8 @@ void TMainForm::OnShowPageRecommendation(TObject* /*sender*/) {
     auto& machine = platform::CurrentMachine();
     {
         vcl::TPicture picture;
-        picture.LoadFromFile(".\\BMP\\page_fon.bmp");
+        picture.LoadFromFile(".\\BMP\\page_fon.bmp",
+                             {Image_PageRecom->Width(), Image_PageRecom->Height()});
         SetLeft((machine.SystemMetric(platform::kSmCxFullScreen) - picture.Width()) / 2);
         SetTop((machine.SystemMetric(platform::kSmCyFullScreen) - picture.Height()) / 2);
     }

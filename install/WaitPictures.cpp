@@ -73,7 +73,7 @@ void ShowNextWaitPicture(vcl::TImage& image) {
     vcl::TPicture picture;
     if (count > 0 && !name.empty()) {
         try {
-            picture.LoadFromFile(folder + name);
+            picture.LoadFromFile(folder + name, {image.Width(), image.Height()});
         } catch (const std::exception&) {
             // A failed load leaves the picture empty.
         }

@@ -1,5 +1,6 @@
-// The dictionary library as the wizard loads it from the medium: its file
-// name and the decorated names of the three entry points it calls.
+// The dictionary library as the wizard loads it from its own folder, by full
+// path (never found by a search): its file name and the decorated names of
+// the three entry points it calls.
 #pragma once
 
 namespace tavrik {

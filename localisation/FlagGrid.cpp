@@ -53,7 +53,7 @@ void TFlagGrid::GridSetup(int count, int rows, int columns, const std::string& s
                           std::vector<vcl::TSpeedButton*>* buttons) {
     // Loaded first: a sample that cannot be read changes nothing.
     vcl::TBitmap sample;
-    sample.LoadFromFile(samplePath);
+    sample.LoadFromFile(samplePath, CellOf(rows, columns));
 
     Count = count;
     Rows = rows;
@@ -80,6 +80,12 @@ void TFlagGrid::GridSetup(int count, int rows, int columns, const std::string& s
     TopRow = 0;
 }
 
+vcl::PictureBounds TFlagGrid::CellOf(int rows, int columns) const {
+    const int width = AreaWidth - LeftMargin - RightMargin;
+    const int height = AreaHeight - TopMargin - BottomMargin - 40;
+    return {std::max(0, width) / std::max(1, columns), std::max(0, height) / std::max(1, rows)};
+}
+
 void TFlagGrid::GridClear(std::vector<vcl::TSpeedButton*>* buttons) {
     Count = 0;
     Index = 0;
@@ -96,7 +102,7 @@ void TFlagGrid::GridPlaceFlag(int i, const std::string& bitmapPath, bool transpa
     }
     button->SetVisible(true);
     vcl::TBitmap bitmap;
-    bitmap.LoadFromFile(bitmapPath);
+    bitmap.LoadFromFile(bitmapPath, FlagBounds());
     button->SetBounds(LeftOf(i), TopOf(i) + TopMargin, bitmap.Width() + 4, bitmap.Height() + 4);
     bitmap.SetTransparentColor(transparent ? kFlagTransparentGrey : vcl::clBlack);
     button->SetGlyph(bitmap);

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "vcl/BmpDecoder.h"
+
 namespace tavrik {
 
 namespace vcl {
@@ -38,6 +40,10 @@ public:
     void GridNavigate(std::uint16_t key, int& top, int& left, int& selected);
     // Selects flag i; returns the first flag of its row.
     int GridSelect(int i);
+    // The largest flag a cell of the laid-out grid shows: the area within
+    // the margins shared by the visible rows and columns. A larger flag is
+    // refused as an unreadable one, before its pixels cost any memory.
+    vcl::PictureBounds FlagBounds() const { return CellOf(Rows, Columns); }
 
     int RowOf(int i) const;
     int ColumnOf(int i) const;
@@ -66,6 +72,7 @@ public:
     std::vector<vcl::TSpeedButton*>* Buttons = nullptr;
 
 private:
+    vcl::PictureBounds CellOf(int rows, int columns) const;
     void MoveUp();
     void MoveDown();
     vcl::TSpeedButton* Button(int i) const;

@@ -6,6 +6,7 @@
 #include "app/ProgramState.h"
 #include "app/Unit1.h"
 #include "localisation/FlagFiles.h"
+#include "localisation/FlagGrid.h"
 #include "localisation/PhraseNumbers.h"
 #include "platform/Machine.h"
 #include "trace/TraceLog.h"
@@ -49,7 +50,8 @@ void TMainForm::OnPage_conf_LG(TObject* /*sender*/) {
     }
     State.DictionaryFileName = flag;
     vcl::TPicture picture;
-    picture.LoadFromFile(State.DictionaryFileName);
+    picture.LoadFromFile(State.DictionaryFileName,
+                         State.FlagGrid ? State.FlagGrid->FlagBounds() : vcl::PictureBounds{});
     Drapeaux_CF_LG->SetPicture(picture);
     Drapeaux_CF_LG->SetWidth(picture.Width());
     Drapeaux_CF_LG->SetHeight(picture.Height());

@@ -10,6 +10,7 @@
 #include "localisation/DictionaryChoice.h"
 #include "localisation/DictionaryLibrary.h"
 #include "platform/Machine.h"
+#include "trace/TraceLog.h"
 #include "util/DictionaryNames.h"
 #include "util/StringUtilities.h"
 
@@ -33,11 +34,28 @@ void* Export(platform::Handle library, const char* name) {
     return platform::CurrentMachine().GetProcAddress(library, name);
 }
 
+// By full path from the wizard's own folder: a medium without the library
+// must not pick up another one from the system folders, the current folder
+// or PATH. A failure is traced once, telling a missing file from one that
+// would not load.
+platform::Handle LoadDictionaryLibrary() {
+    auto& machine = platform::CurrentMachine();
+    const std::string path = machine.ProgramDirectory() + "\\" + kDictionaryLibrary;
+    const platform::Handle library = machine.LoadLibrary(path);
+    if (library == platform::kNoHandle && !State.DictionaryLibraryFailureTraced) {
+        State.DictionaryLibraryFailureTraced = true;
+        AppendTraceLine(std::string(machine.FileExists(path) ? "dictionnaire non charge : "
+                                                             : "dictionnaire absent : ") +
+                        path);
+    }
+    return library;
+}
+
 }  // namespace
 
 std::string TMainForm::GetPhrase(long number, bool appendPeriod) {
     auto& machine = platform::CurrentMachine();
-    const platform::Handle library = machine.LoadLibrary(kDictionaryLibrary);
+    const platform::Handle library = LoadDictionaryLibrary();
     auto getPhrase = reinterpret_cast<GetDicoPhrase>(Export(library, kGetPhraseEntry));
     auto setFile = reinterpret_cast<SetDbzFileFullName>(Export(library, kSetDbzFileEntry));
     if (setFile != nullptr) {
@@ -65,7 +83,7 @@ std::string TMainForm::GetPhrase(long number, bool appendPeriod) {
 
 void TMainForm::ApplyLanguageFont(const std::string& dictionaryFile) {
     auto& machine = platform::CurrentMachine();
-    const platform::Handle library = machine.LoadLibrary(kDictionaryLibrary);
+    const platform::Handle library = LoadDictionaryLibrary();
     auto getConfiguration =
         reinterpret_cast<GetLanguageConfiguration>(Export(library, kLanguageConfigurationEntry));
     char buffer[kFontNameBufferSize];

@@ -185,6 +185,12 @@ public:
     // The process's current directory, any length, without a forced
     // trailing backslash (a drive root keeps its own, "C:\").
     virtual std::string CurrentDirectory() = 0;
+    // Where system programs and libraries are taken from, never found by a
+    // search: the system folder (GetSystemDirectory), and the folder of the
+    // running program's own file; both without a trailing backslash, so that
+    // adding "\\NAME" names a file in them.
+    virtual std::string SystemDirectory() = 0;
+    virtual std::string ProgramDirectory() = 0;
 
     // False when the variable is not set.
     virtual bool GetEnvironmentVariable(const std::string& name, std::string& value) = 0;

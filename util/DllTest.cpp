@@ -42,7 +42,7 @@ bool RunDllTest() {
     ReadRegString(pathInstall, kProductKey, "PathInstall");
 
     auto& machine = platform::CurrentMachine();
-    for (int i = 0; IndexBelowCount(i, count); ++i) {
+    for (int i = 0; i < kMostTestedLibraries && IndexBelowCount(i, count); ++i) {
         const std::string file =
             pathInstall + ReadIniString(apIni, "DLL_TEST", std::to_string(i + 1), "");
         if (!machine.FileExists(file)) {

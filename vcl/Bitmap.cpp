@@ -13,14 +13,14 @@ namespace {
 constexpr std::size_t kMaxBitmapFileSize = static_cast<std::size_t>(kMaxBmpPixels) * 4 + 64 * 1024;
 }  // namespace
 
-void TBitmap::LoadFromFile(const std::string& path) {
+void TBitmap::LoadFromFile(const std::string& path, const PictureBounds& bounds) {
     if (!FileExists(path)) {
         throw EFOpenError("Cannot open file \"" + path + "\". The file does not exist");
     }
     FileWindow file(path, kMaxBitmapFileSize);
     SharedPicture picture;
     std::string error;
-    const bool decoded = file.IsOpen() && DecodeShared(file, picture, error);
+    const bool decoded = file.IsOpen() && DecodeShared(file, picture, error, bounds);
     if (!file.IsOpen() || file.ReadFailed()) {
         throw EFOpenError("Cannot open file \"" + path + "\". The file cannot be read");
     }

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "vcl/BmpDecoder.h"
 #include "vcl/Color.h"
 #include "vcl/Events.h"
 
@@ -23,8 +24,9 @@ public:
     const char* ClassName() const override { return "TBitmap"; }
 
     // Raises EFOpenError when the file cannot be read and EInvalidGraphic
-    // when it is not a bitmap we can decode; the bitmap is then unchanged.
-    void LoadFromFile(const std::string& path);
+    // when it is not a bitmap we can decode or is larger than `bounds`; the
+    // bitmap is then unchanged.
+    void LoadFromFile(const std::string& path, const PictureBounds& bounds = {});
     // Same from bytes in memory (EInvalidGraphic only).
     void LoadFromBytes(const std::uint8_t* data, std::size_t size);
     // Copies the picture and the transparency settings.

@@ -74,7 +74,8 @@ private:
 
 class Decoder {
 public:
-    explicit Decoder(BmpSource& source) : source_(source), size_(source.Size()) {}
+    Decoder(BmpSource& source, const PictureBounds& bounds)
+        : source_(source), size_(source.Size()), bounds_(bounds) {}
 
     void Run(DecodedBitmap& out) {
         ReadHeaders();
@@ -152,6 +153,9 @@ private:
         if (h.width <= 0 || h.height <= 0) throw Failure{"bad dimensions"};
         if (h.width > kMaxBmpSide || h.height > kMaxBmpSide || h.width * h.height > kMaxBmpPixels) {
             throw Failure{"picture too large"};
+        }
+        if (h.width > bounds_.width || h.height > bounds_.height) {
+            throw Failure{"picture larger than its place"};
         }
         switch (h.compression) {
             case kBiRgb:
@@ -317,6 +321,7 @@ private:
 
     BmpSource& source_;
     std::size_t size_;
+    PictureBounds bounds_;
     Header header_;
     std::vector<std::array<std::uint8_t, 3>> palette_;
     DecodedBitmap* pixels_ = nullptr;
@@ -324,11 +329,12 @@ private:
 
 }  // namespace
 
-bool DecodeBmp(BmpSource& source, DecodedBitmap& out, std::string& error) {
+bool DecodeBmp(BmpSource& source, DecodedBitmap& out, std::string& error,
+               const PictureBounds& bounds) {
     out = DecodedBitmap{};
     error.clear();
     try {
-        Decoder(source).Run(out);
+        Decoder(source, bounds).Run(out);
         return true;
     } catch (const Failure& failure) {
         out = DecodedBitmap{};
@@ -337,14 +343,15 @@ bool DecodeBmp(BmpSource& source, DecodedBitmap& out, std::string& error) {
     }
 }
 
-bool DecodeBmp(const std::uint8_t* data, std::size_t size, DecodedBitmap& out, std::string& error) {
+bool DecodeBmp(const std::uint8_t* data, std::size_t size, DecodedBitmap& out, std::string& error,
+               const PictureBounds& bounds) {
     if (data == nullptr) {
         out = DecodedBitmap{};
         error = "no data";
         return false;
     }
     MemoryBmp memory(data, size);
-    return DecodeBmp(memory, out, error);
+    return DecodeBmp(memory, out, error, bounds);
 }
 
 }  // namespace tavrik::vcl

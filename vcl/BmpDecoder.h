@@ -20,6 +20,14 @@ namespace tavrik::vcl {
 constexpr std::int64_t kMaxBmpSide = 32768;
 constexpr std::int64_t kMaxBmpPixels = 16 * 1024 * 1024;
 
+// The largest picture a place on the page can show. A picture larger than
+// its place is refused from its header, before any memory is taken for its
+// pixels: a medium's lying header then costs nothing.
+struct PictureBounds {
+    std::int64_t width = kMaxBmpSide;
+    std::int64_t height = kMaxBmpSide;
+};
+
 struct DecodedBitmap {
     int width = 0;
     int height = 0;
@@ -39,8 +47,10 @@ public:
 
 // Decodes a BMP file. On failure returns false, leaves `out` empty and puts
 // a short English reason in `error`.
-bool DecodeBmp(BmpSource& source, DecodedBitmap& out, std::string& error);
+bool DecodeBmp(BmpSource& source, DecodedBitmap& out, std::string& error,
+               const PictureBounds& bounds = {});
 // The same for a whole file held in memory.
-bool DecodeBmp(const std::uint8_t* data, std::size_t size, DecodedBitmap& out, std::string& error);
+bool DecodeBmp(const std::uint8_t* data, std::size_t size, DecodedBitmap& out, std::string& error,
+               const PictureBounds& bounds = {});
 
 }  // namespace tavrik::vcl

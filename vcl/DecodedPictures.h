@@ -4,8 +4,9 @@
 // (a picture that changes or disappears on the medium shows as it is then);
 // what they read is mostly the same few files, the page background above
 // all, so the decoded pixels of recent contents are kept and shared. The key
-// is the content itself (its length and a 64-bit hash of every byte): a file
-// that changes is decoded anew, as if nothing were kept.
+// is the content itself (its length and its SHA-256 digest, which no medium
+// can make two different files share): a file that changes is decoded anew,
+// as if nothing were kept.
 #pragma once
 
 #include <cstddef>
@@ -26,7 +27,8 @@ struct SharedPicture {
 
 // The decoded picture of the file's bytes; false with `error` set when they
 // are not a picture the decoder takes or cannot be read (nothing is kept
-// for them).
-bool DecodeShared(BmpSource& source, SharedPicture& picture, std::string& error);
+// for them), or when the picture is larger than `bounds`.
+bool DecodeShared(BmpSource& source, SharedPicture& picture, std::string& error,
+                  const PictureBounds& bounds = {});
 
 }  // namespace tavrik::vcl

@@ -8,7 +8,9 @@ TPicture::TPicture() {
     });
 }
 
-void TPicture::LoadFromFile(const std::string& path) { bitmap_.LoadFromFile(path); }
+void TPicture::LoadFromFile(const std::string& path, const PictureBounds& bounds) {
+    bitmap_.LoadFromFile(path, bounds);
+}
 
 void TPicture::Assign(const TPicture& other) { bitmap_.Assign(other.bitmap_); }
 

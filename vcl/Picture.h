@@ -16,8 +16,9 @@ public:
     TPicture& operator=(const TPicture&) = delete;
     const char* ClassName() const override { return "TPicture"; }
 
-    // Raises EFOpenError / EInvalidGraphic; the picture is then unchanged.
-    void LoadFromFile(const std::string& path);
+    // Raises EFOpenError / EInvalidGraphic (also for a picture larger than
+    // `bounds`); the picture is then unchanged.
+    void LoadFromFile(const std::string& path, const PictureBounds& bounds = {});
     // Copies the other picture's bitmap.
     void Assign(const TPicture& other);
     TBitmap& Bitmap() { return bitmap_; }

@@ -48,7 +48,7 @@ void FakeLibraries::AddNative(const std::string& windowsName, const std::string&
 Handle FakeLibraries::Load(const std::string& name) {
     const auto found = name.empty() ? libraries_.end() : libraries_.find(LibraryKey(name));
     if (found == libraries_.end()) {
-        calls_.push_back({LibraryCall::Kind::Load, name, "", false});
+        calls_.push_back({LibraryCall::Kind::Load, name, "", false, name});
         return kNoHandle;
     }
     Library& library = found->second;
@@ -56,7 +56,7 @@ Handle FakeLibraries::Load(const std::string& name) {
         if (!library.soPath.empty()) {
             library.native = dlopen(library.soPath.c_str(), RTLD_NOW | RTLD_LOCAL);
             if (library.native == nullptr) {
-                calls_.push_back({LibraryCall::Kind::Load, library.name, "", false});
+                calls_.push_back({LibraryCall::Kind::Load, library.name, "", false, name});
                 return kNoHandle;
             }
         }
@@ -65,7 +65,7 @@ Handle FakeLibraries::Load(const std::string& name) {
     }
     ++library.references;
     ++library.loads;
-    calls_.push_back({LibraryCall::Kind::Load, library.name, "", true});
+    calls_.push_back({LibraryCall::Kind::Load, library.name, "", true, name});
     return library.handle;
 }
 
@@ -103,14 +103,14 @@ void* FakeLibraries::Lookup(Handle handle, const std::string& symbol) {
         }
     }
     calls_.push_back({LibraryCall::Kind::Lookup, library != nullptr ? library->name : "", symbol,
-                      address != nullptr});
+                      address != nullptr, ""});
     return address;
 }
 
 bool FakeLibraries::Free(Handle handle) {
     Library* library = FindLoaded(handle);
     if (library == nullptr) {
-        calls_.push_back({LibraryCall::Kind::Free, "", "", false});
+        calls_.push_back({LibraryCall::Kind::Free, "", "", false, ""});
         return false;
     }
     ++library->frees;
@@ -118,7 +118,7 @@ bool FakeLibraries::Free(Handle handle) {
         dlclose(library->native);
         library->native = nullptr;
     }
-    calls_.push_back({LibraryCall::Kind::Free, library->name, "", true});
+    calls_.push_back({LibraryCall::Kind::Free, library->name, "", true, ""});
     return true;
 }
 

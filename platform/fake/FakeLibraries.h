@@ -24,6 +24,7 @@ struct LibraryCall {
     std::string library;  // the registered name
     std::string symbol;   // for a look-up
     bool succeeded = false;
+    std::string asked;  // for a load: the name or path given
 };
 
 class FakeLibraries {
@@ -37,8 +38,9 @@ public:
     void AddNative(const std::string& windowsName, const std::string& soPath,
                    std::map<std::string, std::string> decoratedToPlain);
 
-    // name is matched as LoadLibraryA would: the file name part, without
-    // regard to case, ".dll" assumed when it has no extension.
+    // name is matched by its file name part, without regard to case, ".dll"
+    // assumed when it has no extension (a library registered once stands
+    // for that file in any folder).
     Handle Load(const std::string& name);
     void* Lookup(Handle library, const std::string& symbol);
     bool Free(Handle library);

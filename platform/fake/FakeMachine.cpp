@@ -133,6 +133,13 @@ bool FakeMachine::CloseFile(Handle file) { return CloseHandle(file); }
 
 std::string FakeMachine::CurrentDirectory() { return files_.CurrentDirectory(); }
 
+std::string FakeMachine::ProgramDirectory() {
+    if (!programDirectory_.empty()) return programDirectory_;
+    std::string directory = CurrentDirectory();
+    if (directory.size() > 3 && directory.back() == '\\') directory.pop_back();
+    return directory.size() == 3 ? directory.substr(0, 2) : directory;
+}
+
 void FakeMachine::SetCurrentDirectory(const std::string& path) {
     if (!files_.SetCurrentDirectory(path)) {
         throw FakeSetupError("not an existing folder: " + path);

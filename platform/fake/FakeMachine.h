@@ -78,6 +78,9 @@ public:
     bool CloseFile(Handle file) override;
 
     std::string CurrentDirectory() override;
+    std::string SystemDirectory() override { return systemDirectory_; }
+    // The current directory unless set: a wizard started from its medium.
+    std::string ProgramDirectory() override;
     bool GetEnvironmentVariable(const std::string& name, std::string& value) override;
 
     // Fails for a command line nobody scripted, for a current directory
@@ -197,6 +200,8 @@ public:
     // 148-byte basic one.
     void RefuseVersionRecords(bool extended, bool basic);
     void SetSystemDefaultLanguageName(const std::string& name) { language_ = name; }
+    void SetSystemDirectory(const std::string& path) { systemDirectory_ = path; }
+    void SetProgramDirectory(const std::string& path) { programDirectory_ = path; }
     void SetSystemMetric(int index, int value) { metrics_[index] = value; }
     // Every mode passed to SetErrorMode, in order.
     const std::vector<unsigned>& ErrorModeCalls() const { return errorModes_; }
@@ -240,6 +245,8 @@ private:
     bool refuseExtendedVersion_ = false;
     bool refuseBasicVersion_ = false;
     std::string language_ = "en";
+    std::string systemDirectory_ = "C:\\WINDOWS\\system32";
+    std::string programDirectory_;
     std::map<int, int> metrics_;
     unsigned errorMode_ = 0;
     std::vector<unsigned> errorModes_;

@@ -167,6 +167,28 @@ std::string Win32Machine::CurrentDirectory() {
     return directory;
 }
 
+std::string Win32Machine::SystemDirectory() {
+    std::string directory;
+    win32::ReadSizedText(
+        [](char* buffer, DWORD size) { return ::GetSystemDirectoryA(buffer, size); }, directory);
+    if (directory.size() > 3 && directory.back() == '\\') directory.pop_back();
+    return directory;
+}
+
+std::string Win32Machine::ProgramDirectory() {
+    // GetModuleFileName truncates rather than telling the size it needs.
+    std::vector<char> path(MAX_PATH);
+    DWORD length = 0;
+    while ((length = ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()))) ==
+               path.size() &&
+           path.size() < 32768) {
+        path.resize(path.size() * 2);
+    }
+    const std::string file(path.data(), length);
+    const std::size_t slash = file.find_last_of('\\');
+    return slash == std::string::npos ? std::string() : file.substr(0, slash);
+}
+
 bool Win32Machine::GetEnvironmentVariable(const std::string& name, std::string& value) {
     ::SetLastError(NO_ERROR);
     const DWORD length = win32::ReadSizedText(

@@ -39,6 +39,8 @@ public:
     bool CloseFile(Handle file) override;
 
     std::string CurrentDirectory() override;
+    std::string SystemDirectory() override;
+    std::string ProgramDirectory() override;
     bool GetEnvironmentVariable(const std::string& name, std::string& value) override;
 
     bool CreateProcess(const std::string& commandLine, const StartOptions& options,

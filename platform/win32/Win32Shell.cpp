@@ -42,7 +42,11 @@ struct ComLibrary {
 private:
     static ComLibrary Load() {
         ComLibrary library;
-        HMODULE module = ::LoadLibraryA("ole32.dll");
+        // From the system folder, never one found by a search.
+        char folder[MAX_PATH];
+        const UINT length = ::GetSystemDirectoryA(folder, MAX_PATH);
+        if (length == 0 || length >= MAX_PATH) return library;
+        HMODULE module = ::LoadLibraryA((std::string(folder, length) + "\\ole32.dll").c_str());
         if (module == nullptr) return library;
         library.initialize = ProcAddress<decltype(initialize)>(module, "CoInitialize");
         library.uninitialize = ProcAddress<decltype(uninitialize)>(module, "CoUninitialize");

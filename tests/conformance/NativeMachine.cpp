@@ -86,7 +86,9 @@ public:
     void OnTestStart(const ::testing::TestInfo&) override {
         machine_ = std::make_unique<FakeMachine>();
         machine_->AddDirectory("C:\\WINDOWS");
+        machine_->WriteFile("C:\\WINDOWS\\system32\\kernel32.dll", "MZ");
         machine_->WriteFile(kChildProgram, "MZ");
+        machine_->SetProgramDirectory("C:\\conformance");
         setup_ = std::make_unique<FakeSetup>(*machine_);
         platform::SetCurrentMachine(machine_.get());
         SetCurrentSetup(setup_.get());

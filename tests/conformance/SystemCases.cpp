@@ -46,6 +46,22 @@ TEST(SystemCases, VersionRecordsOfBothSizesAndNoOther) {
     }
 }
 
+// Where system programs and the program's own library are taken from: full
+// paths without a trailing backslash, the system's library in the one and
+// the running program in the other.
+TEST(SystemCases, TheSystemAndProgramFoldersAreFullPaths) {
+    Machine& machine = CurrentMachine();
+    const std::string program = CurrentSetup().ChildProgram();  // this program on Windows
+    for (const std::string& folder : {machine.SystemDirectory(), machine.ProgramDirectory()}) {
+        ASSERT_GE(folder.size(), 2u) << folder;
+        EXPECT_EQ(folder[1], ':') << folder;
+        EXPECT_NE(folder.back(), '\\') << folder;
+    }
+    EXPECT_TRUE(machine.FileExists(machine.SystemDirectory() + "\\kernel32.dll"));
+    EXPECT_TRUE(machine.FileExists(program));
+    EXPECT_EQ(machine.ProgramDirectory(), program.substr(0, program.find_last_of('\\')));
+}
+
 TEST(SystemCases, TheLocaleIsNamedByItsLanguage) {
     const std::string language = CurrentMachine().SystemDefaultLanguageName();
     EXPECT_TRUE(language.size() == 2 || language.size() == 3) << language;

@@ -2,6 +2,7 @@
 // and how, the update script's result and the hand-over to the setup.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -230,6 +231,30 @@ INSTANTIATE_TEST_SUITE_P(Page6, UpdateResultTest,
                                            UpdateRow{2, true, true, ""},
                                            UpdateRow{5, true, false, "5"},
                                            UpdateRow{0, false, false, "4294967295"}));
+
+// The script host is the system's, whatever lies beside the script; without
+// it the script does not run at all (an unreadable result).
+TEST_F(ComponentTest, TheUpdateScriptRunsTheSystemsScriptHostOnly) {
+    PutOnMedium("qxdiag\\cscript.exe", "MZ planted");
+    updateResult = 5;  // a code that stops with the notice, which traces it
+    ShowProgressPage(true);
+    TickComponents();
+    ASSERT_NE(LastStartOf(kUpdateScript), nullptr);
+    EXPECT_EQ(LastStartOf(kUpdateScript)->options.applicationName,
+              "C:\\WINDOWS\\system32\\cscript.exe");
+    const auto lines = TraceLines();  // its exit code was read
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "RG_code_retour_QXD == 5"), lines.end());
+}
+
+TEST_F(ComponentTest, WithoutTheSystemsScriptHostThePlantedOneDoesNotRunEither) {
+    PutOnMedium("qxdiag\\cscript.exe", "MZ planted");
+    machine.DeleteFile("C:\\WINDOWS\\system32\\cscript.exe");
+    ShowProgressPage(true);
+    TickComponents();
+    const auto lines = TraceLines();
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "RG_code_retour_QXD == 4294967295"),
+              lines.end());
+}
 
 TEST_F(ComponentTest, AnUpdateErrorNoticeEndsWithF1) {
     updateResult = 5;

@@ -10,6 +10,7 @@ void ProgressTest::SetUp() {
     machine.AddDirectory("C:\\app\\qxdiag");
     machine.AddDirectory("E:\\qxdiag");
     machine.AddDirectory("E:\\COMPST");
+    machine.WriteFile("C:\\WINDOWS\\system32\\cscript.exe", "MZ");
     machine.ScriptProcess("c:\\app\\qxdiag\\qxd.bat stop >nul", {});
     PutOnMedium("setup.exe", "MZ");
     platform::ProcessScript setup;

@@ -143,6 +143,22 @@ TEST_F(PhrasesTest, WithoutTheLibraryEveryPhraseIsEmpty) {
     Form().ApplyLanguageFont("THESAURU.DBZ");
     EXPECT_EQ(Form().Font().Name(), "");
     EXPECT_EQ(Form().Font().Charset(), 12);
+    // Told once, as missing from the wizard's own folder.
+    const auto lines = TraceLines();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "dictionnaire absent : E:\\lx32.dll"), 1);
+}
+
+TEST_F(PhrasesTest, TheLibraryIsLoadedByFullPathFromTheWizardsOwnFolder) {
+    machine.SetProgramDirectory("F:\\wizard");
+    Form().GetPhrase(1, false);
+    Form().ApplyLanguageFont("THESAURU.DBZ");
+    std::vector<std::string> asked;
+    for (std::size_t i = calls; i < machine.LibraryCalls().size(); ++i) {
+        if (machine.LibraryCalls()[i].kind == LibraryCall::Kind::Load) {
+            asked.push_back(machine.LibraryCalls()[i].asked);
+        }
+    }
+    EXPECT_EQ(asked, (std::vector<std::string>{"F:\\wizard\\lx32.dll", "F:\\wizard\\lx32.dll"}));
 }
 
 TEST_F(PhrasesTest, WithoutTheLookupTheTextIsEmptyAndWithoutTheFileTheLookupStillRuns) {

@@ -83,6 +83,18 @@ TEST_F(DllTestTest, AnEmptyZeroOrBrokenCountTestsNothing) {
     EXPECT_FALSE(machine.FileExists("D:\\locked.dll.cop"));
 }
 
+TEST_F(DllTestTest, AHugeCountTestsTheFirstThirtyOnly) {
+    std::vector<std::string> files;
+    for (int i = 1; i <= 31; ++i) files.push_back("\\lib" + std::to_string(i) + ".dll");
+    ListFiles("2147483647", files);
+    Install("\\lib30.dll", "tested");
+    Install("\\lib31.dll", "in use");
+    machine.LockFile("D:\\lib31.dll");
+    EXPECT_TRUE(RunDllTest());  // the locked one lies beyond the bound
+    EXPECT_EQ(Content("\\lib30.dll"), "tested");
+    EXPECT_FALSE(machine.FileExists("D:\\lib31.dll.cop"));
+}
+
 TEST_F(DllTestTest, AStaleReadOnlyCopyFailsWithoutTouchingTheLibrary) {
     ListFiles("1", {"\\core.dll"});
     Install("\\core.dll", "core");

@@ -1,7 +1,11 @@
 #include "vcl/Bitmap.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "BmpBuilder.h"
 #include "VclTestFixture.h"
+#include "vcl/ContentDigest.h"
 #include "vcl/DecodedPictures.h"
 #include "vcl/Exceptions.h"
 #include "vcl/FileWindow.h"
@@ -139,6 +143,75 @@ TEST_F(BitmapTest, AContentThatChangedWhileReadIsNotKeptUnderItsFirstBytes) {
     ASSERT_TRUE(DecodeShared(steady, picture, error));
     EXPECT_EQ((*picture.bgra)[0], 0xFF);  // blue: decoded anew, not the red
     EXPECT_EQ((*picture.bgra)[2], 0x00);
+}
+
+// The word-wise FNV-1a hash the cache once keyed on: easy to collide.
+std::uint64_t WordFnv(const std::string& bytes) {
+    std::uint64_t hash = 14695981039346656037ULL;
+    std::size_t at = 0;
+    for (; bytes.size() - at >= 8; at += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes.data() + at, sizeof word);
+        hash = (hash ^ word) * 1099511628211ULL;
+    }
+    for (; at < bytes.size(); ++at)
+        hash = (hash ^ static_cast<std::uint8_t>(bytes[at])) * 1099511628211ULL;
+    return hash;
+}
+
+TEST_F(BitmapTest, TwoFilesOfOneLengthAndCollidingFnvShowTheirOwnPixels) {
+    // 4 x 1 pixels: the pixels are bytes 54..65; words 6 (48..55) and 7
+    // (56..63) are made to collide by choosing word 7 of the second file.
+    const std::string first = Bmp24(4, 1, {0x000000, 0x000000, 0x000000, 0x000000});
+    std::string second = first;
+    second[54] = '\x7F';
+    const auto hashBefore = [](const std::string& bytes, std::size_t words) {
+        return WordFnv(bytes.substr(0, words * 8));
+    };
+    std::uint64_t word7;
+    std::memcpy(&word7, first.data() + 56, sizeof word7);
+    word7 ^= hashBefore(first, 7) ^ hashBefore(second, 7);
+    std::memcpy(&second[56], &word7, sizeof word7);
+    ASSERT_EQ(first.size(), second.size());
+    ASSERT_NE(first, second);
+    ASSERT_EQ(WordFnv(first), WordFnv(second));
+
+    machine.WriteFile("C:\\first.bmp", first);
+    machine.WriteFile("C:\\second.bmp", second);
+    TBitmap shownFirst;
+    TBitmap shownSecond;
+    shownFirst.LoadFromFile("C:\\first.bmp");
+    shownSecond.LoadFromFile("C:\\second.bmp");
+    TBitmap expected;
+    expected.LoadFromBytes(reinterpret_cast<const std::uint8_t*>(second.data()), second.size());
+    EXPECT_EQ(shownFirst.PixelColor(0, 0), clBlack);
+    EXPECT_EQ(shownSecond.Pixels(), expected.Pixels());
+    EXPECT_NE(shownSecond.Pixels(), shownFirst.Pixels());
+}
+
+TEST(ContentDigestTest, KnownDigestsWhateverThePieces) {
+    const std::string twoBlocks = "abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq";
+    const auto hex = [](const Digest& digest) {
+        std::string text;
+        for (const std::uint8_t byte : digest)
+            text += "0123456789abcdef"[byte >> 4], text += "0123456789abcdef"[byte & 15];
+        return text;
+    };
+    for (const std::size_t piece :
+         {std::size_t{1}, std::size_t{7}, std::size_t{64}, twoBlocks.size()}) {
+        ContentDigest digest;
+        for (std::size_t at = 0; at < twoBlocks.size(); at += piece) {
+            digest.Add(reinterpret_cast<const std::uint8_t*>(twoBlocks.data()) + at,
+                       std::min(piece, twoBlocks.size() - at));
+        }
+        EXPECT_EQ(hex(digest.Finish()),
+                  "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1")
+            << piece;
+    }
+    ContentDigest abc;
+    abc.Add(reinterpret_cast<const std::uint8_t*>("abc"), 3);
+    EXPECT_EQ(hex(abc.Finish()),
+              "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
 }
 
 TEST_F(BitmapTest, TransparentColourIsTheBottomLeftPixelUntilFixed) {

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include "BmpBuilder.h"
 
@@ -272,6 +273,59 @@ TEST(BmpDecoder, RejectsHugeDimensionsBeforeAllocating) {
     layout.width = 4000;
     layout.height = 4000;
     EXPECT_EQ(MustFail(BuildBmp(layout)), "truncated file");
+}
+
+// Pictures whose headers lie, and the pixel memory each costs: unbounded,
+// and within a flag's cell of the language page (131 x 133). A picture
+// larger than its place is refused before its pixels are allocated.
+TEST(BmpDecoder, HostilePicturesCostNoMoreThanTheirPlaceShows) {
+    const auto layoutOf = [](int side, int bitCount, std::uint32_t compression,
+                             std::vector<std::uint32_t> palette, std::string pixels) {
+        BmpLayout layout;
+        layout.width = side;
+        layout.height = side;
+        layout.bitCount = bitCount;
+        layout.compression = compression;
+        layout.palette = std::move(palette);
+        layout.pixelData = std::move(pixels);
+        return BuildBmp(layout);
+    };
+    std::string hugePalette = layoutOf(1, 8, 0, {0x123456}, std::string("\0\0\0\0", 4));
+    hugePalette.replace(46, 4, "\xFF\xFF\xFF\xFF");  // colours used: four thousand million
+    const std::string endsAtOnce = std::string("\0\1", 2);
+    struct Case {
+        const char* name;
+        std::string file;
+        PictureBounds bounds;
+        const char* error;  // empty: decoded
+        std::size_t pixelBytes;
+    };
+    const PictureBounds cell{131, 133};
+    const std::vector<Case> cases = {
+        {"lying size, 60 bytes", layoutOf(4096, 24, 0, {}, "x"), {}, "truncated file", 0},
+        {"lying size in a cell", layoutOf(4096, 24, 0, {}, "x"), cell,
+         "picture larger than its place", 0},
+        {"lying RLE8", layoutOf(4096, 8, 1, {0xFF0000}, endsAtOnce), {}, "", 4096u * 4096 * 4},
+        {"lying RLE8 in a cell", layoutOf(4096, 8, 1, {0xFF0000}, endsAtOnce), cell,
+         "picture larger than its place", 0},
+        {"lying RLE4 in a cell", layoutOf(4096, 4, 2, {0xFF0000}, endsAtOnce), cell,
+         "picture larger than its place", 0},
+        {"RLE8 filling its cell", layoutOf(130, 8, 1, {0xFF0000}, endsAtOnce), cell, "",
+         130u * 130 * 4},
+        {"huge palette", hugePalette, cell, "", 4},
+    };
+    for (const Case& c : cases) {
+        DecodedBitmap out;
+        std::string error;
+        const bool decoded = DecodeBmp(reinterpret_cast<const std::uint8_t*>(c.file.data()),
+                                       c.file.size(), out, error, c.bounds);
+        EXPECT_EQ(decoded, *c.error == '\0') << c.name << ": " << error;
+        EXPECT_EQ(error, c.error) << c.name;
+        EXPECT_EQ(out.bgra.capacity(), c.pixelBytes) << c.name;
+        EXPECT_LE(out.bgra.capacity(),
+                  static_cast<std::size_t>(c.bounds.width * c.bounds.height * 4))
+            << c.name;
+    }
 }
 
 TEST(BmpDecoder, RejectsTopDownRleAndMissingPalette) {

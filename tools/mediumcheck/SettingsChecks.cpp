@@ -6,6 +6,7 @@
 #include "Checks.h"
 #include "MediumFiles.h"
 #include "config/InstallSwitches.h"
+#include "util/FileUtilities.h"
 #include "util/StringUtilities.h"
 
 namespace tavrik::mediumcheck {
@@ -90,6 +91,10 @@ void CheckLibraryTest(Findings& findings) {
     if (!count.empty() && !ParseDecimal(count, number)) {
         findings.Warning(apIni, "DLL_TEST", "NB",
                          "'" + count + "' is not a whole number: no library is tested");
+    } else if (number > kMostTestedLibraries) {
+        findings.Warning(apIni, "DLL_TEST", "NB",
+                         "above " + std::to_string(kMostTestedLibraries) + ": only the first " +
+                             std::to_string(kMostTestedLibraries) + " libraries are tested");
     }
     // Numbers beyond the keys written read nothing; told once.
     const int listed = HighestNumberedKey(apIni, "DLL_TEST");

@@ -1,5 +1,7 @@
 #include "vcl/win32/CommonControls.h"
 
+#include <string>
+
 #include "vcl/win32/Win32.h"
 
 #include <commctrl.h>
@@ -11,7 +13,11 @@ void EnsureCommonControls() {
     if (loaded) return;
     loaded = true;
     // Stays loaded for the program's life: its window classes must.
-    HMODULE library = LoadLibraryA("comctl32.dll");
+    // From the system folder, never one found by a search.
+    char folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return;
+    HMODULE library = LoadLibraryA((std::string(folder, length) + "\\comctl32.dll").c_str());
     if (library == nullptr) return;
     using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
     const auto init = reinterpret_cast<InitFunction>(

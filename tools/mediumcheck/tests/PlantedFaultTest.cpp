@@ -156,6 +156,14 @@ const PlantedFault kFaults[] = {
     {"LibraryTestWithoutRoot",
      [](const fs::path& m) { EditIni(m / "ap.ini", "DLL_TEST", "1", "APP\\x.dll"); },
      Severity::Warning, "ap.ini", "1"},
+    {"LibraryCountBeyondBound",
+     [](const fs::path& m) {
+         EditIni(m / "ap.ini", "DLL_TEST", "NB", "31");
+         for (int i = 2; i <= 31; ++i) {
+             EditIni(m / "ap.ini", "DLL_TEST", std::to_string(i), "\\APP\\x.dll");
+         }
+     },
+     Severity::Warning, "ap.ini", "NB"},
     {"NoWindowTitle", [](const fs::path& m) { fs::remove(m / "assoAppliFenetre.ini"); },
      Severity::Warning, "assoAppliFenetre.ini", "dremox.exe"},
     {"LanguageCodeWithoutDictionary",
