@@ -51,6 +51,9 @@ struct ProgramState {
     bool DllTestPassed = false;
     // The last packaged setup ended and left Install "0" or empty.
     bool SetupSucceeded = false;
+    // Page 6 refused to start any work (the installation state cannot be
+    // recorded): its validate button and keys only end the run.
+    bool WorkRefused = false;
 };
 
 extern ProgramState State;

@@ -5,8 +5,8 @@
 
 #include "app/ProgramState.h"
 #include "app/Unit1.h"
-#include "config/Registry.h"
 #include "install/EndOfRun.h"
+#include "install/InstallState.h"
 #include "install/ManualInstall.h"
 #include "install/SetupRunner.h"
 #include "install/WaitPictures.h"
@@ -27,6 +27,27 @@ void ProcessPendingMessages() {
     }
 }
 
+// Nothing runs: a red notice and the validate button, whose glyph comes
+// last (a missing picture raises, and the page must offer its way out).
+void ShowRedNotice(TMainForm& form, const std::string& text) {
+    form.Bouton_Valide_MAJEnCours->SetVisible(true);
+    form.Page_Install_En_Cours->SetCursor(vcl::TCursor::crDefault);
+    form.Texte_Page_MAJEnCours->SetBounds(128, 136, 497, 207);
+    form.Texte_Page_MAJEnCours->Font().SetColor(vcl::clRed);
+    form.Texte_Page_MAJEnCours->SetCaption(text);
+    form.SetValidGlyph(form.Bouton_Valide_MAJEnCours);
+}
+
+// A run that cannot be done here and that a restart would not help:
+// validate, Enter and F1 end it.
+void RefuseWork(TMainForm& form, long reason) {
+    State.WorkRefused = true;
+    State.SetupFinished = true;
+    ShowRedNotice(form, form.GetPhrase(phrase::kCannotInstall, false) + " :\n\n" +
+                            form.GetPhrase(reason, true) + "\n\n" +
+                            form.GetPhrase(phrase::kValidateToClose, true));
+}
+
 }  // namespace
 
 void TMainForm::OnPageInstallEnCours(TObject* /*sender*/) {
@@ -39,8 +60,18 @@ void TMainForm::OnPageInstallEnCours(TObject* /*sender*/) {
     const std::string waitingText =
         GetPhrase(phrase::kSetupRunning, true) + "\n" + GetPhrase(phrase::kMayTakeMinutes, true);
 
+    // The PC must keep the installation state (administrator rights): a
+    // setup would otherwise fail for the same lack of rights, and its
+    // outcome could not be read.
+    if (!RecordInstallState("0")) {
+        AppendTraceLine(kInstallStateNotRecorded);
+        RefuseWork(*this, phrase::kNeedsAdministrator);
+        ProcessPendingMessages();
+        return;
+    }
     StopDiagnosticService();
-    State.DllTestPassed = RunDllTest();
+    const DllTestOutcome libraries = RunDllTest();
+    State.DllTestPassed = libraries == DllTestOutcome::Passed;
     if (State.DllTestPassed) {
         Bouton_Valide_MAJEnCours->SetVisible(false);
         Page_Install_En_Cours->SetCursor(vcl::TCursor::crHourGlass);
@@ -50,15 +81,12 @@ void TMainForm::OnPageInstallEnCours(TObject* /*sender*/) {
         } else {
             LaunchSetup(*this);
         }
+    } else if (libraries == DllTestOutcome::InUse) {
+        ShowRedNotice(*this, GetPhrase(phrase::kFilesInUse, true) + "\n\n" +
+                                 GetPhrase(phrase::kRestartThenAgain, true) + "\n\n" +
+                                 GetPhrase(phrase::kValidateToClose, true));
     } else {
-        Bouton_Valide_MAJEnCours->SetVisible(true);
-        Page_Install_En_Cours->SetCursor(vcl::TCursor::crDefault);
-        Texte_Page_MAJEnCours->SetBounds(128, 136, 497, 207);
-        Texte_Page_MAJEnCours->Font().SetColor(vcl::clRed);
-        Texte_Page_MAJEnCours->SetCaption(GetPhrase(phrase::kFilesInUse, true) + "\n\n" +
-                                          GetPhrase(phrase::kRestartThenAgain, true) + "\n\n" +
-                                          GetPhrase(phrase::kValidateToClose, true));
-        SetValidGlyph(Bouton_Valide_MAJEnCours);
+        RefuseWork(*this, phrase::kFilesInUse);
     }
     ProcessPendingMessages();
 }
@@ -97,9 +125,7 @@ void TMainForm::ShowSetupOutcome() {
     Texte_Page_MAJEnCours->SetHeight(250);
     Texte_Page_MAJEnCours->SetTop(100);
 
-    std::string install;
-    ReadRegString(install, kProductKey, "Install");
-    State.SetupSucceeded = install == "0" || install.empty();
+    State.SetupSucceeded = InstallStateReadsSuccess();
     std::string text;
     if (State.SetupSucceeded) {
         AppendTraceLine("IS == 0 || IS.IsEmpty()");
@@ -128,7 +154,9 @@ void TMainForm::ShowSetupOutcome() {
 }
 
 void TMainForm::Bouton_Valide_MAJEnCoursClick(TObject* /*sender*/) {
-    if (!State.DllTestPassed) {
+    if (State.WorkRefused) {
+        Close();
+    } else if (!State.DllTestPassed) {
         // A restart frees the libraries that running programs hold, so an
         // installation goes on after one; a removal, or a run that already
         // follows a restart (never a second one), ends here.

@@ -169,6 +169,10 @@ public:
     virtual bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) = 0;
     virtual bool DeleteFile(const std::string& path) = 0;
     virtual bool RenameFile(const std::string& from, const std::string& to) = 0;
+    // SetFileAttributesA without the read-only bit, the file's other bits
+    // kept. True when the file is not read-only afterwards; false when it
+    // cannot be reached or its attributes cannot be changed.
+    virtual bool ClearReadOnly(const std::string& path) = 0;
     // Creates one folder; its parent must exist.
     virtual bool CreateDirectory(const std::string& path) = 0;
 

@@ -111,6 +111,8 @@ bool FakeMachine::RenameFile(const std::string& from, const std::string& to) {
     return files_.RenameFile(from, to);
 }
 
+bool FakeMachine::ClearReadOnly(const std::string& path) { return files_.ClearReadOnly(path); }
+
 bool FakeMachine::CreateDirectory(const std::string& path) { return files_.CreateDirectory(path); }
 
 Handle FakeMachine::OpenFile(const std::string& path, FileAccess access, FileCreation creation) {

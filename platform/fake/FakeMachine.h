@@ -68,6 +68,7 @@ public:
     bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) override;
     bool DeleteFile(const std::string& path) override;
     bool RenameFile(const std::string& from, const std::string& to) override;
+    bool ClearReadOnly(const std::string& path) override;
     bool CreateDirectory(const std::string& path) override;
 
     Handle OpenFile(const std::string& path, FileAccess access, FileCreation creation) override;

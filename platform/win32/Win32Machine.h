@@ -29,6 +29,7 @@ public:
     bool ListDirectory(const std::string& pattern, std::vector<DirectoryEntry>& entries) override;
     bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) override;
     bool DeleteFile(const std::string& path) override;
+    bool ClearReadOnly(const std::string& path) override;
     bool RenameFile(const std::string& from, const std::string& to) override;
     bool CreateDirectory(const std::string& path) override;
 
