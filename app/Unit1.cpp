@@ -84,8 +84,7 @@ void TMainForm::StartUp() {
     ReadRegString(manual, kProductKey, "Manual");
     if (manual == "1" && State.IsPortable && clientUpdateFlagPresent) {
         AppendTraceLine("Install manuelle");
-        RunManualInstall();
-        ExitProcessNow(0);
+        ExitProcessNow(RunManualInstall());
         return;
     }
 
