@@ -48,6 +48,14 @@ TMainForm::TMainForm(vcl::TComponent* owner) : vcl::TForm(owner) {
 void TMainForm::StartUp() {
     auto& machine = platform::CurrentMachine();
 
+    // One wizard at a time: a second one would start a second setup beside
+    // the first one's, and its reset would erase the first one's trace.
+    if (!machine.ClaimSingleInstance(kSingleInstanceName)) {
+        AppendTraceLine("Tavrik deja lance : ce lancement s'arrete");
+        ExitProcessNow(kExitAnotherWizardRuns);
+        return;
+    }
+
     std::string platformName;
     ReadRegString(platformName, kMakerKey, "Platform");
     State.IsElnaPlatform = platformName == "ELNA";
@@ -88,6 +96,11 @@ void TMainForm::StartUp() {
         return;
     }
 
+    std::string install;
+    ReadRegString(install, kProductKey, "Install");
+    if (install == "1") {
+        AppendTraceLine("installation precedente non terminee (Install = 1)");
+    }
     WriteRegString(kProductKey, "Install", "0");
     CreateFlagGrid();
     GetDicoTxt();

@@ -12,6 +12,7 @@
 #include "install/WaitPictures.h"
 #include "localisation/PhraseNumbers.h"
 #include "platform/Machine.h"
+#include "system/ProcessManagement.h"
 #include "trace/TraceLog.h"
 #include "util/DictionaryNames.h"
 #include "util/FileUtilities.h"
@@ -60,6 +61,15 @@ void TMainForm::OnPageInstallEnCours(TObject* /*sender*/) {
     const std::string waitingText =
         GetPhrase(phrase::kSetupRunning, true) + "\n" + GetPhrase(phrase::kMayTakeMinutes, true);
 
+    // A setup left running by a wizard that was ended: a second one beside
+    // it would work on the same files and product key.
+    bool running = false;
+    if (ProcessManagement::IsModuleRunning("setup.exe", &running)) {
+        AppendTraceLine("setup.exe deja en cours : rien n'est lance");
+        RefuseWork(*this, phrase::kSetupRunning);
+        ProcessPendingMessages();
+        return;
+    }
     // The PC must keep the installation state (administrator rights): a
     // setup would otherwise fail for the same lack of rights, and its
     // outcome could not be read.

@@ -203,6 +203,11 @@ public:
     virtual bool GetExitCodeProcess(Handle process, std::uint32_t& exitCode) = 0;
     virtual bool CloseHandle(Handle handle) = 0;
 
+    // CreateMutexA of that name, kept until the process ends: false when the
+    // mutex exists already (another process, or an earlier claim of this
+    // one, holds it) or cannot be created.
+    virtual bool ClaimSingleInstance(const std::string& name) = 0;
+
     // Executable names of the processes in a snapshot, in snapshot order.
     // False when the snapshot cannot be taken.
     virtual bool ProcessSnapshot(std::vector<std::string>& exeNames) = 0;

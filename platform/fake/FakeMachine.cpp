@@ -195,6 +195,12 @@ int FakeMachine::OpenHandleCount() const {
     return fileHandles_.OpenCount() + processes_.OpenHandleCount();
 }
 
+bool FakeMachine::ClaimSingleInstance(const std::string& name) {
+    return instanceClaims_.insert(name).second;
+}
+
+void FakeMachine::ReleaseSingleInstance(const std::string& name) { instanceClaims_.erase(name); }
+
 bool FakeMachine::ProcessSnapshot(std::vector<std::string>& exeNames) {
     if (snapshotFails_) {
         return false;

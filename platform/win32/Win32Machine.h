@@ -47,6 +47,7 @@ public:
     WaitResult WaitForProcess(Handle process, std::uint32_t timeoutMs) override;
     bool GetExitCodeProcess(Handle process, std::uint32_t& exitCode) override;
     bool CloseHandle(Handle handle) override;
+    bool ClaimSingleInstance(const std::string& name) override;
     bool ProcessSnapshot(std::vector<std::string>& exeNames) override;
 
     Handle TopWindow() override;

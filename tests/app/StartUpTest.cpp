@@ -2,6 +2,7 @@
 
 #include "WizardFixture.h"
 #include "app/ProgramEntry.h"
+#include "app/ProgramExit.h"
 #include "app/ProgramState.h"
 #include "config/Registry.h"
 #include "localisation/FlagGrid.h"
@@ -19,7 +20,10 @@ TEST_F(StartUpTest, OpensOnTheRecommendationPageWithAFreshTraceAndInstallReset) 
     StartWizard();
 
     EXPECT_EQ(Page(), kPageRecommendation);
-    EXPECT_EQ(TraceLines(), std::vector<std::string>{"Recommendation"});
+    // An Install = "1" found at start is an installation that did not end.
+    EXPECT_EQ(TraceLines(),
+              (std::vector<std::string>{"installation precedente non terminee (Install = 1)",
+                                        "Recommendation"}));
     EXPECT_EQ(RegistryString(kProductKey, "Install"), "0");
     EXPECT_FALSE(host.SystemCloseEnabled(Form()));
     EXPECT_EQ(State.SelectedLanguage, "0");
@@ -30,6 +34,21 @@ TEST_F(StartUpTest, OpensOnTheRecommendationPageWithAFreshTraceAndInstallReset) 
     EXPECT_EQ(State.FlagGrid->AreaWidth, Form().Width());
     EXPECT_EQ(State.FlagGrid->AreaHeight, Form().Height());
     EXPECT_GT(Form().Width(), 648);  // the outer size, frame included
+}
+
+// A wizard started while another one runs (and perhaps its setup) ends at
+// once: it starts nothing and keeps the first one's trace and state.
+TEST_F(StartUpTest, ASecondWizardEndsAtOnceKeepingTheFirstOnesTraceAndState) {
+    machine.WriteFile("C:\\TraceTavrik.log", "LancementIS\r\n");
+    machine.SetRegistryValue(kProductKey, "Install", StringValue("1"));
+    machine.ClaimSingleInstance(kSingleInstanceName);  // the first wizard
+    StartWizard();
+
+    EXPECT_EQ(processExits, std::vector<int>{kExitAnotherWizardRuns});
+    EXPECT_EQ(TraceLines(), (std::vector<std::string>{
+                                "LancementIS", "Tavrik deja lance : ce lancement s'arrete"}));
+    EXPECT_EQ(RegistryString(kProductKey, "Install"), "1");
+    EXPECT_TRUE(machine.ProcessStarts().empty());
 }
 
 TEST_F(StartUpTest, TheDictionaryComesFromTheSystemLanguage) {

@@ -321,5 +321,17 @@ TEST_F(ProgressTest, ALibraryThatCannotBeReplacedRefusesTheRunWithoutTheRestartR
     EXPECT_TRUE(Closed());
 }
 
+// A setup left running by a wizard that was ended blocks a new one.
+TEST_F(ProgressTest, ASetupStillRunningBlocksANewInstallation) {
+    machine.SetProcessSnapshot({"explorer.exe", "SETUP.EXE"});
+    const std::size_t before = machine.ProcessStarts().size();
+    ShowProgressPage(true);
+    EXPECT_EQ(TraceLines().back(), "setup.exe deja en cours : rien n'est lance");
+    EXPECT_EQ(Text(), P(122392, false) + " :\n\n" + P(46853) + "\n\n" + P(122391));
+    EXPECT_EQ(machine.ProcessStarts().size(), before);
+    Press(kKeyF1);
+    EXPECT_TRUE(Closed());
+}
+
 }  // namespace
 }  // namespace tavrik::testing
