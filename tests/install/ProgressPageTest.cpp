@@ -8,7 +8,9 @@
 #include "ProgressFixture.h"
 #include "app/ProgramState.h"
 #include "config/Registry.h"
+#include "install/SetupCommandLine.h"
 #include "install/SetupRunner.h"
+#include "platform/fake/ScopedCurrentMachine.h"
 
 namespace tavrik::testing {
 namespace {
@@ -331,6 +333,25 @@ TEST_F(ProgressTest, ASetupStillRunningBlocksANewInstallation) {
     EXPECT_EQ(machine.ProcessStarts().size(), before);
     Press(kKeyF1);
     EXPECT_TRUE(Closed());
+}
+
+// A disk that fills up while DICO.TXT is written: half of each write lands.
+class DiskFullMachine : public platform::FakeMachine {
+public:
+    using FakeMachine::WriteFile;
+    std::int64_t WriteFile(platform::Handle file, const void* data, std::size_t size) override {
+        return FakeMachine::WriteFile(file, data, size / 2);
+    }
+};
+
+TEST(DictionaryReferenceWrite, AWriteCutShortLeavesThePreviousReferenceWhole) {
+    DiskFullMachine machine;
+    platform::ScopedCurrentMachine installed{machine};
+    machine.WriteFile("C:\\EXE\\DICO.TXT", "Dico=THESAUDE.DBZ");
+    EXPECT_FALSE(WriteDictionaryReference("C:\\EXE\\", "Dico=THESAUFR.DBZ"));
+    EXPECT_EQ(machine.ReadFile("C:\\EXE\\DICO.TXT"), "Dico=THESAUDE.DBZ");
+    EXPECT_FALSE(machine.FileExists("C:\\EXE\\DICO.TXT.new"));
+    EXPECT_EQ(machine.OpenHandleCount(), 0);
 }
 
 }  // namespace
