@@ -41,11 +41,10 @@ void ShowRedNotice(TMainForm& form, const std::string& text) {
 
 // A run that cannot be done here and that a restart would not help:
 // validate, Enter and F1 end it.
-void RefuseWork(TMainForm& form, long reason) {
+void RefuseWork(TMainForm& form, const std::string& reason) {
     State.WorkRefused = true;
     State.SetupFinished = true;
-    ShowRedNotice(form, form.GetPhrase(phrase::kCannotInstall, false) + " :\n\n" +
-                            form.GetPhrase(reason, true) + "\n\n" +
+    ShowRedNotice(form, form.GetPhrase(phrase::kCannotInstall, false) + " :\n\n" + reason + "\n\n" +
                             form.GetPhrase(phrase::kValidateToClose, true));
 }
 
@@ -66,7 +65,7 @@ void TMainForm::OnPageInstallEnCours(TObject* /*sender*/) {
     bool running = false;
     if (ProcessManagement::IsModuleRunning("setup.exe", &running)) {
         AppendTraceLine("setup.exe deja en cours : rien n'est lance");
-        RefuseWork(*this, phrase::kSetupRunning);
+        RefuseWork(*this, GetPhrase(phrase::kSetupRunning, true));
         ProcessPendingMessages();
         return;
     }
@@ -75,7 +74,7 @@ void TMainForm::OnPageInstallEnCours(TObject* /*sender*/) {
     // outcome could not be read.
     if (!RecordInstallState("0")) {
         AppendTraceLine(kInstallStateNotRecorded);
-        RefuseWork(*this, phrase::kNeedsAdministrator);
+        RefuseWork(*this, GetPhrase(phrase::kNeedsAdministrator, true));
         ProcessPendingMessages();
         return;
     }
@@ -96,7 +95,7 @@ void TMainForm::OnPageInstallEnCours(TObject* /*sender*/) {
                                  GetPhrase(phrase::kRestartThenAgain, true) + "\n\n" +
                                  GetPhrase(phrase::kValidateToClose, true));
     } else {
-        RefuseWork(*this, phrase::kFilesInUse);
+        RefuseWork(*this, GetPhrase(phrase::kFilesInUse, true));
     }
     ProcessPendingMessages();
 }
