@@ -29,6 +29,8 @@ void TMainForm::OnKeyDown(TObject* /*sender*/, std::uint16_t& key, vcl::ShiftSta
                 Close();
             } else if (page == kPageInstallInProgress && State.SetupFinished) {
                 Close();
+            } else if (page == kPageVolumeInstall && listbox1->Items().Count() == 0) {
+                Close();  // no fixed disk: nothing can be chosen
             }
             break;
         case kKeyF3:

@@ -4,6 +4,8 @@
 
 namespace tavrik {
 
+const char* const kSingleInstanceName = "Global\\TavrikInstallationWizard";
+
 namespace {
 std::function<void(int)>& Handler() {
     static std::function<void(int)> handler = [](int code) { std::_Exit(code); };

@@ -56,6 +56,9 @@ struct ProgramState {
     // The dictionary library could not be loaded, and the trace says so
     // once rather than for every phrase.
     bool DictionaryLibraryFailureTraced = false;
+    // Page 6 refused to start any work (the installation state cannot be
+    // recorded): its validate button and keys only end the run.
+    bool WorkRefused = false;
 };
 
 extern ProgramState State;

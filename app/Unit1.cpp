@@ -49,6 +49,14 @@ TMainForm::TMainForm(vcl::TComponent* owner) : vcl::TForm(owner) {
 void TMainForm::StartUp() {
     auto& machine = platform::CurrentMachine();
 
+    // One wizard at a time: a second one would start a second setup beside
+    // the first one's, and its reset would erase the first one's trace.
+    if (!machine.ClaimSingleInstance(kSingleInstanceName)) {
+        AppendTraceLine("Tavrik deja lance : ce lancement s'arrete");
+        ExitProcessNow(kExitAnotherWizardRuns);
+        return;
+    }
+
     std::string platformName;
     ReadRegString(platformName, kMakerKey, "Platform");
     State.IsElnaPlatform = platformName == "ELNA";
@@ -85,11 +93,15 @@ void TMainForm::StartUp() {
     ReadRegString(manual, kProductKey, "Manual");
     if (manual == "1" && State.IsPortable && clientUpdateFlagPresent) {
         AppendTraceLine("Install manuelle");
-        RunManualInstall();
-        ExitProcessNow(0);
+        ExitProcessNow(RunManualInstall());
         return;
     }
 
+    std::string install;
+    ReadRegString(install, kProductKey, "Install");
+    if (install == "1") {
+        AppendTraceLine("installation precedente non terminee (Install = 1)");
+    }
     DecideResume(State.CommandLine);
     WriteRegString(kProductKey, "Install", "0");
     CreateFlagGrid();

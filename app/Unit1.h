@@ -84,8 +84,9 @@ public:
     // handler does, the volume page does not).
     void ContinueToInstallation(bool traced);
     bool CheckRunningApplications(std::string& text);
-    // The packaged setup run without any page, when the site asked for it.
-    void RunManualInstall();
+    // The packaged setup run without any page, when the site asked for it;
+    // returns the process's exit code (install/ManualInstall.h).
+    int RunManualInstall();
 
     // ================= Handlers (bound by name) =================
     // Form.

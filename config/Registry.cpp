@@ -33,18 +33,17 @@ void ReadRegString(std::string& result, const std::string& key, const std::strin
 
 bool WriteRegString(const std::string& key, const std::string& valueName, const std::string& text) {
     auto& machine = CurrentMachine();
-    if (machine.RegistryOpenKey(key, true)) {
-        machine.RegistryWriteString(key, valueName, text);
-    }
+    const bool written =
+        machine.RegistryOpenKey(key, true) && machine.RegistryWriteString(key, valueName, text);
     machine.RegistryFlush();
-    return true;
+    return written;
 }
 
 bool DeleteRegKey(const std::string& key) {
     auto& machine = CurrentMachine();
-    machine.RegistryDeleteKeyTree(key);
+    const bool deleted = machine.RegistryDeleteKeyTree(key) || !machine.RegistryKeyExists(key);
     machine.RegistryFlush();
-    return true;
+    return deleted;
 }
 
 bool DeleteRegValue(const std::string& key, const std::string& valueName) {
@@ -52,8 +51,10 @@ bool DeleteRegValue(const std::string& key, const std::string& valueName) {
     if (machine.RegistryOpenKey(key, true)) {
         machine.RegistryDeleteValue(key, valueName);
     }
+    platform::RegistryValue left;
+    const bool gone = !machine.RegistryReadValue(key, valueName, left);
     machine.RegistryFlush();
-    return true;
+    return gone;
 }
 
 }  // namespace tavrik

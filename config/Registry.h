@@ -1,6 +1,8 @@
 // The wizard's lasting state: one registry key under HKEY_LOCAL_MACHINE.
 // Every operation opens what it needs and closes it before returning; none
-// keeps a key open between calls. Failures are silent.
+// keeps a key open between calls. Writes and deletions report whether they
+// took effect, so a caller that must record something (the installation
+// state) can tell when the PC refused it (no administrator rights).
 #pragma once
 
 #include <string>
@@ -20,13 +22,16 @@ bool RegKeyExists(const std::string& key);
 // key, so a read leaves the (empty) key behind.
 void ReadRegString(std::string& result, const std::string& key, const std::string& valueName);
 
-// Creates the key when missing, writes the string, flushes. Always true.
+// Creates the key when missing, writes the string, flushes. False when the
+// key could not be opened or the value not written.
 bool WriteRegString(const std::string& key, const std::string& valueName, const std::string& text);
 
-// Deletes the key with all its sub-keys, flushes. Always true.
+// Deletes the key with all its sub-keys, flushes. True when the key is gone
+// afterwards (also when it was already missing).
 bool DeleteRegKey(const std::string& key);
 
-// Creates the key when missing, deletes the value, flushes. Always true.
+// Creates the key when missing, deletes the value, flushes. True when the
+// value is gone afterwards (also when it was already missing).
 bool DeleteRegValue(const std::string& key, const std::string& valueName);
 
 }  // namespace tavrik

@@ -25,6 +25,10 @@ namespace {
 // Shown as the notice shows any code: the script's result is unknown.
 constexpr std::uint32_t kUnreadableResult = 0xFFFFFFFFu;
 
+// No glyph is loaded here: before the tick ends the notice gives way to the
+// running setup, its start failure or the update-error notice, each of which
+// gives the button its glyph; a missing picture raised here would skip the
+// remaining components and the update script.
 void ShowComponentNotice(TMainForm& form) {
     form.Bouton_Valide_MAJEnCours->SetVisible(true);
     State.SetupFinished = true;
@@ -35,7 +39,6 @@ void ShowComponentNotice(TMainForm& form) {
                                            "\n" +
                                            form.GetPhrase(phrase::kComponentProblemPersists, true));
     form.Page_Install_En_Cours->SetCursor(vcl::TCursor::crDefault);
-    form.SetValidGlyph(form.Bouton_Valide_MAJEnCours);
 }
 
 // Runs component `number` when its keys say so; a start failure shows the

@@ -7,8 +7,10 @@
 #include "config/Registry.h"
 #include "config/StartDirectory.h"
 #include "install/ChildProcess.h"
+#include "install/InstallState.h"
 #include "install/SetupCommandLine.h"
 #include "platform/Machine.h"
+#include "trace/TraceLog.h"
 
 namespace tavrik {
 
@@ -20,12 +22,18 @@ void StopDiagnosticService() {
 }
 
 // Stops the service, prepares the disk, runs the setup to its end in a new
-// console and cleans the product key up after it.
-void TMainForm::RunManualInstall() {
+// console and cleans the product key up after it, as the end of an
+// interactive run does: the key goes only after a removal that succeeded,
+// the site's trigger (Manual, IsInstall) only after an installation that
+// succeeded, so that a failure can be retried. Returns the exit code.
+int TMainForm::RunManualInstall() {
     StopDiagnosticService();
     const std::string start = StartDirectory();
     WriteRegString(kProductKey, "CD", start);
-    WriteRegString(kProductKey, "Install", "1");
+    if (!RecordInstallState("1")) {
+        AppendTraceLine(kInstallStateNotRecorded);
+        return kManualInstallSetupNotStarted;
+    }
     std::string isInstall;
     std::string language;
     ReadRegString(isInstall, kProductKey, "IsInstall");
@@ -41,14 +49,21 @@ void TMainForm::RunManualInstall() {
     platform::StartOptions options;
     options.newConsole = true;
     options.applicationName = SetupProgram(start);
-    RunAndWait(SetupCommandLine(start, pathInstall, installation), options);
-
+    if (!RunAndWait(SetupCommandLine(start, pathInstall, installation), options)) {
+        AppendTraceLine("setup non lance, cle conservee");
+        return kManualInstallSetupNotStarted;
+    }
+    if (!InstallStateReadsSuccess()) {
+        AppendTraceLine("setup en echec, cle conservee");
+        return kManualInstallSetupFailed;
+    }
     if (installation) {
         DeleteRegValue(kProductKey, "Manual");
         DeleteRegValue(kProductKey, "IsInstall");
     } else {
         DeleteRegKey(kProductKey);
     }
+    return kManualInstallSucceeded;
 }
 
 }  // namespace tavrik

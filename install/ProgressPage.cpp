@@ -5,13 +5,14 @@
 
 #include "app/ProgramState.h"
 #include "app/Unit1.h"
-#include "config/Registry.h"
 #include "install/EndOfRun.h"
+#include "install/InstallState.h"
 #include "install/ManualInstall.h"
 #include "install/SetupRunner.h"
 #include "install/WaitPictures.h"
 #include "localisation/PhraseNumbers.h"
 #include "platform/Machine.h"
+#include "system/ProcessManagement.h"
 #include "trace/TraceLog.h"
 #include "util/DictionaryNames.h"
 #include "util/FileUtilities.h"
@@ -27,6 +28,26 @@ void ProcessPendingMessages() {
     }
 }
 
+// Nothing runs: a red notice and the validate button, whose glyph comes
+// last (a missing picture raises, and the page must offer its way out).
+void ShowRedNotice(TMainForm& form, const std::string& text) {
+    form.Bouton_Valide_MAJEnCours->SetVisible(true);
+    form.Page_Install_En_Cours->SetCursor(vcl::TCursor::crDefault);
+    form.Texte_Page_MAJEnCours->SetBounds(128, 136, 497, 207);
+    form.Texte_Page_MAJEnCours->Font().SetColor(vcl::clRed);
+    form.Texte_Page_MAJEnCours->SetCaption(text);
+    form.SetValidGlyph(form.Bouton_Valide_MAJEnCours);
+}
+
+// A run that cannot be done here and that a restart would not help:
+// validate, Enter and F1 end it.
+void RefuseWork(TMainForm& form, const std::string& reason) {
+    State.WorkRefused = true;
+    State.SetupFinished = true;
+    ShowRedNotice(form, form.GetPhrase(phrase::kCannotInstall, false) + " :\n\n" + reason + "\n\n" +
+                            form.GetPhrase(phrase::kValidateToClose, true));
+}
+
 }  // namespace
 
 void TMainForm::OnPageInstallEnCours(TObject* /*sender*/) {
@@ -39,8 +60,27 @@ void TMainForm::OnPageInstallEnCours(TObject* /*sender*/) {
     const std::string waitingText =
         GetPhrase(phrase::kSetupRunning, true) + "\n" + GetPhrase(phrase::kMayTakeMinutes, true);
 
+    // A setup left running by a wizard that was ended: a second one beside
+    // it would work on the same files and product key.
+    bool running = false;
+    if (ProcessManagement::IsModuleRunning("setup.exe", &running)) {
+        AppendTraceLine("setup.exe deja en cours : rien n'est lance");
+        RefuseWork(*this, GetPhrase(phrase::kSetupRunning, true));
+        ProcessPendingMessages();
+        return;
+    }
+    // The PC must keep the installation state (administrator rights): a
+    // setup would otherwise fail for the same lack of rights, and its
+    // outcome could not be read.
+    if (!RecordInstallState("0")) {
+        AppendTraceLine(kInstallStateNotRecorded);
+        RefuseWork(*this, GetPhrase(phrase::kNeedsAdministrator, true));
+        ProcessPendingMessages();
+        return;
+    }
     StopDiagnosticService();
-    State.DllTestPassed = RunDllTest();
+    const DllTestOutcome libraries = RunDllTest();
+    State.DllTestPassed = libraries == DllTestOutcome::Passed;
     if (State.DllTestPassed) {
         Bouton_Valide_MAJEnCours->SetVisible(false);
         Page_Install_En_Cours->SetCursor(vcl::TCursor::crHourGlass);
@@ -50,15 +90,12 @@ void TMainForm::OnPageInstallEnCours(TObject* /*sender*/) {
         } else {
             LaunchSetup(*this);
         }
+    } else if (libraries == DllTestOutcome::InUse) {
+        ShowRedNotice(*this, GetPhrase(phrase::kFilesInUse, true) + "\n\n" +
+                                 GetPhrase(phrase::kRestartThenAgain, true) + "\n\n" +
+                                 GetPhrase(phrase::kValidateToClose, true));
     } else {
-        Bouton_Valide_MAJEnCours->SetVisible(true);
-        Page_Install_En_Cours->SetCursor(vcl::TCursor::crDefault);
-        Texte_Page_MAJEnCours->SetBounds(128, 136, 497, 207);
-        Texte_Page_MAJEnCours->Font().SetColor(vcl::clRed);
-        Texte_Page_MAJEnCours->SetCaption(GetPhrase(phrase::kFilesInUse, true) + "\n\n" +
-                                          GetPhrase(phrase::kRestartThenAgain, true) + "\n\n" +
-                                          GetPhrase(phrase::kValidateToClose, true));
-        SetValidGlyph(Bouton_Valide_MAJEnCours);
+        RefuseWork(*this, GetPhrase(phrase::kFilesInUse, true));
     }
     ProcessPendingMessages();
 }
@@ -97,9 +134,7 @@ void TMainForm::ShowSetupOutcome() {
     Texte_Page_MAJEnCours->SetHeight(250);
     Texte_Page_MAJEnCours->SetTop(100);
 
-    std::string install;
-    ReadRegString(install, kProductKey, "Install");
-    State.SetupSucceeded = install == "0" || install.empty();
+    State.SetupSucceeded = InstallStateReadsSuccess();
     std::string text;
     if (State.SetupSucceeded) {
         AppendTraceLine("IS == 0 || IS.IsEmpty()");
@@ -128,7 +163,9 @@ void TMainForm::ShowSetupOutcome() {
 }
 
 void TMainForm::Bouton_Valide_MAJEnCoursClick(TObject* /*sender*/) {
-    if (!State.DllTestPassed) {
+    if (State.WorkRefused) {
+        Close();
+    } else if (!State.DllTestPassed) {
         // A restart frees the libraries that running programs hold, so an
         // installation goes on after one; a removal, or a run that already
         // follows a restart (never a second one), ends here.

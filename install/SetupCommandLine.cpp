@@ -13,20 +13,30 @@ std::string SetupCommandLine(const std::string& startDirectory, const std::strin
            (installation ? "install.iss" : "desinst.iss") + " -f2" + pathInstall + "\\setup.log";
 }
 
+// Written beside it first and put in its place whole: a disk that fills up
+// midway leaves the previous reference as it was, never a short one.
 bool WriteDictionaryReference(const std::string& exeFolder, const std::string& reference) {
     if (!vcl::DirectoryExists(exeFolder)) {
         vcl::ForceDirectories(exeFolder);
     }
     auto& machine = platform::CurrentMachine();
-    const platform::Handle file = machine.OpenFile(
-        exeFolder + "DICO.TXT", platform::FileAccess::Write, platform::FileCreation::CreateAlways);
+    const std::string target = exeFolder + "DICO.TXT";
+    const std::string fresh = exeFolder + "DICO.TXT.new";
+    const platform::Handle file =
+        machine.OpenFile(fresh, platform::FileAccess::Write, platform::FileCreation::CreateAlways);
     if (file == platform::kNoHandle) {
         return false;
     }
     const bool written = machine.WriteFile(file, reference.data(), reference.size()) ==
                          static_cast<std::int64_t>(reference.size());
-    machine.CloseFile(file);
-    return written;
+    const bool closed = machine.CloseFile(file);
+    const bool replaced = written && closed &&
+                          (!machine.FileExists(target) || machine.DeleteFile(target)) &&
+                          machine.RenameFile(fresh, target);
+    if (!replaced) {
+        machine.DeleteFile(fresh);
+    }
+    return replaced;
 }
 
 }  // namespace tavrik

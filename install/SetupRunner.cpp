@@ -7,6 +7,7 @@
 #include "config/IniFile.h"
 #include "config/Registry.h"
 #include "config/StartDirectory.h"
+#include "install/InstallState.h"
 #include "install/SetupCommandLine.h"
 #include "install/WaitPictures.h"
 #include "localisation/PhraseNumbers.h"
@@ -79,7 +80,7 @@ void LaunchSetup(TMainForm& form) {
                                   "Dico=" + DictionaryNameOf(State.DictionaryFileName) + ".DBZ")) {
         AppendTraceLine("DICO.TXT non ecrit : " + exeFolder + "DICO.TXT");
     }
-    WriteRegString(kProductKey, "Install", "1");
+    const bool stateRecorded = RecordInstallState("1");
     WriteRegString(kProductKey, "Langue", LanguageCodeOf(State.DictionaryFileName));
     WriteRegString(kProductKey, "EXE", InstalledProgramPath(pathInstall));
 
@@ -91,7 +92,13 @@ void LaunchSetup(TMainForm& form) {
     platform::StartOptions options;
     options.applicationName = SetupProgram(start);
     State.SetupProcessInfo = {};
-    if (!platform::CurrentMachine().CreateProcess(commandLine, options, State.SetupProcessInfo)) {
+    // Without Install = "1" the setup's outcome could not be told from a
+    // success: such a setup is not started.
+    if (!stateRecorded) {
+        AppendTraceLine(kInstallStateNotRecorded);
+        ShowStartFailed(form);
+    } else if (!platform::CurrentMachine().CreateProcess(commandLine, options,
+                                                         State.SetupProcessInfo)) {
         State.SetupProcessInfo = {};
         ShowStartFailed(form);
     }

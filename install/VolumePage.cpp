@@ -75,6 +75,13 @@ void TMainForm::On_PageInstall(TObject* /*sender*/) {
     // selection matters.
     UpDown1->SetMax(listbox1->Items().Count());
     listbox1->SetItemIndex(0);  // selects nothing in an empty list
+    // No fixed disk can receive the suite: the page says so, and validate,
+    // Enter and F1 end the run instead of leaving a page without a way out.
+    if (listbox1->Items().Count() == 0) {
+        AppendTraceLine("aucun volume fixe");
+        Label_VolInstall->SetCaption(GetPhrase(phrase::kCannotInstall, false) + " :\n\n" +
+                                     GetPhrase(phrase::kValidateToClose, true));
+    }
 }
 
 void TMainForm::OnClickValidePageVolChoix(TObject* /*sender*/) {
@@ -86,6 +93,9 @@ void TMainForm::OnClickValidePageVolChoix(TObject* /*sender*/) {
             ContinueToInstallation(false);
             return;
         }
+    }
+    if (items.Count() == 0) {
+        Close();
     }
 }
 

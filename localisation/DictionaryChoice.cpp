@@ -4,6 +4,7 @@
 #include "config/Registry.h"
 #include "config/StartDirectory.h"
 #include "platform/Machine.h"
+#include "trace/TraceLog.h"
 
 namespace tavrik {
 
@@ -39,6 +40,24 @@ bool ReadReference(const std::string& path, std::string& reference) {
     return true;
 }
 
+char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool EqualsIgnoringCase(const std::string& text, const char* expected) {
+    std::string upper;
+    for (const char c : text) upper += Upper(c);
+    return upper == expected;
+}
+
+// "Dico=" (any case), an 8-character dictionary name and ".DBZ". Anything
+// else, such as a file cut short by a full disk, would name no dictionary
+// and leave every page without text.
+bool IsDictionaryReference(const std::string& reference) {
+    return reference.size() == kReferenceLength &&
+           EqualsIgnoringCase(reference.substr(0, 5), "DICO=") &&
+           reference.substr(5, 8).find_first_of(". \\") == std::string::npos &&
+           EqualsIgnoringCase(reference.substr(13), ".DBZ");
+}
+
 }  // namespace
 
 std::string GetDicoTxt() {
@@ -49,7 +68,10 @@ std::string GetDicoTxt() {
 
     std::string reference;
     if (platform::CurrentMachine().FileExists(dicoTxt) && ReadReference(dicoTxt, reference)) {
-        return reference;
+        if (IsDictionaryReference(reference)) {
+            return reference;
+        }
+        AppendTraceLine("DICO.TXT ignore (\"" + reference + "\") : langue du PC");
     }
     const std::string language = platform::CurrentMachine().SystemDefaultLanguageName();
     return "DICO=THESAU" + DetectLanguageCode(language) + ".DBZ";

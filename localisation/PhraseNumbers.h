@@ -45,6 +45,7 @@ constexpr long kDisconnectProduct = 126841;
 constexpr long kConnectMains = 126842;
 constexpr long kFilesInUse = 126843;
 constexpr long kRestartThenAgain = 126844;
+constexpr long kNeedsAdministrator = 126845;
 
 constexpr long kShownPhrases[] = {
     kComponentProblemPersists,
@@ -85,6 +86,7 @@ constexpr long kShownPhrases[] = {
     kConnectMains,
     kFilesInUse,
     kRestartThenAgain,
+    kNeedsAdministrator,
 };
 
 }  // namespace tavrik::phrase

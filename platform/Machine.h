@@ -169,6 +169,10 @@ public:
     virtual bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) = 0;
     virtual bool DeleteFile(const std::string& path) = 0;
     virtual bool RenameFile(const std::string& from, const std::string& to) = 0;
+    // SetFileAttributesA without the read-only bit, the file's other bits
+    // kept. True when the file is not read-only afterwards; false when it
+    // cannot be reached or its attributes cannot be changed.
+    virtual bool ClearReadOnly(const std::string& path) = 0;
     // Creates one folder; its parent must exist.
     virtual bool CreateDirectory(const std::string& path) = 0;
 
@@ -204,6 +208,11 @@ public:
     virtual WaitResult WaitForProcess(Handle process, std::uint32_t timeoutMs) = 0;
     virtual bool GetExitCodeProcess(Handle process, std::uint32_t& exitCode) = 0;
     virtual bool CloseHandle(Handle handle) = 0;
+
+    // CreateMutexA of that name, kept until the process ends: false when the
+    // mutex exists already (another process, or an earlier claim of this
+    // one, holds it) or cannot be created.
+    virtual bool ClaimSingleInstance(const std::string& name) = 0;
 
     // Executable names of the processes in a snapshot, in snapshot order.
     // False when the snapshot cannot be taken.

@@ -4,6 +4,7 @@
 #include "config/Registry.h"
 #include "config/StartDirectory.h"
 #include "platform/Machine.h"
+#include "trace/TraceLog.h"
 #include "util/FileUtilities.h"
 #include "util/StringUtilities.h"
 
@@ -11,31 +12,45 @@ namespace tavrik {
 
 namespace {
 
-// Copy, delete, rename back: the delete fails while a program holds the
-// file. Whatever step fails, the file stays where it was.
-bool ReplaceByCopy(const std::string& file) {
+DllTestOutcome Failure(const std::string& file, const std::string& why) {
+    AppendTraceLine("test DLL : " + file + " : " + why);
+    return DllTestOutcome::Failed;
+}
+
+// Copy, delete, rename back: once the copy beside it has been written, only
+// a program holding the file keeps it from being deleted. Whatever step
+// fails, the file stays where it was.
+DllTestOutcome ReplaceByCopy(const std::string& file) {
     auto& machine = platform::CurrentMachine();
     const std::string copy = file + ".cop";
+    if (!machine.ClearReadOnly(file)) {
+        return Failure(file, "lecture seule non levee");
+    }
+    if (machine.FileExists(copy) && !(machine.ClearReadOnly(copy) && machine.DeleteFile(copy))) {
+        return Failure(file, "ancienne copie non supprimee");
+    }
     if (!machine.CopyFile(file, copy, false)) {
-        return false;
+        return Failure(file, "copie impossible");
     }
     if (!machine.DeleteFile(file)) {
-        return false;  // held by a program; the copy stays as a witness
+        // Held by a program; the copy stays as a witness.
+        AppendTraceLine("test DLL : " + file + " : en cours d'utilisation");
+        return DllTestOutcome::InUse;
     }
     if (machine.RenameFile(copy, file)) {
-        return true;
+        return DllTestOutcome::Passed;
     }
     // The original is gone and the copy would not take its name: put the
     // bytes back under the original name before reporting the failure.
     if (machine.CopyFile(copy, file, false)) {
         machine.DeleteFile(copy);
     }
-    return false;
+    return Failure(file, "copie non renommee");
 }
 
 }  // namespace
 
-bool RunDllTest() {
+DllTestOutcome RunDllTest() {
     const std::string apIni = StartDirectory() + "ap.ini";
     const std::string count = ReadIniString(apIni, "DLL_TEST", "NB", "");
     std::string pathInstall;
@@ -48,11 +63,12 @@ bool RunDllTest() {
         if (!machine.FileExists(file)) {
             continue;
         }
-        if (!ReplaceByCopy(file)) {
-            return false;
+        const DllTestOutcome outcome = ReplaceByCopy(file);
+        if (outcome != DllTestOutcome::Passed) {
+            return outcome;
         }
     }
-    return true;
+    return DllTestOutcome::Passed;
 }
 
 }  // namespace tavrik

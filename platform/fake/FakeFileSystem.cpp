@@ -326,6 +326,24 @@ bool FakeFileSystem::DeleteFile(const std::string& path) {
     return true;
 }
 
+// A file in use keeps no one from changing its attributes, as on Windows;
+// a drive that cannot be written (a CD) refuses.
+bool FakeFileSystem::ClearReadOnly(const std::string& path) {
+    const auto location = Locate(path);
+    if (!location || KindOf(location->host) == NodeKind::Missing) {
+        return false;
+    }
+    const std::uint32_t attributes = ExtraAttributes(location->host);
+    if ((attributes & kAttrReadOnly) == 0) {
+        return true;
+    }
+    if (!IsWritable(*location)) {
+        return false;
+    }
+    states_[location->host.string()].attributes = attributes & ~std::uint32_t{kAttrReadOnly};
+    return true;
+}
+
 bool FakeFileSystem::RenameFile(const std::string& from, const std::string& to) {
     const auto source = Locate(from);
     const auto target = Locate(to);

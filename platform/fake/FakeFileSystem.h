@@ -64,6 +64,7 @@ public:
     bool ListDirectory(const std::string& pattern, std::vector<DirectoryEntry>& entries) const;
     bool CopyFile(const std::string& from, const std::string& to, bool failIfExists);
     bool DeleteFile(const std::string& path);
+    bool ClearReadOnly(const std::string& path);
     bool RenameFile(const std::string& from, const std::string& to);
     bool CreateDirectory(const std::string& path);
     // The bytes of a file the wizard can reach, or nothing.

@@ -111,6 +111,8 @@ bool FakeMachine::RenameFile(const std::string& from, const std::string& to) {
     return files_.RenameFile(from, to);
 }
 
+bool FakeMachine::ClearReadOnly(const std::string& path) { return files_.ClearReadOnly(path); }
+
 bool FakeMachine::CreateDirectory(const std::string& path) { return files_.CreateDirectory(path); }
 
 Handle FakeMachine::OpenFile(const std::string& path, FileAccess access, FileCreation creation) {
@@ -199,6 +201,12 @@ bool FakeMachine::CloseHandle(Handle handle) {
 int FakeMachine::OpenHandleCount() const {
     return fileHandles_.OpenCount() + processes_.OpenHandleCount();
 }
+
+bool FakeMachine::ClaimSingleInstance(const std::string& name) {
+    return instanceClaims_.insert(name).second;
+}
+
+void FakeMachine::ReleaseSingleInstance(const std::string& name) { instanceClaims_.erase(name); }
 
 bool FakeMachine::ProcessSnapshot(std::vector<std::string>& exeNames) {
     if (snapshotFails_) {

@@ -17,6 +17,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -68,6 +69,7 @@ public:
     bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) override;
     bool DeleteFile(const std::string& path) override;
     bool RenameFile(const std::string& from, const std::string& to) override;
+    bool ClearReadOnly(const std::string& path) override;
     bool CreateDirectory(const std::string& path) override;
 
     Handle OpenFile(const std::string& path, FileAccess access, FileCreation creation) override;
@@ -94,6 +96,9 @@ public:
 
     // The snapshot list, then the running scripted processes by executable
     // name (see ExecutableName), in start order.
+    // Claims last as long as the machine (or until released); they are not
+    // counted among the open handles.
+    bool ClaimSingleInstance(const std::string& name) override;
     bool ProcessSnapshot(std::vector<std::string>& exeNames) override;
 
     Handle TopWindow() override;
@@ -186,6 +191,8 @@ public:
     int OpenHandleCount() const;
     int OpenFileCount() const { return fileHandles_.OpenCount(); }
     void SetProcessSnapshot(std::vector<std::string> exeNames) { snapshot_ = std::move(exeNames); }
+    // The process that claimed the name has ended.
+    void ReleaseSingleInstance(const std::string& name);
     void SetProcessSnapshotFails(bool fails) { snapshotFails_ = fails; }
 
     // --- Top-level windows, by title, topmost first.
@@ -237,6 +244,7 @@ private:
     const std::string windowsDirectory_ = "C:\\WINDOWS";
     std::map<std::string, std::pair<std::string, std::string>> environment_;  // folded name
     std::vector<std::string> snapshot_;
+    std::set<std::string> instanceClaims_;  // kernel names keep their case
     bool snapshotFails_ = false;
     std::vector<std::string> windowTitles_;
     PowerStatus power_;

@@ -70,6 +70,21 @@ bool Win32Machine::CopyFile(const std::string& from, const std::string& to, bool
     return ::CopyFileA(from.c_str(), to.c_str(), failIfExists ? TRUE : FALSE) != FALSE;
 }
 
+bool Win32Machine::ClearReadOnly(const std::string& path) {
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return false;
+    }
+    if ((attributes & FILE_ATTRIBUTE_READONLY) == 0) {
+        return true;
+    }
+    DWORD kept = attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY);
+    if (kept == 0) {
+        kept = FILE_ATTRIBUTE_NORMAL;
+    }
+    return ::SetFileAttributesA(path.c_str(), kept) != FALSE;
+}
+
 bool Win32Machine::DeleteFile(const std::string& path) {
     return ::DeleteFileA(path.c_str()) != FALSE;
 }

@@ -29,6 +29,7 @@ public:
     bool ListDirectory(const std::string& pattern, std::vector<DirectoryEntry>& entries) override;
     bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) override;
     bool DeleteFile(const std::string& path) override;
+    bool ClearReadOnly(const std::string& path) override;
     bool RenameFile(const std::string& from, const std::string& to) override;
     bool CreateDirectory(const std::string& path) override;
 
@@ -48,6 +49,7 @@ public:
     WaitResult WaitForProcess(Handle process, std::uint32_t timeoutMs) override;
     bool GetExitCodeProcess(Handle process, std::uint32_t& exitCode) override;
     bool CloseHandle(Handle handle) override;
+    bool ClaimSingleInstance(const std::string& name) override;
     bool ProcessSnapshot(std::vector<std::string>& exeNames) override;
 
     Handle TopWindow() override;

@@ -69,6 +69,20 @@ bool Win32Machine::CloseHandle(Handle handle) {
     return handle != kNoHandle && ::CloseHandle(ToHandle(handle)) != FALSE;
 }
 
+// The handle is never closed: the system releases the mutex when the
+// process ends, however it ends.
+bool Win32Machine::ClaimSingleInstance(const std::string& name) {
+    const HANDLE mutex = ::CreateMutexA(nullptr, FALSE, name.c_str());
+    if (mutex == nullptr) {
+        return false;
+    }
+    if (::GetLastError() == ERROR_ALREADY_EXISTS) {
+        ::CloseHandle(mutex);
+        return false;
+    }
+    return true;
+}
+
 bool Win32Machine::ProcessSnapshot(std::vector<std::string>& exeNames) {
     exeNames.clear();
     const HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS | TH32CS_SNAPTHREAD, 0);

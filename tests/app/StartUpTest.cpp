@@ -2,6 +2,7 @@
 
 #include "WizardFixture.h"
 #include "app/ProgramEntry.h"
+#include "app/ProgramExit.h"
 #include "app/ProgramState.h"
 #include "config/Registry.h"
 #include "localisation/FlagGrid.h"
@@ -19,7 +20,10 @@ TEST_F(StartUpTest, OpensOnTheRecommendationPageWithAFreshTraceAndInstallReset) 
     StartWizard();
 
     EXPECT_EQ(Page(), kPageRecommendation);
-    EXPECT_EQ(TraceLines(), std::vector<std::string>{"Recommendation"});
+    // An Install = "1" found at start is an installation that did not end.
+    EXPECT_EQ(TraceLines(),
+              (std::vector<std::string>{"installation precedente non terminee (Install = 1)",
+                                        "Recommendation"}));
     EXPECT_EQ(RegistryString(kProductKey, "Install"), "0");
     EXPECT_FALSE(host.SystemCloseEnabled(Form()));
     EXPECT_EQ(State.SelectedLanguage, "0");
@@ -30,6 +34,21 @@ TEST_F(StartUpTest, OpensOnTheRecommendationPageWithAFreshTraceAndInstallReset) 
     EXPECT_EQ(State.FlagGrid->AreaWidth, Form().Width());
     EXPECT_EQ(State.FlagGrid->AreaHeight, Form().Height());
     EXPECT_GT(Form().Width(), 648);  // the outer size, frame included
+}
+
+// A wizard started while another one runs (and perhaps its setup) ends at
+// once: it starts nothing and keeps the first one's trace and state.
+TEST_F(StartUpTest, ASecondWizardEndsAtOnceKeepingTheFirstOnesTraceAndState) {
+    machine.WriteFile("C:\\TraceTavrik.log", "LancementIS\r\n");
+    machine.SetRegistryValue(kProductKey, "Install", StringValue("1"));
+    machine.ClaimSingleInstance(kSingleInstanceName);  // the first wizard
+    StartWizard();
+
+    EXPECT_EQ(processExits, std::vector<int>{kExitAnotherWizardRuns});
+    EXPECT_EQ(TraceLines(), (std::vector<std::string>{
+                                "LancementIS", "Tavrik deja lance : ce lancement s'arrete"}));
+    EXPECT_EQ(RegistryString(kProductKey, "Install"), "1");
+    EXPECT_TRUE(machine.ProcessStarts().empty());
 }
 
 TEST_F(StartUpTest, TheDictionaryComesFromTheSystemLanguage) {
@@ -144,8 +163,16 @@ protected:
         machine.SetRegistryValue(kProductKey, "IsInstall", StringValue("1"));
         machine.AddDirectory("C:\\app\\qxdiag");
         machine.ScriptProcess("c:\\app\\qxdiag\\qxd.bat stop >nul", {});
-        machine.ScriptProcess("E:\\setup.exe -s -f1E:\\install.iss -f2D:\\setup.log", {});
+        Setup("E:\\setup.exe -s -f1E:\\install.iss -f2D:\\setup.log", "0");
         PutOnMedium("setup.exe", "MZ");
+    }
+    // The setup ends leaving Install as given, as the packaged setup does.
+    void Setup(const std::string& commandLine, const std::string& install) {
+        platform::ProcessScript setup;
+        setup.onEnd = [install](platform::FakeMachine& pc) {
+            pc.SetRegistryValue(kProductKey, "Install", StringValue(install));
+        };
+        machine.ScriptProcess(commandLine, setup);
     }
     void Conditions(const char* manual, const char* typePoste, bool flagFile) {
         machine.SetRegistryValue(kProductKey, "Manual", StringValue(manual));
@@ -167,12 +194,65 @@ TEST_F(ManualInstallTest, AllThreeConditionsRunTheSetupWithoutAnyPage) {
     EXPECT_TRUE(machine.ProcessStarts()[1].options.newConsole);
     EXPECT_EQ(machine.ProcessStarts()[1].options.applicationName, "E:\\setup.exe");
     EXPECT_TRUE(machine.ProcessStarts()[1].started);
-    EXPECT_EQ(RegistryString(kProductKey, "Install"), "1");  // not reset to "0"
+    EXPECT_EQ(RegistryString(kProductKey, "Install"), "0");  // as the setup left it
     EXPECT_EQ(RegistryString(kProductKey, "Manual"), "<missing>");
     EXPECT_EQ(RegistryString(kProductKey, "CD"), "E:\\");
     EXPECT_EQ(machine.ReadFile("D:\\APP\\BRENDOL\\EXE\\DICO.TXT"), "Dico=THESAUDE.DBZ");
     EXPECT_EQ(machine.OpenHandleCount(), 0);
 }
+
+struct ManualOutcome {
+    const char* isInstall;    // "1" installs, anything else removes
+    const char* leftInstall;  // what the setup leaves; nullptr: it cannot start
+    bool denied;              // the product key cannot be written
+    int exitCode;
+    const char* trace;  // after "Install manuelle"; nullptr: none
+};
+
+class ManualOutcomeTest : public ManualInstallTest,
+                          public ::testing::WithParamInterface<ManualOutcome> {};
+
+// The key goes only after a removal that succeeded, the trigger only after
+// an installation that succeeded; the exit code says the outcome.
+TEST_P(ManualOutcomeTest, KeyTriggerAndExitCodeFollowTheSetupsOutcome) {
+    const ManualOutcome row = GetParam();
+    Conditions("1", "PORTABLE", true);
+    machine.SetRegistryValue(kProductKey, "IsInstall", StringValue(row.isInstall));
+    const bool installation = std::string(row.isInstall) == "1";
+    const std::string line = std::string("E:\\setup.exe -s -f1E:\\") +
+                             (installation ? "install.iss" : "desinst.iss") + " -f2D:\\setup.log";
+    if (row.leftInstall == nullptr) {
+        RemoveFromMedium("setup.exe");
+    } else {
+        Setup(line, row.leftInstall);
+    }
+    machine.SetRegistryDenied(row.denied);
+    StartWizard();
+
+    EXPECT_EQ(processExits, std::vector<int>{row.exitCode});
+    std::vector<std::string> trace{"Install manuelle"};
+    if (row.trace != nullptr) trace.push_back(row.trace);
+    EXPECT_EQ(TraceLines(), trace);
+    const bool succeeded = row.exitCode == 0;
+    EXPECT_EQ(machine.HasRegistryKey(kProductKey), installation || !succeeded);
+    if (installation || !succeeded) {
+        EXPECT_EQ(RegistryString(kProductKey, "Manual") == "1", !succeeded);
+        EXPECT_EQ(RegistryString(kProductKey, "IsInstall"),
+                  succeeded ? "<missing>" : row.isInstall);
+    }
+    EXPECT_EQ(machine.OpenHandleCount(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Outcomes, ManualOutcomeTest,
+    ::testing::Values(ManualOutcome{"1", "0", false, 0, nullptr},
+                      ManualOutcome{"0", "0", false, 0, nullptr},
+                      ManualOutcome{"1", "1", false, 1, "setup en echec, cle conservee"},
+                      ManualOutcome{"0", "1", false, 1, "setup en echec, cle conservee"},
+                      ManualOutcome{"1", nullptr, false, 2, "setup non lance, cle conservee"},
+                      ManualOutcome{"0", nullptr, false, 2, "setup non lance, cle conservee"},
+                      ManualOutcome{"1", "0", true, 2,
+                                    "Install non enregistre : droits administrateur necessaires"}));
 
 TEST_F(ManualInstallTest, WithoutTheClientUpdateFlagTheWizardOpens) {
     Conditions("1", "PORTABLE", false);

@@ -97,6 +97,11 @@ WizardTest::~WizardTest() {
 }
 
 void WizardTest::StartWizard(const std::string& commandLine) {
+    // A test's earlier wizard has ended: its process no longer holds the
+    // one-wizard claim.
+    if (application != nullptr) {
+        machine.ReleaseSingleInstance(kSingleInstanceName);
+    }
     application = std::make_unique<vcl::TApplication>();
     State.CommandLine = commandLine;
     application->Initialize();

@@ -33,14 +33,25 @@ TEST_F(RegistryTest, AValueOfAnotherTypeReadsAsEmpty) {
     EXPECT_EQ(value, "C:");
 }
 
-TEST_F(RegistryTest, WritesAndDeletionsFlushEvenWhenTheyFail) {
+TEST_F(RegistryTest, WritesAndDeletionsReportWhatTheyDidAndFlushEvenWhenTheyFail) {
+    machine.SetRegistryValue(kProductKey, "Install", platform::StringValue("0"));
     machine.SetRegistryDenied(true);
     const int before = machine.RegistryFlushCount();
 
-    EXPECT_TRUE(WriteRegString(kProductKey, "Install", "0"));
+    EXPECT_FALSE(WriteRegString(kProductKey, "Install", "1"));
+    EXPECT_FALSE(DeleteRegValue(kProductKey, "Install"));
+    EXPECT_FALSE(DeleteRegKey(kProductKey));
+    EXPECT_EQ(machine.RegistryFlushCount(), before + 3);
+    EXPECT_EQ(machine.RegistryValueOf(kProductKey, "Install")->data, "0");
+
+    // What is already gone counts as deleted, rights or not.
+    EXPECT_TRUE(DeleteRegValue(kProductKey, "Manual"));
+    EXPECT_TRUE(DeleteRegKey(kZeliaMarkerKey));
+
+    machine.SetRegistryDenied(false);
+    EXPECT_TRUE(WriteRegString(kProductKey, "Install", "1"));
     EXPECT_TRUE(DeleteRegValue(kProductKey, "Install"));
     EXPECT_TRUE(DeleteRegKey(kProductKey));
-    EXPECT_EQ(machine.RegistryFlushCount(), before + 3);
     EXPECT_FALSE(machine.HasRegistryKey(kProductKey));
 }
 

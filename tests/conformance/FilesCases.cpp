@@ -95,6 +95,21 @@ TEST_F(FileCases, ReadOnlyFilesResistDeletionAndKeepTheBit) {
     EXPECT_EQ(ReadWholeFile(At("moved.txt")), "keep");
 }
 
+TEST_F(FileCases, ClearingTheReadOnlyBitKeepsTheOthersAndAllowsDeletion) {
+    ASSERT_TRUE(WriteWholeFile(At("ro.txt"), "keep"));
+    ASSERT_TRUE(WriteWholeFile(At("plain.txt"), "plain"));
+    CurrentSetup().SetAttributes(At("ro.txt"), kAttrReadOnly | kAttrHidden);
+
+    EXPECT_TRUE(machine.ClearReadOnly(At("ro.txt")));
+    std::vector<DirectoryEntry> entries;
+    ASSERT_TRUE(machine.ListDirectory(At("ro.txt"), entries));
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].attributes & (kAttrReadOnly | kAttrHidden), kAttrHidden);
+    EXPECT_TRUE(machine.ClearReadOnly(At("plain.txt")));
+    EXPECT_FALSE(machine.ClearReadOnly(At("missing.txt")));
+    EXPECT_TRUE(machine.DeleteFile(At("ro.txt")));
+}
+
 TEST_F(FileCases, RenameAndDeleteRules) {
     ASSERT_TRUE(WriteWholeFile(At("file.txt"), "1"));
     ASSERT_TRUE(WriteWholeFile(At("taken.txt"), "2"));

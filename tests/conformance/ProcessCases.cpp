@@ -90,6 +90,12 @@ TEST_F(ProcessCases, FailuresAreReportedNotHidden) {
     EXPECT_FALSE(machine.CloseHandle(kNoHandle));
 }
 
+TEST_F(ProcessCases, AnInstanceNameIsClaimedOnceAndNamesAreCaseSensitive) {
+    EXPECT_TRUE(machine.ClaimSingleInstance("TavrikConformanceClaim"));
+    EXPECT_FALSE(machine.ClaimSingleInstance("TavrikConformanceClaim"));
+    EXPECT_TRUE(machine.ClaimSingleInstance("tavrikconformanceclaim"));
+}
+
 TEST_F(ProcessCases, ARunningChildShowsInTheSnapshotByItsProgramName) {
     const auto upper = [](std::string text) {
         for (char& c : text) {

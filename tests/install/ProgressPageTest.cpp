@@ -8,7 +8,9 @@
 #include "ProgressFixture.h"
 #include "app/ProgramState.h"
 #include "config/Registry.h"
+#include "install/SetupCommandLine.h"
 #include "install/SetupRunner.h"
+#include "platform/fake/ScopedCurrentMachine.h"
 
 namespace tavrik::testing {
 namespace {
@@ -103,6 +105,52 @@ INSTANTIATE_TEST_SUITE_P(
                       Outcome{true, "1", 116391, true}, Outcome{true, "x", 116391, true},
                       Outcome{false, "", 116406, false}, Outcome{false, "0", 116406, false},
                       Outcome{false, "1", 116407, true}));
+
+TEST_F(ProgressTest, AnInstallValueOfAnotherTypeIsAFailure) {
+    ShowProgressPage(true);
+    TickComponents();
+    EndSetup("1");
+    machine.SetRegistryValue(kProductKey, "Install", platform::DwordValue(0));
+    Tick();
+    EXPECT_FALSE(State.SetupSucceeded);
+    EXPECT_EQ(Form().Texte_Page_MAJEnCours->Font().Color(), vcl::clRed);
+}
+
+class NoRightsTest : public ProgressTest, public ::testing::WithParamInterface<bool> {};
+
+// The PC keeps none of the product key's writes: page 6 says that an
+// administrator is needed, starts nothing and reports nothing as success.
+TEST_P(NoRightsTest, PageSixStartsNothingAndEveryWayOutEndsTheRun) {
+    machine.SetRegistryValue(kProductKey, "Install", platform::StringValue("0"));
+    machine.SetRegistryDenied(true);
+    const std::size_t before = machine.ProcessStarts().size();
+    MarkTrace();
+    ShowProgressPage(GetParam());
+    ExpectNewTrace(
+        {"OnPageInstallEnCours", "Install non enregistre : droits administrateur necessaires"}, "");
+    EXPECT_EQ(Text(), P(122392, false) + " :\n\n" + P(126845) + "\n\n" + P(122391));
+    EXPECT_EQ(Form().Texte_Page_MAJEnCours->Font().Color(), vcl::clRed);
+    EXPECT_FALSE(host.TimerRunning(*Form().TimerMAJComposant));
+    EXPECT_FALSE(host.TimerRunning(*Form().Timer1));
+    EXPECT_EQ(machine.ProcessStarts().size(), before);
+    EXPECT_FALSE(State.SetupSucceeded);
+    Press(kKeyF1);
+    EXPECT_TRUE(Closed());
+    EXPECT_EQ(RegistryString(kProductKey, "PathInstall"), "C:");
+}
+
+INSTANTIATE_TEST_SUITE_P(InstallationAndRemoval, NoRightsTest, ::testing::Bool());
+
+// Rights lost between page 6's check and the setup's launch: the setup is
+// not started, as its outcome could not be told from a success.
+TEST_F(ProgressTest, ASetupWhoseStateCannotBeRecordedIsNotStarted) {
+    ShowProgressPage(true);
+    machine.SetRegistryDenied(true);
+    TickComponents();
+    EXPECT_EQ(LastStartOf(kInstallLine), nullptr);
+    EXPECT_EQ(TraceLines().back(), "lancement echoue");
+    EXPECT_EQ(Text(), P(116391) + "\n" + P(116392));
+}
 
 TEST_F(ProgressTest, ASetupThatCannotStartLeavesANoticeAndKeysThatEndTheRun) {
     RemoveFromMedium("setup.exe");
@@ -261,6 +309,51 @@ INSTANTIATE_TEST_SUITE_P(Page6, LibrariesInUseTest,
                          ::testing::Values(LibrariesInUse{true, "", true},
                                            LibrariesInUse{false, "", false},
                                            LibrariesInUse{true, "-reboot", false}));
+
+// A library that a restart would not free (here: on a drive no copy can be
+// written to) is shown for what it is: nothing runs and no restart is offered.
+TEST_F(ProgressTest, ALibraryThatCannotBeReplacedRefusesTheRunWithoutTheRestartRoad) {
+    PutOnMedium("ap.ini", "[DLL_TEST]\r\nNB=1\r\n1=\\brendolx.dll\r\n");
+    PutOnMedium("brendolx.dll", "library");
+    machine.SetRegistryValue(kProductKey, "PathInstall", platform::StringValue("E:"));
+    ShowProgressPage(true);
+    EXPECT_EQ(TraceLines().back(), "test DLL : E:\\brendolx.dll : copie impossible");
+    EXPECT_EQ(Text(), P(122392, false) + " :\n\n" + P(126843) + "\n\n" + P(122391));
+    EXPECT_FALSE(host.TimerRunning(*Form().TimerMAJComposant));
+    Press(kKeyReturn);
+    EXPECT_TRUE(Closed());
+}
+
+// A setup left running by a wizard that was ended blocks a new one.
+TEST_F(ProgressTest, ASetupStillRunningBlocksANewInstallation) {
+    machine.SetProcessSnapshot({"explorer.exe", "SETUP.EXE"});
+    const std::size_t before = machine.ProcessStarts().size();
+    ShowProgressPage(true);
+    EXPECT_EQ(TraceLines().back(), "setup.exe deja en cours : rien n'est lance");
+    EXPECT_EQ(Text(), P(122392, false) + " :\n\n" + P(46853) + "\n\n" + P(122391));
+    EXPECT_EQ(machine.ProcessStarts().size(), before);
+    Press(kKeyF1);
+    EXPECT_TRUE(Closed());
+}
+
+// A disk that fills up while DICO.TXT is written: half of each write lands.
+class DiskFullMachine : public platform::FakeMachine {
+public:
+    using FakeMachine::WriteFile;
+    std::int64_t WriteFile(platform::Handle file, const void* data, std::size_t size) override {
+        return FakeMachine::WriteFile(file, data, size / 2);
+    }
+};
+
+TEST(DictionaryReferenceWrite, AWriteCutShortLeavesThePreviousReferenceWhole) {
+    DiskFullMachine machine;
+    platform::ScopedCurrentMachine installed{machine};
+    machine.WriteFile("C:\\EXE\\DICO.TXT", "Dico=THESAUDE.DBZ");
+    EXPECT_FALSE(WriteDictionaryReference("C:\\EXE\\", "Dico=THESAUFR.DBZ"));
+    EXPECT_EQ(machine.ReadFile("C:\\EXE\\DICO.TXT"), "Dico=THESAUDE.DBZ");
+    EXPECT_FALSE(machine.FileExists("C:\\EXE\\DICO.TXT.new"));
+    EXPECT_EQ(machine.OpenHandleCount(), 0);
+}
 
 }  // namespace
 }  // namespace tavrik::testing

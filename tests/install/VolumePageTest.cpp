@@ -142,22 +142,39 @@ TEST_F(VolumePageTest, EnterValidatesOnlyOnThisPage) {
     EXPECT_EQ(Page(), kPageRecommendation);
 }
 
-TEST_F(VolumePageTest, WithoutFixedDrivesNothingCanBeValidated) {
+class NoFixedDriveTest : public VolumePageTest, public ::testing::WithParamInterface<int> {};
+
+// Nothing can be chosen; the page says so and each way out ends the run.
+TEST_P(NoFixedDriveTest, NothingCanBeChosenAndEachWayOutEndsTheRun) {
     machine.AddDrive('C', platform::kDriveRemovable);
     ReachPage1();
     EXPECT_TRUE(Items().empty());
     EXPECT_EQ(Selection(), -1);
+    EXPECT_EQ(TraceLines().back(), "aucun volume fixe");
+    EXPECT_EQ(Form().Label_VolInstall->Caption(), ScriptedPhrase("THESAUFR", 122392) + " :\n\n" +
+                                                      ScriptedPhrase("THESAUFR", 122391) + ". ");
     Press(kKeyUp);
     Press(kKeyDown);
     host.PressUpDown(*Form().UpDown1, vcl::UpDownButton::Previous);
-    PressEnter();
-    Click(Form().Bouton_Valide_PageVolInstall);
-    EXPECT_EQ(Page(), kPageVolumeInstall);
+    EXPECT_FALSE(Closed());
+    switch (GetParam()) {
+        case 0:
+            PressEnter();
+            break;
+        case 1:
+            Click(Form().Bouton_Valide_PageVolInstall);
+            break;
+        default:
+            Press(kKeyF1);
+            break;
+    }
+    EXPECT_TRUE(Closed());
     EXPECT_EQ(RegistryString(kProductKey, "PathInstall"), "<missing>");
     EXPECT_FALSE(State.InstallPathChosen);
     EXPECT_TRUE(host.Exceptions().empty());
-    EXPECT_FALSE(Closed());
 }
+
+INSTANTIATE_TEST_SUITE_P(EnterValidateF1, NoFixedDriveTest, ::testing::Values(0, 1, 2));
 
 TEST_F(VolumePageTest, ShowingThePageAgainRebuildsTheListAndSelectsTheFirstItem) {
     machine.AddDrive('D', platform::kDriveFixed);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "config/Registry.h"
 #include "localisation/DictionaryChoice.h"
 #include "platform/fake/FakeMachine.h"
@@ -35,9 +38,24 @@ TEST_F(DictionaryChoiceTest, TheInstalledApplicationsLanguageComesFirst) {
     machine.WriteFile(dicoTxt, "Dico=THESAUES.DBZ\r\nmore lines\r\n");
     EXPECT_EQ(GetDicoTxt(), "Dico=THESAUES.DBZ");
 
-    machine.WriteFile(dicoTxt, "Dico=THES");
-    EXPECT_EQ(GetDicoTxt(), "Dico=THES");
+    machine.WriteFile(dicoTxt, "dico=THESAUES.dbz");
+    EXPECT_EQ(GetDicoTxt(), "dico=THESAUES.dbz");
     EXPECT_EQ(machine.OpenHandleCount(), 0);
+}
+
+// A reference cut short (a full disk) or of another shape names no
+// dictionary: the PC's language decides, and the trace says why.
+TEST_F(DictionaryChoiceTest, AReferenceOfAnotherShapeIsIgnoredWithATrace) {
+    machine.SetSystemDefaultLanguageName("de");
+    machine.WriteFile("C:\\TraceTavrik.log", "");
+    for (const std::string& bad :
+         std::vector<std::string>{"", "Dico=THES", "Dico=THESAUES.TXT", "Info=THESAUES.DBZ",
+                                  "Dico=THE.AUES.DBZ", std::string("Dico=\0HESAUES.DBZ", 17)}) {
+        machine.WriteFile(dicoTxt, bad);
+        EXPECT_EQ(GetDicoTxt(), "DICO=THESAUDE.DBZ") << bad;
+    }
+    const std::string trace = machine.ReadFile("C:\\TraceTavrik.log").value_or("");
+    EXPECT_NE(trace.find("DICO.TXT ignore (\"Dico=THES\") : langue du PC\r\n"), std::string::npos);
 }
 
 TEST_F(DictionaryChoiceTest, AReadOnlyDicoTxtIsStillRead) {

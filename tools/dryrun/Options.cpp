@@ -125,6 +125,11 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
                                   "\"");
             }
             options.diagnosticServiceRunning = value == "running";
+        } else if (option == "--rights") {
+            if (value != "administrator" && value != "user") {
+                throw OptionError("--rights: administrator or user, not \"" + value + "\"");
+            }
+            options.registryDenied = value == "user";
         } else if (option == "--language") {
             options.language = value;
         } else if (option == "--choice") {
@@ -179,6 +184,8 @@ The PC (what an export does not hold):
   --medium-drive X:       the CD-ROM drive that holds the medium; default D:
   --running NAME.EXE      a program in the process list; repeatable
   --diagnostic-service S  running or stopped (default): the suite's service
+  --rights R              administrator (default) or user: a technician who
+                          cannot write under HKEY_LOCAL_MACHINE
   --file WINPATH=FILE     a file of the PC, e.g.
                           C:\APP\BRENDOL\applic.ini=applic.ini; repeatable
   --env NAME=VALUE        an environment variable, e.g. TYPEPOSTE=FIXE

@@ -25,6 +25,9 @@ struct Options {
     std::vector<char> fixedDrives{'C'};
     std::vector<std::string> running;  // executable names in the process list
     bool diagnosticServiceRunning = false;
+    // The technician is no administrator: nothing under HKEY_LOCAL_MACHINE
+    // can be written, created or deleted (values can still be read).
+    bool registryDenied = false;
     std::string language;  // a flag's number (from 1) or code; empty: the preselected one
     bool remove = false;
     bool acceptLicence = true;

@@ -112,6 +112,7 @@ std::vector<std::string> PreparePc(platform::FakeMachine& machine, const Options
         if (drive != 'C') machine.AddDrive(drive, platform::kDriveFixed);
     }
     machine.SetProcessSnapshot(options.running);
+    machine.SetRegistryDenied(options.registryDenied);
     for (const auto& [name, value] : options.environment)
         machine.SetEnvironmentVariable(name, value);
 

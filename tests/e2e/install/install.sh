@@ -21,6 +21,13 @@ install_setup() {
     trap install_cleanup EXIT
 }
 
+# A PC with the medium's version 5.2.0 installed, its tree in place.
+install_on_installed_pc() {
+    install_setup
+    decision_machine installed 5.2.0
+    install_put_tree
+}
+
 install_forget() {
     rm -rf "$(install_tree)" "$(install_c)/app/TEMP" "$(install_c)/ProgramData/Start Menu/Programs/Solvane"
     rm -f "$(install_c)/setup.log" "$(install_c)/PGB_Avance.ini" "$(install_components_log)" \

@@ -35,7 +35,9 @@ wizard_screenshot install-libraries-in-use
 text=$(probe_settled text Texte_Page_MAJEnCours)
 check_equals "the libraries-in-use notice" "$(wizard_phrase 126843 period)" "${text%%\\n*}"
 wizard_check_red "in red" Texte_Page_MAJEnCours
-check_equals "the trace stops at the page" OnPageInstallEnCours "$(install_trace)"
+check_equals "the trace stops at the page, naming the held library" \
+    "$(printf '%s\n' OnPageInstallEnCours 'test DLL : C:\APP\BRENDOL\EXE\brendolx.dll : en cours d'"'"'utilisation')" \
+    "$(install_trace)"
 
 probe key F1 >/dev/null
 check_equals "F1 does not end the program" running "$(wizard_wait_end 2)"

@@ -15,25 +15,13 @@ std::vector<std::string> With(std::vector<std::string> extra) {
 }
 
 TEST(DryRunOptions, ThePcAndTheTechniciansChoices) {
-    const Options options = ParseOptions(With({"--windows",
-                                               "2000",
-                                               "--system-language",
-                                               "040C",
-                                               "--power",
-                                               "battery",
-                                               "--drive",
-                                               "e:",
-                                               "--drive",
-                                               "C:\\",
-                                               "--running",
-                                               "QXM.exe",
-                                               "--choice",
-                                               "remove",
-                                               "--licence",
-                                               "refuse",
-                                               "--volume",
-                                               "E:",
-                                               "--file",
+    const Options options = ParseOptions(With({"--windows",      "2000",      "--system-language",
+                                               "040C",           "--power",   "battery",
+                                               "--drive",        "e:",        "--drive",
+                                               "C:\\",           "--running", "QXM.exe",
+                                               "--choice",       "remove",    "--licence",
+                                               "refuse",         "--volume",  "E:",
+                                               "--rights",       "user",      "--file",
                                                "C:\\a.ini=a.ini"}));
     EXPECT_EQ(options.medium, "MEDIUM");
     EXPECT_EQ(options.machineFile, "PC.reg");
@@ -43,6 +31,7 @@ TEST(DryRunOptions, ThePcAndTheTechniciansChoices) {
     EXPECT_EQ(options.fixedDrives, (std::vector<char>{'C', 'E'}));
     EXPECT_EQ(options.running, (std::vector<std::string>{"QXM.exe"}));
     EXPECT_TRUE(options.remove);
+    EXPECT_TRUE(options.registryDenied);
     EXPECT_FALSE(options.acceptLicence);
     EXPECT_EQ(options.volume, 'E');
     ASSERT_EQ(options.files.size(), 1u);
@@ -91,7 +80,8 @@ INSTANTIATE_TEST_SUITE_P(
                       std::vector<std::string>{"--machine", "PC.reg"}, With({"EXTRA"}),
                       With({"--power"}), With({"--power", "solar"}), With({"--windows", "11"}),
                       With({"--system-language", "FFFF"}), With({"--drive", "CD"}),
-                      With({"--drive", "D:"}), With({"--choice", "update"}), With({"--file", "=x"}),
+                      With({"--drive", "D:"}), With({"--choice", "update"}), With({"--rights", "root"}),
+                      With({"--file", "=x"}),
                       With({"--bogus", "1"}), With({"--exit", "x"}), With({"--exit", "=1"}),
                       With({"--exit", "a.exe=b"}), With({"--exit", "4294967296"}),
                       With({"--setup", "maybe"})));
