@@ -116,6 +116,9 @@ std::vector<std::string> PreparePc(platform::FakeMachine& machine, const Options
     for (const auto& [name, value] : options.environment)
         machine.SetEnvironmentVariable(name, value);
 
+    // Windows 2000 and XP bring the script host that runs the update script.
+    machine.WriteFile(machine.SystemDirectory() + "\\cscript.exe", "MZ");
+
     // The suite's service answers its check script as the options say.
     machine.WriteFile(kServiceScript,
                       "@rem the suite's service script, answered by the dry run\r\n");
