@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real wizard started from the medium drive: one fixed window with a
-# 648 x 490 client area, on top, Close greyed, a fresh trace log, Install
-# reset in the product key, page 7 with the title from ap.ini.
+# 648 x 490 client area, on top, Close greyed, a fresh trace log that names
+# the earlier run's unfinished installation, Install reset in the product
+# key, page 7 with the title from ap.ini.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../lib/scenario.sh"
@@ -22,7 +23,8 @@ check_line "no maximise box" "$window" "maximize_box=0"
 check_line "fixed border" "$window" "sizable=0"
 check_line "no caption text" "$window" "caption="
 check_equals "title from ap.ini" "Installation de la suite Solvane" "$(probe text Label_HC_PageRecom)"
-check_equals "a fresh trace log" "Recommendation" "$(wizard_trace)"
+check_equals "a fresh trace log, the unfinished run named" \
+    "installation precedente non terminee (Install = 1)"$'\n'"Recommendation" "$(wizard_trace)"
 check_equals "Install reset to 0" "0" "$(tavrik_wine_reg_value 'HKLM\SOFTWARE\NORVA\BRENDOL_PC' Install)"
 wizard_screenshot page7-start
 
