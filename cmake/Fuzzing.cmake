@@ -1,18 +1,23 @@
-# tavrik_add_fuzzer(TEST TARGET SOURCES ... SEEDS ...): a libFuzzer target
-# and its brief run in the tests. The native build compiles with g++, so the
-# fuzzer is built by an explicit clang++ invocation; without clang++ its
-# test fails instead of being left out. The seed files are copied into
-# seeds/ when the build is configured; new inputs go to corpus/ and a crash
-# is saved under crashes/ and fails the test.
+# tavrik_add_fuzzer(TEST TARGET SOURCES ... {SEEDS ... | SEED_DIR DIR}): a
+# libFuzzer target and its brief run in the tests. The native build compiles
+# with g++, so the fuzzer is built by an explicit clang++ invocation; without
+# clang++ its test fails instead of being left out. SEEDS files are copied
+# into seeds/ when the build is configured; SEED_DIR is read as it is (seeds
+# that the build itself writes). New inputs go to corpus/ and a crash is
+# saved under crashes/ and fails the test.
 find_program(TAVRIK_CLANGXX NAMES clang++ clang++-16 clang++-15 clang++-14
              DOC "clang++ with libFuzzer, for the fuzz targets")
 
 function(tavrik_add_fuzzer test target)
-    cmake_parse_arguments(ARG "" "" "SOURCES;SEEDS" ${ARGN})
+    cmake_parse_arguments(ARG "" "SEED_DIR" "SOURCES;SEEDS" ${ARGN})
     set(dir ${CMAKE_CURRENT_BINARY_DIR}/${target})
     set(fuzzer ${dir}/${target})
-    file(MAKE_DIRECTORY ${dir}/corpus ${dir}/crashes ${dir}/seeds)
-    file(COPY ${ARG_SEEDS} DESTINATION ${dir}/seeds)
+    file(MAKE_DIRECTORY ${dir}/corpus ${dir}/crashes)
+    if(NOT ARG_SEED_DIR)
+        set(ARG_SEED_DIR ${dir}/seeds)
+        file(MAKE_DIRECTORY ${ARG_SEED_DIR})
+        file(COPY ${ARG_SEEDS} DESTINATION ${ARG_SEED_DIR})
+    endif()
     if(TAVRIK_CLANGXX)
         add_custom_command(
             OUTPUT ${fuzzer}
@@ -27,7 +32,7 @@ function(tavrik_add_fuzzer test target)
         add_test(NAME ${test}
                  COMMAND ${fuzzer} -max_total_time=20 -timeout=10 -rss_limit_mb=2048
                          -print_final_stats=1 -artifact_prefix=${dir}/crashes/
-                         ${dir}/corpus ${dir}/seeds)
+                         ${dir}/corpus ${ARG_SEED_DIR})
     else()
         message(WARNING "clang++ not found: the fuzzer ${target} cannot be built and its test fails")
         add_test(NAME ${test}
