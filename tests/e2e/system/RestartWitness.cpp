@@ -26,7 +26,10 @@ namespace {
 
 const char* const kRunOnce = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
 
-int PrintLink(const char* path) {
+// Runs the action on a shell-link object and its file interface, between
+// COM's start and end; 0 when the action succeeded, 3 otherwise.
+template <typename Action>
+int WithShellLink(const char* path, Action action) {
     CoInitialize(nullptr);
     int status = 3;
     IShellLinkA* link = nullptr;
@@ -36,16 +39,7 @@ int PrintLink(const char* path) {
         wchar_t widePath[MAX_PATH] = {};
         MultiByteToWideChar(CP_ACP, 0, path, -1, widePath, MAX_PATH);
         if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
-            SUCCEEDED(file->Load(widePath, STGM_READ))) {
-            char text[MAX_PATH] = {};
-            link->GetPath(text, MAX_PATH, nullptr, 0);
-            std::printf("target=%s\n", text);
-            link->GetArguments(text, MAX_PATH);
-            std::printf("arguments=%s\n", text);
-            link->GetWorkingDirectory(text, MAX_PATH);
-            std::printf("working=%s\n", text);
-            link->GetDescription(text, MAX_PATH);
-            std::printf("description=%s\n", text);
+            action(*link, *file, widePath)) {
             status = 0;
         }
         if (file != nullptr) file->Release();
@@ -55,28 +49,30 @@ int PrintLink(const char* path) {
     return status;
 }
 
+int PrintLink(const char* path) {
+    return WithShellLink(path, [](IShellLinkA& link, IPersistFile& file, const wchar_t* widePath) {
+        if (FAILED(file.Load(widePath, STGM_READ))) return false;
+        char text[MAX_PATH] = {};
+        link.GetPath(text, MAX_PATH, nullptr, 0);
+        std::printf("target=%s\n", text);
+        link.GetArguments(text, MAX_PATH);
+        std::printf("arguments=%s\n", text);
+        link.GetWorkingDirectory(text, MAX_PATH);
+        std::printf("working=%s\n", text);
+        link.GetDescription(text, MAX_PATH);
+        std::printf("description=%s\n", text);
+        return true;
+    });
+}
+
 int MakeLink(const char* path, const char* target, const char* working, const char* arguments) {
-    CoInitialize(nullptr);
-    int status = 3;
-    IShellLinkA* link = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                   reinterpret_cast<void**>(&link)))) {
-        IPersistFile* file = nullptr;
-        wchar_t widePath[MAX_PATH] = {};
-        MultiByteToWideChar(CP_ACP, 0, path, -1, widePath, MAX_PATH);
-        link->SetPath(target);
-        link->SetWorkingDirectory(working);
-        link->SetArguments(arguments);
-        link->SetDescription("Tavrik");
-        if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
-            SUCCEEDED(file->Save(widePath, TRUE))) {
-            status = 0;
-        }
-        if (file != nullptr) file->Release();
-        link->Release();
-    }
-    CoUninitialize();
-    return status;
+    return WithShellLink(path, [&](IShellLinkA& link, IPersistFile& file, const wchar_t* widePath) {
+        link.SetPath(target);
+        link.SetWorkingDirectory(working);
+        link.SetArguments(arguments);
+        link.SetDescription("Tavrik");
+        return SUCCEEDED(file.Save(widePath, TRUE));
+    });
 }
 
 // The value's data, or "" with present = false when it is missing.
