@@ -80,11 +80,10 @@ INSTANTIATE_TEST_SUITE_P(
                       std::vector<std::string>{"--machine", "PC.reg"}, With({"EXTRA"}),
                       With({"--power"}), With({"--power", "solar"}), With({"--windows", "11"}),
                       With({"--system-language", "FFFF"}), With({"--drive", "CD"}),
-                      With({"--drive", "D:"}), With({"--choice", "update"}), With({"--rights", "root"}),
-                      With({"--file", "=x"}),
-                      With({"--bogus", "1"}), With({"--exit", "x"}), With({"--exit", "=1"}),
-                      With({"--exit", "a.exe=b"}), With({"--exit", "4294967296"}),
-                      With({"--setup", "maybe"})));
+                      With({"--drive", "D:"}), With({"--choice", "update"}),
+                      With({"--rights", "root"}), With({"--file", "=x"}), With({"--bogus", "1"}),
+                      With({"--exit", "x"}), With({"--exit", "=1"}), With({"--exit", "a.exe=b"}),
+                      With({"--exit", "4294967296"}), With({"--setup", "maybe"})));
 
 }  // namespace
 }  // namespace tavrik::dryrun
