@@ -62,18 +62,22 @@ int ChildWaitBoundSeconds() {
 
 bool WaitWhileAnswering(platform::Handle process, const std::string& commandLine) {
     auto& machine = platform::CurrentMachine();
+    const auto waitSlice = [&] {
+        // Ended, or no longer waitable: nothing to wait for.
+        return machine.WaitForProcess(process, kSliceMs) != platform::WaitResult::TimedOut;
+    };
+    if (waitSlice()) return true;  // a quick child costs no look at the bound
     // Slices rather than a clock: each one lasts at least kSliceMs while the
     // child runs, so the bound is a lower bound.
     const long slices = static_cast<long>(ChildWaitBoundSeconds()) * kSlicesPerSecond;
     bool ended = false;
     State.WaitingForChild = true;
-    for (long slice = 0; slice < slices && !ended; ++slice) {
-        if (machine.WaitForProcess(process, kSliceMs) != platform::WaitResult::TimedOut) {
-            ended = true;  // ended, or no longer waitable: nothing to wait for
-        } else if (vcl::Application() != nullptr) {
+    for (long slice = 1; slice < slices && !ended; ++slice) {
+        if (vcl::Application() != nullptr) {
             vcl::Application()->ProcessMessages();
             if (RunEnded()) break;
         }
+        ended = waitSlice();
     }
     State.WaitingForChild = false;
     if (ended) return true;
