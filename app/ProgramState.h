@@ -59,6 +59,9 @@ struct ProgramState {
     // Page 6 refused to start any work (the installation state cannot be
     // recorded): its validate button and keys only end the run.
     bool WorkRefused = false;
+    // A child is being waited for while the window answers: page 6's
+    // validate must not start anything meanwhile.
+    bool WaitingForChild = false;
 };
 
 extern ProgramState State;

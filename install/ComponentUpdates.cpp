@@ -69,7 +69,7 @@ void RunComponent(TMainForm& form, const std::string& apIni, int number) {
         return;
     }
     if (key("_BLOQUANT") != "FALSE") {
-        machine.WaitForProcess(State.SetupProcessInfo.process, platform::kInfinite);
+        WaitWhileAnswering(State.SetupProcessInfo.process, commandLine);
     }
     machine.CloseHandle(State.SetupProcessInfo.process);
     machine.CloseHandle(State.SetupProcessInfo.thread);
@@ -125,10 +125,14 @@ void TMainForm::TimerMAJComposantTimer(TObject* /*sender*/) {
     try {
         const std::string apIni = StartDirectory() + "ap.ini";
         const std::string count = ReadIniString(apIni, "INSTALL_COMPOSANTS", "NB", "");
-        for (int i = 0; i < kMostComponents && IndexBelowCount(i, count); ++i) {
+        // A child that has not ended stops the pass: nothing runs beside it.
+        for (int i = 0; i < kMostComponents && IndexBelowCount(i, count) && !State.WorkRefused;
+             ++i) {
             RunComponent(*this, apIni, i + 1);
         }
+        if (State.WorkRefused) return;
         result = RunUpdateScript();
+        if (State.WorkRefused) return;
     } catch (const std::exception&) {
         // The error box follows; the page must not be left without a way on.
         AppendTraceLine("exception pendant les composants");

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/ProgramState.h"
 #include "app/Unit1.h"
 #include "config/IniFile.h"
 #include "config/Registry.h"
@@ -28,6 +29,10 @@ void StopDiagnosticService() {
 // succeeded, so that a failure can be retried. Returns the exit code.
 int TMainForm::RunManualInstall() {
     StopDiagnosticService();
+    if (State.WorkRefused) {
+        AppendTraceLine("script du service non termine, cle conservee");
+        return kManualInstallSetupNotStarted;
+    }
     const std::string start = StartDirectory();
     WriteRegString(kProductKey, "CD", start);
     if (!RecordInstallState("1")) {
@@ -49,7 +54,7 @@ int TMainForm::RunManualInstall() {
     platform::StartOptions options;
     options.newConsole = true;
     options.applicationName = SetupProgram(start);
-    if (!RunAndWait(SetupCommandLine(start, pathInstall, installation), options)) {
+    if (!RunAndWaitUnbounded(SetupCommandLine(start, pathInstall, installation), options)) {
         AppendTraceLine("setup non lance, cle conservee");
         return kManualInstallSetupNotStarted;
     }

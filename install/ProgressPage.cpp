@@ -8,6 +8,7 @@
 #include "install/EndOfRun.h"
 #include "install/InstallState.h"
 #include "install/ManualInstall.h"
+#include "install/ProgressNotices.h"
 #include "install/SetupRunner.h"
 #include "install/WaitPictures.h"
 #include "localisation/PhraseNumbers.h"
@@ -39,6 +40,8 @@ void ShowRedNotice(TMainForm& form, const std::string& text) {
     form.SetValidGlyph(form.Bouton_Valide_MAJEnCours);
 }
 
+}  // namespace
+
 // A run that cannot be done here and that a restart would not help:
 // validate, Enter and F1 end it.
 void RefuseWork(TMainForm& form, const std::string& reason) {
@@ -47,8 +50,6 @@ void RefuseWork(TMainForm& form, const std::string& reason) {
     ShowRedNotice(form, form.GetPhrase(phrase::kCannotInstall, false) + " :\n\n" + reason + "\n\n" +
                             form.GetPhrase(phrase::kValidateToClose, true));
 }
-
-}  // namespace
 
 void TMainForm::OnPageInstallEnCours(TObject* /*sender*/) {
     AppendTraceLine("OnPageInstallEnCours");
@@ -79,6 +80,10 @@ void TMainForm::OnPageInstallEnCours(TObject* /*sender*/) {
         return;
     }
     StopDiagnosticService();
+    if (State.WorkRefused) {  // the script has not ended: the page says so
+        ProcessPendingMessages();
+        return;
+    }
     const DllTestOutcome libraries = RunDllTest();
     State.DllTestPassed = libraries == DllTestOutcome::Passed;
     if (State.DllTestPassed) {
@@ -163,7 +168,9 @@ void TMainForm::ShowSetupOutcome() {
 }
 
 void TMainForm::Bouton_Valide_MAJEnCoursClick(TObject* /*sender*/) {
-    if (State.WorkRefused) {
+    if (State.WaitingForChild) {
+        return;  // the child's end decides what comes next
+    } else if (State.WorkRefused) {
         Close();
     } else if (!State.DllTestPassed) {
         // A restart frees the libraries that running programs hold, so an

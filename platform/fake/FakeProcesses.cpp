@@ -109,7 +109,8 @@ WaitResult FakeProcesses::Wait(Handle handle, std::uint32_t timeoutMs) {
     if (!process.running) {
         return WaitResult::Signalled;
     }
-    if (timeoutMs != kInfinite) {
+    // A poll never ends a child; a child that hangs outlives every timed wait.
+    if (timeoutMs == 0 || (timeoutMs != kInfinite && !process.script.endsWhenWaited)) {
         return WaitResult::TimedOut;
     }
     if (!process.script.endsWhenWaited) {

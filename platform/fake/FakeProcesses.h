@@ -1,9 +1,10 @@
 // Scripted child processes of the fake machine. A test says what a command
 // line does; CreateProcess of a command line nobody scripted fails, as for a
-// missing program. Nothing runs for real and nothing ever blocks: a wait
-// with a time-out on a running process times out at once, and an infinite
-// wait either ends the process (the default, "ends when waited for") or is
-// recorded as a hang the test can detect, and fails.
+// missing program. Nothing runs for real and nothing ever blocks: a poll
+// (time-out 0) of a running process times out at once; any longer wait
+// either ends the process (the default, "ends when waited for") or, for a
+// process that hangs, times out (a timed wait) or is recorded as a hang the
+// test can detect and fails (an infinite wait).
 #pragma once
 
 #include <cstdint>
@@ -31,8 +32,9 @@ struct ProcessScript {
     std::function<void(FakeMachine&)> onEnd;
     // False: the process has ended when CreateProcess returns.
     bool keepsRunning = false;
-    // For a running process: whether an infinite wait ends it with exitCode
-    // (true) or would hang (false: recorded in HungWaits, the wait fails).
+    // For a running process: whether a wait that may block ends it with
+    // exitCode (true) or it hangs (false: a timed wait times out, an
+    // infinite one is recorded in HungWaits and fails).
     bool endsWhenWaited = true;
     // The executable name the process shows in a snapshot while it runs;
     // empty: taken from the command line (see ExecutableName).

@@ -27,6 +27,7 @@ platform::ProcessScript ChildScript(const std::string& arguments) {
         script.exitCode = static_cast<std::uint32_t>(std::stoul(value));
     } else if (mode == "sleep") {
         script.keepsRunning = true;
+        script.endsWhenWaited = false;  // until the case ends it
     } else if (mode == "describe") {
         script.onStart = [value](FakeMachine& machine) {
             const platform::StartOptions& options = machine.ProcessStarts().back().options;

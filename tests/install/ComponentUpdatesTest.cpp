@@ -301,5 +301,52 @@ TEST_F(ComponentTest, AMissingGlyphNeverChangesWhatRuns) {
     EXPECT_TRUE(LastStartOf(kInstallLine)->started);
 }
 
+// A waited-for child that never ends: the window answers in every slice of
+// the wait, and once the bound has passed the page names the program, nothing
+// more starts and F1 ends the run; the child is left running.
+struct HangRow {
+    const char* commandLine;
+    bool startsWithThePage;  // the service script runs when the page shows
+};
+
+class ChildHangTest : public ComponentTest, public ::testing::WithParamInterface<HangRow> {};
+
+TEST_P(ChildHangTest, IsNamedAfterTheBoundAndF1EndsTheRun) {
+    const HangRow row = GetParam();
+    machine.SetEnvironmentVariable("TAVRIK_CHILD_WAIT_SECONDS", "2");
+    Components("NB=1\r\n1=comp.exe 1\r\n1_FORCEE=TRUE\r\n");
+    platform::ProcessScript hangs;
+    hangs.keepsRunning = true;
+    hangs.endsWhenWaited = false;
+    if (row.startsWithThePage) machine.ScriptProcess(row.commandLine, hangs);
+    const int answeredBefore = host.ProcessMessagesCalls();
+    MarkTrace();
+    ShowProgressPage(true);
+    if (!row.startsWithThePage) machine.ScriptProcess(row.commandLine, hangs);
+    TickComponents();
+
+    EXPECT_GE(host.ProcessMessagesCalls() - answeredBefore, 20);  // 2 s of 100 ms slices
+    const platform::ProcessStart* child = LastStartOf(row.commandLine);
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(LastStartOf(kInstallLine), nullptr);
+    EXPECT_NE(Text().find(std::string(P(125088)) + "\n" + row.commandLine), std::string::npos);
+    EXPECT_EQ(Form().Texte_Page_MAJEnCours->Font().Color(), vcl::clRed);
+    EXPECT_TRUE(Form().Bouton_F1_MAJComp->Visible());
+    const auto lines = NewTraceLines();
+    EXPECT_NE(std::find(lines.begin(), lines.end(),
+                        "programme non termine apres 2 s : " + std::string(row.commandLine)),
+              lines.end());
+
+    Press(kKeyF1);
+    EXPECT_TRUE(Closed());
+    EXPECT_TRUE(machine.IsProcessRunning(child->processId));  // never ended by the wizard
+    EXPECT_TRUE(machine.HungWaits().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(WaitedChildren, ChildHangTest,
+                         ::testing::Values(HangRow{"E:\\COMPST\\comp.exe 1", false},
+                                           HangRow{"cscript.exe updateqxd.vbs //Nologo //B", false},
+                                           HangRow{"c:\\app\\qxdiag\\qxd.bat stop >nul", true}));
+
 }  // namespace
 }  // namespace tavrik::testing

@@ -59,6 +59,7 @@ TEST(FakeProcesses, ARunningProcessIsPolledUntilTheTestEndsIt) {
     int ended = 0;
     ProcessScript script;
     script.keepsRunning = true;
+    script.endsWhenWaited = false;
     script.onEnd = [&ended](FakeMachine&) { ++ended; };
     machine.ScriptProcess(kSetup, script);
     ProcessInfo info;
@@ -93,6 +94,9 @@ TEST(FakeProcesses, AnInfiniteWaitNeverBlocks) {
     ProcessInfo b;
     ASSERT_TRUE(machine.CreateProcess("a.exe", StartOptions{}, a));
     ASSERT_TRUE(machine.CreateProcess("b.exe", StartOptions{}, b));
+    EXPECT_EQ(machine.WaitForProcess(a.process, 0), WaitResult::TimedOut);  // a poll
+    EXPECT_EQ(machine.WaitForProcess(b.process, 100), WaitResult::TimedOut);
+    EXPECT_TRUE(machine.HungWaits().empty());
     EXPECT_EQ(machine.WaitForProcess(a.process, kInfinite), WaitResult::Signalled);
     EXPECT_FALSE(machine.IsProcessRunning(a.processId));
     EXPECT_EQ(machine.WaitForProcess(b.process, kInfinite), WaitResult::Failed);

@@ -40,8 +40,7 @@ install_cleanup() {
 }
 
 # Waits (bounded) until page 6 offers its validate button: the setup's
-# outcome or a notice. The window does not answer while the wizard waits
-# for a component or the update script.
+# outcome or a notice.
 install_wait_validate() {
     wizard_wait_state Bouton_Valide_MAJEnCours visible=1 "${1:-90}"
 }

@@ -89,8 +89,7 @@ probe_settled() {
 }
 
 # Waits (bounded, default 90 s) until the control's state has the line, such
-# as visible=1; fails when it never does. The window does not answer while
-# the wizard waits for a child process.
+# as visible=1; fails when it never does.
 wizard_wait_state() {
     poll_output "${3:-90}" has_line "$2" probe state "$1"
 }
