@@ -9,13 +9,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 install_setup
 decision_machine first-installation
-ap_ini=$(wizard_medium_file ap.ini)
 line='D:\COMPST\compmark.exe /name=stuck /stay=40000'
-{
-    awk '{ sub(/\r$/, "") } /^\[/ { skip = ($0 == "[INSTALL_COMPOSANTS]") } !skip' "$ap_ini"
-    printf '%s\n' '[INSTALL_COMPOSANTS]' NB=1 '1=compmark.exe /name=stuck /stay=40000' \
-        1_FORCEE=TRUE 1_INVISIBLE=TRUE
-} | sed 's/$/\r/' >"$ap_ini.new" && mv "$ap_ini.new" "$ap_ini"
+printf '%s\n' NB=1 '1=compmark.exe /name=stuck /stay=40000' 1_FORCEE=TRUE 1_INVISIBLE=TRUE |
+    install_set_components
 
 export TAVRIK_CHILD_WAIT_SECONDS=6
 wizard_start

@@ -12,11 +12,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 install_setup
 decision_machine first-installation
-ap_ini=$(wizard_medium_file ap.ini)
-{
-    awk '{ sub(/\r$/, "") } /^\[/ { skip = ($0 == "[INSTALL_COMPOSANTS]") } !skip' "$ap_ini"
-    cat <<'SECTION'
-[INSTALL_COMPOSANTS]
+install_set_components <<'SECTION'
 NB=5
 1=compmark.exe /name=forced
 1_FORCEE=TRUE
@@ -35,7 +31,6 @@ NB=5
 5_LANGUES=DE;IT
 5_BLOQUANT=TRUE
 SECTION
-} | sed 's/$/\r/' >"$ap_ini.new" && mv "$ap_ini.new" "$ap_ini"
 
 machine_snapshot before
 wizard_start

@@ -118,6 +118,18 @@ install_trace() {
 
 # A shortcut of the suite in the all-users profile (C:\ProgramData here),
 # which a failed setup removes.
+# install_set_components < LINES: the medium copy's [INSTALL_COMPOSANTS]
+# holds the lines read (LF ends; written with CR LF as the medium has them).
+install_set_components() {
+    local ap_ini
+    ap_ini=$(wizard_medium_file ap.ini)
+    {
+        awk '{ sub(/\r$/, "") } /^\[/ { skip = ($0 == "[INSTALL_COMPOSANTS]") } !skip' "$ap_ini"
+        echo '[INSTALL_COMPOSANTS]'
+        cat
+    } | sed 's/$/\r/' >"$ap_ini.new" && mv "$ap_ini.new" "$ap_ini"
+}
+
 install_shortcut_path='ProgramData/Start Menu/Programs/Solvane/Solvane 2000.lnk'
 install_shortcut() { echo "$(install_c)/$install_shortcut_path"; }
 install_put_shortcut() {
