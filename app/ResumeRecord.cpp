@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "config/Registry.h"
+#include "util/DictionaryNames.h"
 
 namespace tavrik {
 
@@ -18,15 +19,6 @@ const char* const kValueNames[kValueCount] = {"Installation", "PathInstall", "Vo
 bool IsDrivePath(const std::string& path) {
     return path.size() >= 2 && std::isalpha(static_cast<unsigned char>(path[0])) != 0 &&
            path[1] == ':';
-}
-
-// "THESAURU.DBZ": a bare name the dictionary library opens in its own folder.
-bool IsDictionaryFile(const std::string& file) {
-    if (file.size() != 12 || file.compare(8, 4, ".DBZ") != 0) return false;
-    for (std::string::size_type i = 0; i < 8; ++i) {
-        if (std::isalnum(static_cast<unsigned char>(file[i])) == 0) return false;
-    }
-    return true;
 }
 
 }  // namespace
@@ -55,7 +47,7 @@ bool ReadResumeRecord(ResumeRecord& record) {
     }
     const auto isFlag = [](const std::string& flag) { return flag == "0" || flag == "1"; };
     if (!isFlag(text[kInstallation]) || !isFlag(text[kVolumeChosen]) ||
-        !IsDrivePath(text[kPathInstall]) || !IsDictionaryFile(text[kDictionary])) {
+        !IsDrivePath(text[kPathInstall]) || !IsDictionaryFileName(text[kDictionary])) {
         return false;
     }
     record = {text[kInstallation] == "1", text[kPathInstall], text[kVolumeChosen] == "1",

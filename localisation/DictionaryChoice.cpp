@@ -5,6 +5,7 @@
 #include "config/StartDirectory.h"
 #include "platform/Machine.h"
 #include "trace/TraceLog.h"
+#include "util/DictionaryNames.h"
 
 namespace tavrik {
 
@@ -48,14 +49,13 @@ bool EqualsIgnoringCase(const std::string& text, const char* expected) {
     return upper == expected;
 }
 
-// "Dico=" (any case), an 8-character dictionary name and ".DBZ". Anything
-// else, such as a file cut short by a full disk, would name no dictionary
-// and leave every page without text.
+// "Dico=" (any case) and a dictionary file name. Anything else, such as a
+// file cut short by a full disk, would name no dictionary and leave every
+// page without text.
 bool IsDictionaryReference(const std::string& reference) {
     return reference.size() == kReferenceLength &&
            EqualsIgnoringCase(reference.substr(0, 5), "DICO=") &&
-           reference.substr(5, 8).find_first_of(". \\") == std::string::npos &&
-           EqualsIgnoringCase(reference.substr(13), ".DBZ");
+           IsDictionaryFileName(reference.substr(5));
 }
 
 }  // namespace

@@ -20,6 +20,13 @@ std::string LanguageCodeOf(const std::string& fileName);
 // ".DBZ" ("THESAUFR.DBZ"); just ".DBZ" when the name is missing.
 std::string DictionaryFileOf(const std::string& fileName);
 
+// Whether a text is a dictionary file name the library can open in its own
+// folder: 8 letters or digits and ".DBZ" in any case ("THESAURU.DBZ").
+// What a file or the registry hands over (DICO.TXT, the resume record) is
+// checked with it: a name cut short names no dictionary, a path another
+// folder.
+bool IsDictionaryFileName(const std::string& text);
+
 // Characters 6 to 17 (counted from 1) of a dictionary reference
 // ("DICO=THESAUFR.DBZ" -> "THESAUFR.DBZ"); shorter when the text is.
 std::string DictionaryFileOfReference(const std::string& reference);

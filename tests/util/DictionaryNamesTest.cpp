@@ -32,3 +32,15 @@ TEST(DictionaryNames, TheFileNameOfAReferenceIsCharactersSixToSeventeen) {
 
 }  // namespace
 }  // namespace tavrik
+
+// What a file or the registry hands over names a dictionary only in this
+// shape: a path or a name cut short would open another file or none.
+TEST(DictionaryNames, ADictionaryFileNameIsEightLettersOrDigitsAndDbz) {
+    for (const char* good : {"THESAURU.DBZ", "thesau01.dbz"}) {
+        EXPECT_TRUE(tavrik::IsDictionaryFileName(good)) << good;
+    }
+    for (const char* bad : {"", "THESAU.DBZ", "THESAURU.DB", "THESAURU.TXT", "..\\THESA.DBZ",
+                            "C:THESAU.DBZ", "THESAU U.DBZ", "THESAURUU.DBZ"}) {
+        EXPECT_FALSE(tavrik::IsDictionaryFileName(bad)) << bad;
+    }
+}
