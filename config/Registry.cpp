@@ -39,6 +39,14 @@ bool WriteRegString(const std::string& key, const std::string& valueName, const 
     return written;
 }
 
+bool WriteRegStringKept(const std::string& key, const std::string& valueName,
+                        const std::string& text) {
+    if (!WriteRegString(key, valueName, text)) return false;
+    std::string kept;
+    ReadRegString(kept, key, valueName);
+    return kept == text;
+}
+
 bool DeleteRegKey(const std::string& key) {
     auto& machine = CurrentMachine();
     const bool deleted = machine.RegistryDeleteKeyTree(key) || !machine.RegistryKeyExists(key);

@@ -26,6 +26,12 @@ void ReadRegString(std::string& result, const std::string& key, const std::strin
 // key could not be opened or the value not written.
 bool WriteRegString(const std::string& key, const std::string& valueName, const std::string& text);
 
+// Writes the string and reads it back: true only when the PC keeps it (a
+// value the wizard relies on later, where a write that looked fine is not
+// enough).
+bool WriteRegStringKept(const std::string& key, const std::string& valueName,
+                        const std::string& text);
+
 // Deletes the key with all its sub-keys, flushes. True when the key is gone
 // afterwards (also when it was already missing).
 bool DeleteRegKey(const std::string& key);

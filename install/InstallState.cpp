@@ -9,12 +9,7 @@ const char* const kInstallStateNotRecorded =
     "Install non enregistre : droits administrateur necessaires";
 
 bool RecordInstallState(const std::string& value) {
-    if (!WriteRegString(kProductKey, "Install", value)) {
-        return false;
-    }
-    std::string recorded;
-    ReadRegString(recorded, kProductKey, "Install");
-    return recorded == value;
+    return WriteRegStringKept(kProductKey, "Install", value);
 }
 
 bool InstallStateReadsSuccess() {

@@ -68,13 +68,6 @@ bool WriteResumeShortcut() {
            saved.arguments == link.arguments;
 }
 
-bool WriteRunOnceValue() {
-    WriteRegString(kRunOnceKey, kResumeRunOnceValue, kResumeRunOnceData);
-    std::string written;
-    ReadRegString(written, kRunOnceKey, kResumeRunOnceValue);
-    return written == kResumeRunOnceData;
-}
-
 ResumeRecord RecordOfThisRun() {
     ResumeRecord record;
     record.installation = State.IsInstallation;
@@ -89,7 +82,9 @@ const RestartFailure* ArmResumeAndRestart() {
     auto& machine = platform::CurrentMachine();
     if (!WriteResumeShortcut()) return &kShortcutFailed;
     if (!WriteResumeRecord(RecordOfThisRun())) return &kRecordFailed;
-    if (!WriteRunOnceValue()) return &kRecordFailed;
+    if (!WriteRegStringKept(kRunOnceKey, kResumeRunOnceValue, kResumeRunOnceData)) {
+        return &kRecordFailed;
+    }
     machine.EnableShutdownPrivilege();
     if (!machine.ExitWindows(platform::kEwxReboot | platform::kEwxForce, 0)) {
         return &kRestartRefused;
