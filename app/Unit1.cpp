@@ -34,6 +34,35 @@ bool IsOsSupported() {
     return version.major == 5 && (version.minor == 0 || version.minor == 1);
 }
 
+// What the PC and the site say before any page: the workstation type and
+// the site's flag files, and whether the unattended branch is asked for.
+struct SiteConditions {
+    bool portable = false;
+    bool fixedPc = false;
+    bool serverPresent = false;
+    bool unattendedRequested = false;
+};
+
+SiteConditions ReadSiteConditions() {
+    SiteConditions site;
+    std::string workstationType;
+    if (platform::CurrentMachine().GetEnvironmentVariable("TYPEPOSTE", workstationType)) {
+        site.portable = workstationType == "PORTABLE";
+        site.fixedPc = workstationType == "FIXE";
+    }
+    const std::string serverFlag = ReadIniString(".\\tavrik.ini", "RVS", "SERVEUR_RVS_FLAG", "");
+    const std::string clientUpdateFlag =
+        ReadIniString(".\\tavrik.ini", "RVS", "ENABLE_MAJ_CLIENT_RVS", "");
+    site.serverPresent = !serverFlag.empty() && vcl::FileExists(serverFlag);
+    const bool clientUpdateFlagPresent =
+        !clientUpdateFlag.empty() && vcl::FileExists(clientUpdateFlag);
+
+    std::string manual;
+    ReadRegString(manual, kProductKey, "Manual");
+    site.unattendedRequested = manual == "1" && site.portable && clientUpdateFlagPresent;
+    return site;
+}
+
 }  // namespace
 
 TMainForm::TMainForm(vcl::TComponent* owner) : vcl::TForm(owner) {
@@ -53,6 +82,11 @@ void TMainForm::StartUp() {
     // the first one's, and its reset would erase the first one's trace.
     if (!machine.ClaimSingleInstance(kSingleInstanceName)) {
         AppendTraceLine("Tavrik deja lance : ce lancement s'arrete");
+        // The technician learns why no window opens; a deployment tool that
+        // starts the unattended branch gets its code without a box to click.
+        if (!ReadSiteConditions().unattendedRequested) {
+            ShowAnotherWizardRuns();
+        }
         ExitProcessNow(kExitAnotherWizardRuns);
         return;
     }
@@ -72,26 +106,11 @@ void TMainForm::StartUp() {
 
     State.DictionaryFileName = DictionaryFileOfReference(GetDicoTxt());
 
-    const std::string serverFlag = ReadIniString(".\\tavrik.ini", "RVS", "SERVEUR_RVS_FLAG", "");
-    const std::string clientUpdateFlag =
-        ReadIniString(".\\tavrik.ini", "RVS", "ENABLE_MAJ_CLIENT_RVS", "");
-
-    std::string workstationType;
-    if (machine.GetEnvironmentVariable("TYPEPOSTE", workstationType)) {
-        if (workstationType == "PORTABLE") {
-            State.IsPortable = true;
-        } else if (workstationType == "FIXE") {
-            State.IsFixedPc = true;
-        }
-    }
-
-    State.RvsServerPresent = !serverFlag.empty() && vcl::FileExists(serverFlag);
-    const bool clientUpdateFlagPresent =
-        !clientUpdateFlag.empty() && vcl::FileExists(clientUpdateFlag);
-
-    std::string manual;
-    ReadRegString(manual, kProductKey, "Manual");
-    if (manual == "1" && State.IsPortable && clientUpdateFlagPresent) {
+    const SiteConditions site = ReadSiteConditions();
+    State.IsPortable = site.portable;
+    State.IsFixedPc = site.fixedPc;
+    State.RvsServerPresent = site.serverPresent;
+    if (site.unattendedRequested) {
         AppendTraceLine("Install manuelle");
         ExitProcessNow(RunManualInstall());
         return;

@@ -70,6 +70,8 @@ public:
     std::string GetPhrase(long number, bool appendPeriod);
     void ApplyLanguageFont(const std::string& dictionaryFile);
     std::string GetDicoTxt();
+    // A box, in the PC's language, telling that another wizard runs.
+    void ShowAnotherWizardRuns();
 
     // --- Page decoration.
     void SetValidGlyph(vcl::TSpeedButton* button);

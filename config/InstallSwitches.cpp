@@ -5,12 +5,12 @@
 
 namespace tavrik {
 
-std::string IsIndependentInstall() {
-    return ReadIniString(StartDirectory() + "ap.ini", "INSTALL", "INDEPENDANT", "FALSE");
+bool IsIndependentInstall() {
+    return ReadIniString(StartDirectory() + "ap.ini", "INSTALL", "INDEPENDANT", "FALSE") == "TRUE";
 }
 
 std::string PageTitleText() {
-    const char* key = IsIndependentInstall() == "TRUE" ? "TITRE_INDEPENDANT" : "TITRE";
+    const char* key = IsIndependentInstall() ? "TITRE_INDEPENDANT" : "TITRE";
     return ReadIniString(StartDirectory() + "ap.ini", "INSTALL", key, "");
 }
 

@@ -6,9 +6,9 @@
 
 namespace tavrik {
 
-// Section INSTALL, key INDEPENDANT, default "FALSE". Callers compare it
-// with "TRUE" exactly: "true" is not independent.
-std::string IsIndependentInstall();
+// Section INSTALL, key INDEPENDANT: true only for "TRUE" exactly ("true",
+// a missing key or any other value is not independent).
+bool IsIndependentInstall();
 
 // The title every page shows: TITRE_INDEPENDANT for an independent
 // installation, TITRE otherwise; "" when missing. Read anew at every call.

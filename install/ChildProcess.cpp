@@ -19,11 +19,19 @@ constexpr int kDefaultBoundSeconds = 600;
 constexpr std::uint32_t kSliceMs = 100;
 constexpr int kSlicesPerSecond = 1000 / kSliceMs;
 
+}  // namespace
+
 bool RunEnded() { return vcl::Application() != nullptr && vcl::Application()->Terminated(); }
 
-void ShowChildNotEnded(const std::string& commandLine) {
+void TraceChildNotEnded(const std::string& commandLine) {
     AppendTraceLine("programme non termine apres " + std::to_string(ChildWaitBoundSeconds()) +
                     " s : " + commandLine);
+}
+
+namespace {
+
+void ShowChildNotEnded(const std::string& commandLine) {
+    TraceChildNotEnded(commandLine);
     if (State.MainForm == nullptr) return;
     TMainForm& form = *State.MainForm;
     RefuseWork(form, form.GetPhrase(phrase::kProgramsStillRunning, true) + "\n" + commandLine);
@@ -60,7 +68,7 @@ int ChildWaitBoundSeconds() {
     return kDefaultBoundSeconds;
 }
 
-bool WaitWhileAnswering(platform::Handle process, const std::string& commandLine) {
+bool WaitAnsweringWithinBound(platform::Handle process) {
     auto& machine = platform::CurrentMachine();
     const auto waitSlice = [&] {
         // Ended, or no longer waitable: nothing to wait for.
@@ -80,7 +88,11 @@ bool WaitWhileAnswering(platform::Handle process, const std::string& commandLine
         ended = waitSlice();
     }
     State.WaitingForChild = false;
-    if (ended) return true;
+    return ended;
+}
+
+bool WaitWhileAnswering(platform::Handle process, const std::string& commandLine) {
+    if (WaitAnsweringWithinBound(process)) return true;
     if (RunEnded()) {
         AppendTraceLine("fin demandee pendant : " + commandLine);
         State.WorkRefused = true;  // the run ends: nothing more starts

@@ -21,6 +21,15 @@ int ChildWaitBoundSeconds();
 // may start. The child is never ended.
 bool WaitWhileAnswering(platform::Handle process, const std::string& commandLine);
 
+// The wait alone: true when the child ended within the bound, with nothing
+// said either way, for a check whose caller decides what a silent child
+// means. TraceChildNotEnded writes the trace line of a child that did not.
+bool WaitAnsweringWithinBound(platform::Handle process);
+void TraceChildNotEnded(const std::string& commandLine);
+
+// Whether the technician ended the run (the application was told to end).
+bool RunEnded();
+
 // Starts the child into SetupProcessInfo, waits for it as WaitWhileAnswering
 // does, closes its handles and zeroes the record. False when it could not
 // start or was not waited to its end. exitCode, when given, receives the

@@ -79,7 +79,7 @@ void TMainForm::touche_ConfMAJ_yesClick(TObject* /*sender*/) {
 
 void TMainForm::ContinueToInstallation(bool traced) {
     // The licence is asked for an independent installation, removal included.
-    if (IsIndependentInstall() == "TRUE") {
+    if (IsIndependentInstall()) {
         if (traced) {
             AppendTraceLine("Independant");
         }

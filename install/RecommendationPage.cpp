@@ -4,6 +4,7 @@
 
 #include "app/ProgramState.h"
 #include "app/Unit1.h"
+#include "install/ChildProcess.h"
 #include "localisation/PhraseNumbers.h"
 #include "platform/Machine.h"
 #include "system/MainsPower.h"
@@ -78,6 +79,7 @@ void TMainForm::OnShowPageRecommendation(TObject* /*sender*/) {
 }
 
 void TMainForm::SpeedButtonValide_PageRecomClick(TObject* /*sender*/) {
+    if (State.WaitingForChild) return;  // the check of an earlier press still runs
     if (RunFollowsRestart() && !IsOnMainsPower()) {
         return;
     }
@@ -85,7 +87,9 @@ void TMainForm::SpeedButtonValide_PageRecomClick(TObject* /*sender*/) {
         Close();
     } else {
         std::string running;
-        if (CheckRunningApplications(running)) {
+        const bool anyRunning = CheckRunningApplications(running);
+        if (RunEnded()) return;
+        if (anyRunning) {
             ShowPage(kPageRunningApplications);
         } else if (RunFollowsRestart()) {
             ShowPage(kPageInstallInProgress);

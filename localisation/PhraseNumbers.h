@@ -46,6 +46,7 @@ constexpr long kConnectMains = 126842;
 constexpr long kFilesInUse = 126843;
 constexpr long kRestartThenAgain = 126844;
 constexpr long kNeedsAdministrator = 126845;
+constexpr long kAnotherWizardRuns = 126846;
 
 constexpr long kShownPhrases[] = {
     kComponentProblemPersists,
@@ -87,6 +88,7 @@ constexpr long kShownPhrases[] = {
     kFilesInUse,
     kRestartThenAgain,
     kNeedsAdministrator,
+    kAnotherWizardRuns,
 };
 
 }  // namespace tavrik::phrase

@@ -5,6 +5,7 @@
 #include "app/Unit1.h"
 #include "config/IniFile.h"
 #include "config/Registry.h"
+#include "install/ChildProcess.h"
 #include "localisation/PhraseNumbers.h"
 #include "platform/Machine.h"
 #include "system/ProcessManagement.h"
@@ -16,19 +17,25 @@ namespace {
 
 constexpr std::uint32_t kServiceRunningCode = 13;
 
+constexpr const char* kServiceCheck = "c:\\app\\qxdiag\\qxd.bat check >nul";
+
 // The diagnostic service answers its own script with 13 while it runs. A
 // script that cannot start leaves the record cleared and counts as stopped.
+// A script that does not end within the bound cannot say the service
+// stopped: it counts as running, and the window answers meanwhile.
 bool IsDiagnosticServiceRunning() {
     auto& machine = platform::CurrentMachine();
     platform::StartOptions options;
     options.hidden = true;
     options.currentDirectory = "c:\\app\\qxdiag\\";
     State.SetupProcessInfo = {};
-    machine.CreateProcess("c:\\app\\qxdiag\\qxd.bat check >nul", options, State.SetupProcessInfo);
+    machine.CreateProcess(kServiceCheck, options, State.SetupProcessInfo);
     std::uint32_t exitCode = 0;
     if (State.SetupProcessInfo.process != platform::kNoHandle) {
-        machine.WaitForProcess(State.SetupProcessInfo.process, platform::kInfinite);
-        if (!machine.GetExitCodeProcess(State.SetupProcessInfo.process, exitCode)) {
+        if (!WaitAnsweringWithinBound(State.SetupProcessInfo.process)) {
+            if (!RunEnded()) TraceChildNotEnded(kServiceCheck);
+            exitCode = kServiceRunningCode;
+        } else if (!machine.GetExitCodeProcess(State.SetupProcessInfo.process, exitCode)) {
             exitCode = 0;
         }
         machine.CloseHandle(State.SetupProcessInfo.process);
@@ -79,8 +86,11 @@ void TMainForm::PageArretAppliShow(TObject* /*sender*/) {
 }
 
 void TMainForm::SpeedButtonPageArretAppliClick(TObject* /*sender*/) {
+    if (State.WaitingForChild) return;  // the check of an earlier press still runs
     std::string list;
-    if (CheckRunningApplications(list)) {
+    const bool running = CheckRunningApplications(list);
+    if (RunEnded()) return;
+    if (running) {
         TextePageArretAppli->SetCaption(GetPhrase(phrase::kProgramsStillRunning, true) + "\n" +
                                         list + "\n\n" +
                                         GetPhrase(phrase::kValidateToContinue, true));

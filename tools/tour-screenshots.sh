@@ -116,15 +116,15 @@ tour_end() {
     [ "$(wizard_wait_end 20)" = "$1" ] || tour_fail "the wizard did not end with $1"
 }
 
-# Page 7 to page 5 with the preselected language.
-tour_to_confirmation() {
-    tour_page 7
-    tour_text Label_PageRecom
-    tour_key ENTER
-    tour_page 4
-    tour_key ENTER
-    tour_page 5
-    tour_text Label_CF_LG
+# Page 7 to page 5 with the preselected language; each page is drawn
+# before a key leaves it.
+tour_to_confirmation() { wizard_to_confirmation tour_page_drawn; }
+tour_page_drawn() {
+    tour_page "$1"
+    case $1 in
+        7) tour_text Label_PageRecom ;;
+        5) tour_text Label_CF_LG ;;
+    esac
 }
 
 # A machine with nothing installed.

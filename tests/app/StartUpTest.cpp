@@ -37,10 +37,26 @@ TEST_F(StartUpTest, OpensOnTheRecommendationPageWithAFreshTraceAndInstallReset) 
 }
 
 // A wizard started while another one runs (and perhaps its setup) ends at
-// once: it starts nothing and keeps the first one's trace and state.
-TEST_F(StartUpTest, ASecondWizardEndsAtOnceKeepingTheFirstOnesTraceAndState) {
+// once: it starts nothing and keeps the first one's trace and state. It says
+// why in a box in the PC's language, unless it was started for the
+// unattended branch, where no one would click it away.
+struct SecondWizardCase {
+    const char* name;
+    bool unattendedRequested;
+};
+
+class SecondWizardTest : public WizardTest,
+                         public ::testing::WithParamInterface<SecondWizardCase> {};
+
+TEST_P(SecondWizardTest, EndsAtOnceKeepingTheFirstOnesTraceAndState) {
     machine.WriteFile("C:\\TraceTavrik.log", "LancementIS\r\n");
     machine.SetRegistryValue(kProductKey, "Install", StringValue("1"));
+    machine.SetSystemDefaultLanguageName("de");
+    if (GetParam().unattendedRequested) {
+        machine.SetRegistryValue(kProductKey, "Manual", StringValue("1"));
+        machine.SetEnvironmentVariable("TYPEPOSTE", "PORTABLE");
+        machine.WriteFile("C:\\RVS\\majclient.flg", "");
+    }
     machine.ClaimSingleInstance(kSingleInstanceName);  // the first wizard
     StartWizard();
 
@@ -49,7 +65,18 @@ TEST_F(StartUpTest, ASecondWizardEndsAtOnceKeepingTheFirstOnesTraceAndState) {
                                 "LancementIS", "Tavrik deja lance : ce lancement s'arrete"}));
     EXPECT_EQ(RegistryString(kProductKey, "Install"), "1");
     EXPECT_TRUE(machine.ProcessStarts().empty());
+    if (GetParam().unattendedRequested) {
+        EXPECT_TRUE(host.Exceptions().empty());
+    } else {
+        ASSERT_EQ(host.Exceptions().size(), 1u);
+        EXPECT_EQ(host.Exceptions()[0].message, ScriptedPhrase("THESAUDE", 126846));
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(Starts, SecondWizardTest,
+                         ::testing::Values(SecondWizardCase{"ByATechnician", false},
+                                           SecondWizardCase{"ForTheUnattendedBranch", true}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(StartUpTest, TheDictionaryComesFromTheSystemLanguage) {
     machine.SetSystemDefaultLanguageName("de");

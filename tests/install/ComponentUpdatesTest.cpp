@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -299,6 +300,28 @@ TEST_F(ComponentTest, AMissingGlyphNeverChangesWhatRuns) {
     EXPECT_NE(LastStartOf(kUpdateScript), nullptr);
     ASSERT_NE(LastStartOf(kInstallLine), nullptr);
     EXPECT_TRUE(LastStartOf(kInstallLine)->started);
+}
+
+// An error during the pass (here the system fails a component's start) is
+// shown in the standard box, and the page still offers the setup or the end.
+TEST_F(ComponentTest, AnErrorDuringThePassStillLeavesAWayToTheSetup) {
+    Components("NB=2\r\n1=comp.exe 1\r\n1_FORCEE=TRUE\r\n2=other.exe\r\n2_FORCEE=TRUE\r\n");
+    platform::ProcessScript failing;
+    failing.onStart = [](platform::FakeMachine&) { throw std::runtime_error("start refused"); };
+    machine.ScriptProcess("E:\\COMPST\\comp.exe 1", failing);
+    ShowProgressPage(true);
+    TickComponents();
+
+    ASSERT_EQ(host.Exceptions().size(), 1u);
+    EXPECT_EQ(host.Exceptions()[0].message,
+              "start refused.");  // the standard box ends it with a period
+    EXPECT_EQ(TraceLines().back(), "exception pendant les composants");
+    EXPECT_EQ(LastStartOf("E:\\COMPST\\other.exe"), nullptr);
+    EXPECT_EQ(LastStartOf(kUpdateScript), nullptr);
+    EXPECT_TRUE(State.MainSetupPending);
+    EXPECT_TRUE(Form().Bouton_F1_MAJComp->Visible());
+    Press(kKeyReturn);
+    EXPECT_NE(LastStartOf(kInstallLine), nullptr);
 }
 
 // A waited-for child that never ends: the window answers in every slice of

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "app/ProgramState.h"
@@ -29,6 +30,12 @@ protected:
         std::string text = "before\n";
         last = Form().CheckRunningApplications(text);
         return text;
+    }
+    std::size_t CountStartsOf(const std::string& commandLine, std::size_t from) const {
+        const auto& all = machine.ProcessStarts();
+        return static_cast<std::size_t>(std::count_if(
+            all.begin() + static_cast<long>(from), all.end(),
+            [&](const platform::ProcessStart& start) { return start.commandLine == commandLine; }));
     }
     bool last = false;
 };
@@ -141,6 +148,32 @@ TEST_F(RunningApplicationsTest, ValidateWaitsUntilEverythingHasEnded) {
     machine.SetProcessSnapshot({});
     Click(Form().SpeedButtonPageArretAppli);
     EXPECT_EQ(Page(), kPageLanguageChoice);
+}
+
+// A check script that never ends cannot say the service stopped: after the
+// bound it counts as running, the window answered all along, and a second
+// press during the wait started no second check.
+TEST_F(RunningApplicationsTest, AScriptThatNeverEndsCountsAsRunningAfterTheBound) {
+    machine.SetEnvironmentVariable("TAVRIK_CHILD_WAIT_SECONDS", "1");
+    platform::ProcessScript hangs;
+    hangs.keepsRunning = true;
+    hangs.endsWhenWaited = false;
+    machine.ScriptProcess(kCheckScript, hangs);
+    const std::size_t starts = machine.ProcessStarts().size();
+    const int answeredBefore = host.ProcessMessagesCalls();
+    host.Post([this] { Click(Form().SpeedButtonValide_PageRecom); });
+
+    Click(Form().SpeedButtonValide_PageRecom);
+
+    EXPECT_GE(host.ProcessMessagesCalls() - answeredBefore, 10);  // 1 s of 100 ms slices
+    EXPECT_EQ(Page(), kPageRunningApplications);
+    EXPECT_NE(Form().TextePageArretAppli->Caption().find("Solvane Diagnostic"), std::string::npos);
+    EXPECT_EQ(CountStartsOf(kCheckScript, starts), 2u);  // the press, then the page's show
+    const auto lines = TraceLines();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(),
+                         std::string("programme non termine apres 1 s : ") + kCheckScript),
+              2);
+    EXPECT_TRUE(machine.HungWaits().empty());
 }
 
 TEST_F(RunningApplicationsTest, ReturnDoesNothingAndF1Closes) {

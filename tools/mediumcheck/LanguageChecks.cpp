@@ -153,7 +153,7 @@ void CheckLanguageTable(Findings& findings, const std::vector<std::string>& dict
 // Page 8 shows the licence of the chosen language when the application is
 // installed on its own; otherwise a missing text is told, not refused.
 void CheckLicences(Findings& findings, const std::vector<std::string>& dictionaries) {
-    const bool shown = IsIndependentInstall() == "TRUE";
+    const bool shown = IsIndependentInstall();
     const Severity severity = shown ? Severity::Error : Severity::Warning;
     const std::string effect =
         shown ? "page 8 shows an empty agreement"

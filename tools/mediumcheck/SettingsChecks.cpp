@@ -71,8 +71,7 @@ void CheckInstall(Findings& findings) {
         FlagValueProblem(IniValue(apIni, "INSTALL", "INDEPENDANT"), "not TRUE");
     if (!problem.empty()) findings.Warning(apIni, "INSTALL", "INDEPENDANT", problem);
     if (PageTitleText().empty()) {
-        findings.Error(apIni, "INSTALL",
-                       IsIndependentInstall() == "TRUE" ? "TITRE_INDEPENDANT" : "TITRE",
+        findings.Error(apIni, "INSTALL", IsIndependentInstall() ? "TITRE_INDEPENDANT" : "TITRE",
                        "no title: every page shows an empty title");
     }
     for (const char* key : {"PATH", "PATH_EXE", "EXE"}) {

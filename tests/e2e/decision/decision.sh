@@ -49,11 +49,7 @@ decision_expect_page() {
 # From the first page to the decision: recommendations, language choice,
 # confirmation with F3.
 decision_confirm_language() {
-    decision_expect_page 7 "the wizard opens on the recommendations"
-    probe key ENTER >/dev/null
-    decision_expect_page 4 "validate leads to the language choice"
-    probe key ENTER >/dev/null
-    decision_expect_page 5 "Enter confirms the flag"
+    wizard_to_confirmation decision_expect_page
     probe key F3 >/dev/null
 }
 

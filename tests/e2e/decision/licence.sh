@@ -71,7 +71,7 @@ check_line_within 10 "refusal is cleared" "checked=0" probe state RadioButtonCLU
 probe key ENTER >/dev/null
 decision_expect_page 6 "acceptance starts the work, whatever the power"
 check_equals "PathInstall was recorded" "C:" "$(tavrik_wine_reg_value "$decision_product_key" PathInstall)"
-install_wait_validate || check_fail "page 6 never offered its validate button"
+install_wait_validate
 install_wait_components first-installation
 probe key ENTER >/dev/null
 check_equals "Enter ends the installation with code 0" 0 "$(wizard_wait_end 30)"

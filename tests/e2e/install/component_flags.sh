@@ -39,7 +39,7 @@ install_reach_work first-installation
 # The start failure's notice offers validate for a moment, until the setup
 # starts: wait for the setup's outcome.
 check_line_within 60 "the setup ends and its outcome is judged" 'IS == 0 || IS.IsEmpty()' install_trace
-install_wait_validate || check_fail "page 6 never offered its validate button"
+install_wait_validate
 wizard_screenshot install-component-flags-outcome
 check_equals "the installation succeeds all the same" "$(wizard_phrase 116390 period)" \
     "$(probe_settled text Texte_Page_MAJEnCours | sed 's/\\n.*//')"

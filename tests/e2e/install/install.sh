@@ -41,8 +41,13 @@ install_cleanup() {
 
 # Waits (bounded) until page 6 offers its validate button: the setup's
 # outcome or a notice.
+# install_wait_validate [SECONDS] [FAILURE]: waits (bounded) for page 6's
+# validate button; when it never shows, the failure is recorded (by default
+# "page 6 never offered its validate button") and the status is non-zero.
 install_wait_validate() {
-    wizard_wait_state Bouton_Valide_MAJEnCours visible=1 "${1:-90}"
+    wizard_wait_state Bouton_Valide_MAJEnCours visible=1 "${1:-90}" && return 0
+    check_fail "${2:-page 6 never offered its validate button}"
+    return 1
 }
 
 # From page 5 to page 6 by keys, for each road (after decision_confirm_language).

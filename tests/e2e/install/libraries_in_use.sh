@@ -30,7 +30,7 @@ machine_snapshot before
 wizard_start
 decision_confirm_language
 install_reach_work reinstallation
-install_wait_validate 30 || check_fail "the notice never offered its validate button"
+install_wait_validate 30 "the notice never offered its validate button"
 wizard_screenshot install-libraries-in-use
 text=$(probe_settled text Texte_Page_MAJEnCours)
 check_equals "the libraries-in-use notice" "$(wizard_phrase 126843 period)" "${text%%\\n*}"

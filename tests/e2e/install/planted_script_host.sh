@@ -16,7 +16,7 @@ cp "$wizard_medium/COMPST/compmark.exe" "$wizard_medium/cscript.exe"
 wizard_start
 decision_confirm_language
 install_reach_work first-installation
-install_wait_validate || check_fail "page 6 never offered its validate button"
+install_wait_validate
 install_wait_components first-installation
 records=$(tr -d '\r' <"$(install_components_log)" 2>/dev/null)
 check_equals "the system's script host ran the update script" 1 \

@@ -22,7 +22,7 @@ wizard_start
 decision_confirm_language
 install_reach_work "$road"
 
-install_wait_validate || check_fail "page 6 never offered its validate button"
+install_wait_validate
 wizard_screenshot "install-$road-outcome"
 removal=0
 [ "$road" = removal ] && removal=1

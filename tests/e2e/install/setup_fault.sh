@@ -28,7 +28,7 @@ machine_snapshot before
 wizard_start
 decision_confirm_language
 install_reach_work "$road"
-install_wait_validate || check_fail "page 6 never offered its validate button"
+install_wait_validate
 wizard_screenshot "install-$fault-$road"
 text=$(probe_settled text Texte_Page_MAJEnCours)
 check_equals "the failure text" "$(wizard_phrase "$failure" period)" "${text%%\\n*}"

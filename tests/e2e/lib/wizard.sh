@@ -4,6 +4,7 @@
 #
 #   wizard_setup                      # loads the prefix, points D: at the demo medium
 #   wizard_start [ARGS...]            # starts tavrik.exe from D:\ in the background
+#   wizard_to_confirmation EXPECT     # page 7 to page 5 by keys
 #   wizard_medium_ini FILE SECTION KEY VALUE   # sets a key of the medium copy
 #   probe page                        # the probe, its output without CRs
 #   wizard_wait_state NAME LINE [S]   # waits until `probe state NAME` has LINE
@@ -110,6 +111,18 @@ wizard_check_stays() {
 }
 
 wizard_start() { wizard_launch "$wizard_medium/tavrik.exe" "$@"; }
+
+# wizard_to_confirmation EXPECT: from the recommendations (page 7) through
+# the language choice (page 4) to its confirmation (page 5) with the
+# preselected language, by keys as a technician goes. `EXPECT N DESCRIPTION`
+# waits for page N and is the caller's own: a scenario checks, a tour stops.
+wizard_to_confirmation() {
+    "$1" 7 "the wizard opens on the recommendations"
+    probe key ENTER >/dev/null
+    "$1" 4 "validate leads to the language choice"
+    probe key ENTER >/dev/null
+    "$1" 5 "Enter confirms the flag"
+}
 
 # Starts the wizard through a shell link (C:\Tavrik.lnk), as the log-on
 # after a restart does.

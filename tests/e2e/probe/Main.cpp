@@ -36,6 +36,7 @@ int Usage() {
     std::fputs(
         "usage: probe window | page | all | text NAME | state NAME | key KEY... |\n"
         "             click NAME | try-close | dialog | dialog-ok |\n"
+        "             other-dialog | other-dialog-ok |\n"
         "             wait-window [MS] | wait-page N [MS] | wait-dialog [MS]\n",
         stderr);
     return kUsage;
@@ -125,8 +126,8 @@ int TryClose(HWND form) {
     return kOk;
 }
 
-int PrintDialog(HWND form) {
-    HWND box = FindMessageBox(form);
+int PrintDialog(HWND form, bool ofAnotherProcess = false) {
+    HWND box = FindMessageBox(form, ofAnotherProcess);
     if (box == nullptr) {
         std::fputs("probe: no message box\n", stderr);
         return kNotFound;
@@ -136,8 +137,8 @@ int PrintDialog(HWND form) {
 }
 
 // Presses the message box's OK button.
-int DismissDialog(HWND form) {
-    HWND box = FindMessageBox(form);
+int DismissDialog(HWND form, bool ofAnotherProcess = false) {
+    HWND box = FindMessageBox(form, ofAnotherProcess);
     if (box == nullptr) return kNotFound;
     return PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0) ? kOk : kFailed;
 }
@@ -203,6 +204,8 @@ int Run(const std::vector<std::string>& args) {
     if (command == "try-close") return TryClose(form);
     if (command == "dialog") return PrintDialog(form);
     if (command == "dialog-ok") return DismissDialog(form);
+    if (command == "other-dialog") return PrintDialog(form, true);
+    if (command == "other-dialog-ok") return DismissDialog(form, true);
     if (args.size() != 2) return Usage();
     if (command == "text") return WithNamed(form, args[1], PrintText);
     if (command == "state") return WithNamed(form, args[1], PrintState);

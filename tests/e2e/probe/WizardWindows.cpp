@@ -233,6 +233,7 @@ namespace {
 
 struct BoxSearch {
     DWORD processId = 0;
+    bool ofAnotherProcess = false;
     HWND found = nullptr;
 };
 
@@ -240,7 +241,8 @@ BOOL CALLBACK FindBoxOfProcess(HWND hwnd, LPARAM param) {
     auto& search = *reinterpret_cast<BoxSearch*>(param);
     DWORD processId = 0;
     GetWindowThreadProcessId(hwnd, &processId);
-    if (processId == search.processId && IsWindowVisible(hwnd) && ClassNameOf(hwnd) == "#32770") {
+    const bool wanted = (processId == search.processId) != search.ofAnotherProcess;
+    if (wanted && IsWindowVisible(hwnd) && ClassNameOf(hwnd) == "#32770") {
         search.found = hwnd;
         return FALSE;
     }
@@ -258,8 +260,9 @@ BOOL CALLBACK CollectStaticTexts(HWND hwnd, LPARAM param) {
 
 }  // namespace
 
-HWND FindMessageBox(HWND form) {
+HWND FindMessageBox(HWND form, bool ofAnotherProcess) {
     BoxSearch search;
+    search.ofAnotherProcess = ofAnotherProcess;
     GetWindowThreadProcessId(form, &search.processId);
     EnumWindows(FindBoxOfProcess, reinterpret_cast<LPARAM>(&search));
     return search.found;

@@ -38,9 +38,10 @@ std::string EscapeLine(const std::string& text);
 // its kind's state (checked, selection, position, range ...).
 std::vector<std::string> DescribeState(HWND form, const NamedWindow& window);
 
-// A message box (dialog class) shown by the process that owns `form`, or
-// nullptr.
-HWND FindMessageBox(HWND form);
+// A message box (dialog class) shown by the process that owns `form` (or,
+// ofAnotherProcess, by any other process: a second wizard has no window of
+// its own), or nullptr.
+HWND FindMessageBox(HWND form, bool ofAnotherProcess = false);
 // "title=..." and one "text=..." line per static text of a message box.
 std::vector<std::string> DescribeMessageBox(HWND box);
 

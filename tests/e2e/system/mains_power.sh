@@ -29,7 +29,7 @@ check_equals "still on battery, validate keeps page 11" 11 "$(probe page | cut -
 probe key ENTER >/dev/null
 power_answer mains "validate on page 11 asks once more, now on mains"
 decision_expect_page 6 "on mains, validate starts the work"
-install_wait_validate || check_fail "page 6 never offered its validate button"
+install_wait_validate
 check_equals "the update succeeds" "$(wizard_phrase 116390 period)" \
     "$(probe_settled text Texte_Page_MAJEnCours | sed 's/\\n.*//')"
 probe key ENTER >/dev/null
