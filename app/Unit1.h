@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "app/PageTable.h"
 #include "vcl/Form.h"
@@ -224,10 +225,21 @@ public:
     // Page 4's flag grid (the program-wide FlagGrid).
     void CreateFlagGrid();
 
+    // The names of the components bound to the members above, in binding
+    // order, so that the binding can be held against the form description.
+    const std::vector<std::string>& BoundComponents() const { return boundComponents_; }
+
 private:
     void PublishHandlers();
     void BindComponents();
+    template <typename T>
+    void Bind(T*& member, const std::string& name) {
+        member = Find<T>(name);
+        boundComponents_.push_back(name);
+    }
     void StartUp();
+
+    std::vector<std::string> boundComponents_;
 };
 
 }  // namespace tavrik
