@@ -6,7 +6,9 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "app/PageTable.h"
 #include "vcl/Form.h"
 #include "vcl/GroupBox.h"
 #include "vcl/Image.h"
@@ -26,36 +28,8 @@ namespace tavrik {
 
 using vcl::TObject;
 
-// Page numbers: the index of each page in PageControlPrincipal.
-enum PageNumber : int {
-    kPageVolumeInstall = 1,
-    kPageVersionError = 2,
-    kPageUpdateConfirmation = 3,
-    kPageLanguageChoice = 4,
-    kPageLanguageConfirmation = 5,
-    kPageInstallInProgress = 6,
-    kPageRecommendation = 7,
-    kPageLicence = 8,
-    kPageRunningApplications = 9,
-    kPageReboot = 10,
-    kPageMainsPower = 11,
-};
-
 // The colour of every page's main text: red 33, green 61, blue 135.
 constexpr vcl::TColor kPageTextColour = 0x873D21;
-
-// Key codes the form-wide key handler acts on.
-enum KeyCode : std::uint16_t {
-    kKeyReturn = 0x0D,
-    kKeyLeft = 0x25,
-    kKeyUp = 0x26,
-    kKeyRight = 0x27,
-    kKeyDown = 0x28,
-    kKeyF1 = 0x70,
-    kKeyF2 = 0x71,
-    kKeyF3 = 0x72,
-    kKeyF4 = 0x73,
-};
 
 class TMainForm : public vcl::TForm {
 public:
@@ -253,10 +227,21 @@ public:
     // Page 4's flag grid (the program-wide FlagGrid).
     void CreateFlagGrid();
 
+    // The names of the components bound to the members above, in binding
+    // order, so that the binding can be held against the form description.
+    const std::vector<std::string>& BoundComponents() const { return boundComponents_; }
+
 private:
     void PublishHandlers();
     void BindComponents();
+    template <typename T>
+    void Bind(T*& member, const std::string& name) {
+        member = Find<T>(name);
+        boundComponents_.push_back(name);
+    }
     void StartUp();
+
+    std::vector<std::string> boundComponents_;
 };
 
 }  // namespace tavrik

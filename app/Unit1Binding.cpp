@@ -20,7 +20,6 @@ void TMainForm::PublishHandlers() {
     } kNotifyHandlers[] = {
         {"On_PageInstall", &TMainForm::On_PageInstall},
         {"OnClickValidePageVolChoix", &TMainForm::OnClickValidePageVolChoix},
-        {"OnDblClickListVolumes", &TMainForm::OnDblClickListVolumes},
         {"OnPageErreurVersion", &TMainForm::OnPageErreurVersion},
         {"OnClickValidePageErreurVersion", &TMainForm::OnClickValidePageErreurVersion},
         {"On_PageConfirmationMAJ", &TMainForm::On_PageConfirmationMAJ},
@@ -65,93 +64,92 @@ void TMainForm::PublishHandlers() {
 }
 
 // Typed pointers to the components the handlers use; a component the
-// description lost stops the start with the framework's error.
+// description lost stops the start with the framework's error. Only the
+// corner pictures, which carry nothing but a place, go unbound.
 void TMainForm::BindComponents() {
-    PageControlPrincipal = Find<vcl::TPageControl>("PageControlPrincipal");
-    Timer1 = Find<vcl::TTimer>("Timer1");
-    TimerMAJComposant = Find<vcl::TTimer>("TimerMAJComposant");
-    Page_Volume_Install = Find<vcl::TTabSheet>("Page_Volume_Install");
-    Image_Page_Volume_Install = Find<vcl::TImage>("Image_Page_Volume_Install");
-    Label_HC_VolInstall = Find<vcl::TLabel>("Label_HC_VolInstall");
-    Label_VolInstall = Find<vcl::TLabel>("Label_VolInstall");
-    listbox1 = Find<vcl::TListBox>("listbox1");
-    UpDown1 = Find<vcl::TUpDown>("UpDown1");
-    Bouton_Valide_PageVolInstall = Find<vcl::TSpeedButton>("Bouton_Valide_PageVolInstall");
-    Page_ErreurVersion = Find<vcl::TTabSheet>("Page_ErreurVersion");
-    Image_Page_ErreurVersion = Find<vcl::TImage>("Image_Page_ErreurVersion");
-    Label_HC_BadVersion = Find<vcl::TLabel>("Label_HC_BadVersion");
-    Label_BadVersion = Find<vcl::TLabel>("Label_BadVersion");
-    Bouton_Valide_PageErreurVersion = Find<vcl::TSpeedButton>("Bouton_Valide_PageErreurVersion");
-    Page_ConfirmationMAJ = Find<vcl::TTabSheet>("Page_ConfirmationMAJ");
-    Image_PageConfirmationMAJ = Find<vcl::TImage>("Image_PageConfirmationMAJ");
-    Label_HC_ConfMAJ = Find<vcl::TLabel>("Label_HC_ConfMAJ");
-    GroupBox1 = Find<vcl::TGroupBox>("GroupBox1");
-    Label_inst = Find<vcl::TLabel>("Label_inst");
-    Label_desinst = Find<vcl::TLabel>("Label_desinst");
-    RadioButton1 = Find<vcl::TRadioButton>("RadioButton1");
-    RadioButton2 = Find<vcl::TRadioButton>("RadioButton2");
-    touche_ConfMAJ_yes = Find<vcl::TSpeedButton>("touche_ConfMAJ_yes");
-    touche_ConfMAJ_no = Find<vcl::TSpeedButton>("touche_ConfMAJ_no");
-    Page_Choix_langue = Find<vcl::TTabSheet>("Page_Choix_langue");
-    Image_Page_Choix_Langue = Find<vcl::TImage>("Image_Page_Choix_Langue");
-    Label_HC_LG = Find<vcl::TLabel>("Label_HC_LG");
-    FondSelection = Find<vcl::TShape>("FondSelection");
-    ScrollBar1 = Find<vcl::TScrollBar>("ScrollBar1");
-    Bouton_Valide_Langue = Find<vcl::TSpeedButton>("Bouton_Valide_Langue");
-    Bouton_Sortie_LG = Find<vcl::TSpeedButton>("Bouton_Sortie_LG");
-    PageConfLG = Find<vcl::TTabSheet>("PageConfLG");
-    Image_Page_Conf_LG = Find<vcl::TImage>("Image_Page_Conf_LG");
-    Label_HC_CFLG = Find<vcl::TLabel>("Label_HC_CFLG");
-    Drapeaux_CF_LG = Find<vcl::TImage>("Drapeaux_CF_LG");
-    Label_CF_LG = Find<vcl::TLabel>("Label_CF_LG");
-    SpeedButton_oui_CF_LG = Find<vcl::TSpeedButton>("SpeedButton_oui_CF_LG");
-    SpeedButton_non_CF_LG = Find<vcl::TSpeedButton>("SpeedButton_non_CF_LG");
-    Page_Install_En_Cours = Find<vcl::TTabSheet>("Page_Install_En_Cours");
-    Image_PageInstallEncours = Find<vcl::TImage>("Image_PageInstallEncours");
-    LabelHC_MAJ = Find<vcl::TLabel>("LabelHC_MAJ");
-    Texte_Page_MAJEnCours = Find<vcl::TLabel>("Texte_Page_MAJEnCours");
-    ImageAttenteMAJ = Find<vcl::TImage>("ImageAttenteMAJ");
-    ProgressBar1 = Find<vcl::TProgressBar>("ProgressBar1");
-    Bouton_Valide_MAJEnCours = Find<vcl::TSpeedButton>("Bouton_Valide_MAJEnCours");
-    Bouton_F1_MAJComp = Find<vcl::TSpeedButton>("Bouton_F1_MAJComp");
-    PageRecommendation = Find<vcl::TTabSheet>("PageRecommendation");
-    Image_PageRecom = Find<vcl::TImage>("Image_PageRecom");
-    Label_HC_PageRecom = Find<vcl::TLabel>("Label_HC_PageRecom");
-    Label_PageRecom = Find<vcl::TLabel>("Label_PageRecom");
-    SpeedButtonValide_PageRecom = Find<vcl::TSpeedButton>("SpeedButtonValide_PageRecom");
-    SpeedButtonSortie_PageRecom = Find<vcl::TSpeedButton>("SpeedButtonSortie_PageRecom");
-    PageCluf = Find<vcl::TTabSheet>("PageCluf");
-    Image_PageCLUF = Find<vcl::TImage>("Image_PageCLUF");
-    Label_HC_CLUF = Find<vcl::TLabel>("Label_HC_CLUF");
-    Memo1 = Find<vcl::TMemo>("Memo1");
-    Label1 = Find<vcl::TLabel>("Label1");
-    Label2 = Find<vcl::TLabel>("Label2");
-    RadioButtonCLUFOui = Find<vcl::TRadioButton>("RadioButtonCLUFOui");
-    RadioButtonCLUFNon = Find<vcl::TRadioButton>("RadioButtonCLUFNon");
-    SpeedButton31 = Find<vcl::TSpeedButton>("SpeedButton31");
-    SpeedButton32 = Find<vcl::TSpeedButton>("SpeedButton32");
-    PageArretAppli = Find<vcl::TTabSheet>("PageArretAppli");
-    ImagePageArretAppli = Find<vcl::TImage>("ImagePageArretAppli");
-    Label_HC_PageArretAppli = Find<vcl::TLabel>("Label_HC_PageArretAppli");
-    TextePageArretAppli = Find<vcl::TLabel>("TextePageArretAppli");
-    SpeedButtonPageArretAppli = Find<vcl::TSpeedButton>("SpeedButtonPageArretAppli");
-    SpeedButtonSortieArretAppli = Find<vcl::TSpeedButton>("SpeedButtonSortieArretAppli");
-    Page_Reboot = Find<vcl::TTabSheet>("Page_Reboot");
-    Image_PageReboot = Find<vcl::TImage>("Image_PageReboot");
-    Label_HautPageReboot = Find<vcl::TLabel>("Label_HautPageReboot");
-    Texte_PageReboot = Find<vcl::TLabel>("Texte_PageReboot");
-    SpeedButtonPageReboot = Find<vcl::TSpeedButton>("SpeedButtonPageReboot");
-    SpeedButtonQuitPageReboot = Find<vcl::TSpeedButton>("SpeedButtonQuitPageReboot");
-    Page_ControleSecteur = Find<vcl::TTabSheet>("Page_ControleSecteur");
-    ImageFondPageControleSecteur = Find<vcl::TImage>("ImageFondPageControleSecteur");
-    LabelHautPageControleSecteur = Find<vcl::TLabel>("LabelHautPageControleSecteur");
-    LabelPageControleSecteur = Find<vcl::TLabel>("LabelPageControleSecteur");
-    SpeedButtonValidPageControleSecteur =
-        Find<vcl::TSpeedButton>("SpeedButtonValidPageControleSecteur");
-    SpeedButtonQuittePageControleSecteur =
-        Find<vcl::TSpeedButton>("SpeedButtonQuittePageControleSecteur");
+    Bind(PageControlPrincipal, "PageControlPrincipal");
+    Bind(Timer1, "Timer1");
+    Bind(TimerMAJComposant, "TimerMAJComposant");
+    Bind(Page_Volume_Install, "Page_Volume_Install");
+    Bind(Image_Page_Volume_Install, "Image_Page_Volume_Install");
+    Bind(Label_HC_VolInstall, "Label_HC_VolInstall");
+    Bind(Label_VolInstall, "Label_VolInstall");
+    Bind(listbox1, "listbox1");
+    Bind(UpDown1, "UpDown1");
+    Bind(Bouton_Valide_PageVolInstall, "Bouton_Valide_PageVolInstall");
+    Bind(Page_ErreurVersion, "Page_ErreurVersion");
+    Bind(Image_Page_ErreurVersion, "Image_Page_ErreurVersion");
+    Bind(Label_HC_BadVersion, "Label_HC_BadVersion");
+    Bind(Label_BadVersion, "Label_BadVersion");
+    Bind(Bouton_Valide_PageErreurVersion, "Bouton_Valide_PageErreurVersion");
+    Bind(Page_ConfirmationMAJ, "Page_ConfirmationMAJ");
+    Bind(Image_PageConfirmationMAJ, "Image_PageConfirmationMAJ");
+    Bind(Label_HC_ConfMAJ, "Label_HC_ConfMAJ");
+    Bind(GroupBox1, "GroupBox1");
+    Bind(Label_inst, "Label_inst");
+    Bind(Label_desinst, "Label_desinst");
+    Bind(RadioButton1, "RadioButton1");
+    Bind(RadioButton2, "RadioButton2");
+    Bind(touche_ConfMAJ_yes, "touche_ConfMAJ_yes");
+    Bind(touche_ConfMAJ_no, "touche_ConfMAJ_no");
+    Bind(Page_Choix_langue, "Page_Choix_langue");
+    Bind(Image_Page_Choix_Langue, "Image_Page_Choix_Langue");
+    Bind(Label_HC_LG, "Label_HC_LG");
+    Bind(FondSelection, "FondSelection");
+    Bind(ScrollBar1, "ScrollBar1");
+    Bind(Bouton_Valide_Langue, "Bouton_Valide_Langue");
+    Bind(Bouton_Sortie_LG, "Bouton_Sortie_LG");
+    Bind(PageConfLG, "PageConfLG");
+    Bind(Image_Page_Conf_LG, "Image_Page_Conf_LG");
+    Bind(Label_HC_CFLG, "Label_HC_CFLG");
+    Bind(Drapeaux_CF_LG, "Drapeaux_CF_LG");
+    Bind(Label_CF_LG, "Label_CF_LG");
+    Bind(SpeedButton_oui_CF_LG, "SpeedButton_oui_CF_LG");
+    Bind(SpeedButton_non_CF_LG, "SpeedButton_non_CF_LG");
+    Bind(Page_Install_En_Cours, "Page_Install_En_Cours");
+    Bind(Image_PageInstallEncours, "Image_PageInstallEncours");
+    Bind(LabelHC_MAJ, "LabelHC_MAJ");
+    Bind(Texte_Page_MAJEnCours, "Texte_Page_MAJEnCours");
+    Bind(ImageAttenteMAJ, "ImageAttenteMAJ");
+    Bind(ProgressBar1, "ProgressBar1");
+    Bind(Bouton_Valide_MAJEnCours, "Bouton_Valide_MAJEnCours");
+    Bind(Bouton_F1_MAJComp, "Bouton_F1_MAJComp");
+    Bind(PageRecommendation, "PageRecommendation");
+    Bind(Image_PageRecom, "Image_PageRecom");
+    Bind(Label_HC_PageRecom, "Label_HC_PageRecom");
+    Bind(Label_PageRecom, "Label_PageRecom");
+    Bind(SpeedButtonValide_PageRecom, "SpeedButtonValide_PageRecom");
+    Bind(SpeedButtonSortie_PageRecom, "SpeedButtonSortie_PageRecom");
+    Bind(PageCluf, "PageCluf");
+    Bind(Image_PageCLUF, "Image_PageCLUF");
+    Bind(Label_HC_CLUF, "Label_HC_CLUF");
+    Bind(Memo1, "Memo1");
+    Bind(Label1, "Label1");
+    Bind(Label2, "Label2");
+    Bind(RadioButtonCLUFOui, "RadioButtonCLUFOui");
+    Bind(RadioButtonCLUFNon, "RadioButtonCLUFNon");
+    Bind(SpeedButton31, "SpeedButton31");
+    Bind(SpeedButton32, "SpeedButton32");
+    Bind(PageArretAppli, "PageArretAppli");
+    Bind(ImagePageArretAppli, "ImagePageArretAppli");
+    Bind(Label_HC_PageArretAppli, "Label_HC_PageArretAppli");
+    Bind(TextePageArretAppli, "TextePageArretAppli");
+    Bind(SpeedButtonPageArretAppli, "SpeedButtonPageArretAppli");
+    Bind(SpeedButtonSortieArretAppli, "SpeedButtonSortieArretAppli");
+    Bind(Page_Reboot, "Page_Reboot");
+    Bind(Image_PageReboot, "Image_PageReboot");
+    Bind(Label_HautPageReboot, "Label_HautPageReboot");
+    Bind(Texte_PageReboot, "Texte_PageReboot");
+    Bind(SpeedButtonPageReboot, "SpeedButtonPageReboot");
+    Bind(SpeedButtonQuitPageReboot, "SpeedButtonQuitPageReboot");
+    Bind(Page_ControleSecteur, "Page_ControleSecteur");
+    Bind(ImageFondPageControleSecteur, "ImageFondPageControleSecteur");
+    Bind(LabelHautPageControleSecteur, "LabelHautPageControleSecteur");
+    Bind(LabelPageControleSecteur, "LabelPageControleSecteur");
+    Bind(SpeedButtonValidPageControleSecteur, "SpeedButtonValidPageControleSecteur");
+    Bind(SpeedButtonQuittePageControleSecteur, "SpeedButtonQuittePageControleSecteur");
     for (int i = 0; i < 30; ++i) {
-        FlagButtons[i] = Find<vcl::TSpeedButton>("SpeedButton" + std::to_string(i + 1));
+        Bind(FlagButtons[i], "SpeedButton" + std::to_string(i + 1));
     }
 }
 

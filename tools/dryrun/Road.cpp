@@ -1,5 +1,6 @@
 #include "Road.h"
 
+#include "app/PageTable.h"
 #include "platform/fake/FakeMachine.h"
 #include "trace/TraceLog.h"
 
@@ -7,19 +8,9 @@ namespace tavrik::dryrun {
 
 namespace {
 
-const char* const kPageNames[] = {"",         "volume",           "refused",  "same version",
-                                  "language", "confirmation",     "the work", "recommendation",
-                                  "licence",  "running programs", "restart",  "mains power"};
-
 std::string Hklm(const std::string& key) { return "HKLM\\" + key; }
 
 }  // namespace
-
-std::string PageName(int page) {
-    const bool known = page >= 1 && page <= 11;
-    return "page " + std::to_string(page) +
-           (known ? std::string(" (") + kPageNames[page] + ")" : "");
-}
 
 void Road::Page(int page) {
     lastPage_ = page;

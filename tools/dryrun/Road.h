@@ -55,7 +55,4 @@ private:
     bool finished_ = false;
 };
 
-// "page 7 (recommendation)".
-std::string PageName(int page);
-
 }  // namespace tavrik::dryrun

@@ -6,6 +6,7 @@
 
 #include "ComponentPlan.h"
 #include "PageOutcomes.h"
+#include "app/PageTable.h"
 #include "app/ProgramExit.h"
 #include "app/ProgramState.h"
 #include "app/Unit1.h"
@@ -104,23 +105,23 @@ void Technician::Act(int page) {
             } else {
                 const std::string refusal = Page7Refusal(options_);
                 if (!refusal.empty()) road_.Refusal(page, refusal);
-                Validate();
+                GoOn(page);
             }
             break;
         case kPageVersionError:
             road_.Refusal(page, Page2Refusal());
-            Validate();
+            GoOn(page);
             break;
         case kPageLanguageChoice:
             ChooseLanguage();
-            Validate();
+            GoOn(page);
             break;
         case kPageVolumeInstall:
             ChooseVolume();
-            Validate();
+            GoOn(page);
             break;
         case kPageLanguageConfirmation:
-            Press(kKeyF3, "F3 (yes)");
+            GoOn(page);
             if (!versionsTold_) {
                 versionsTold_ = true;
                 const std::string note = VersionOrderNote();
@@ -128,20 +129,20 @@ void Technician::Act(int page) {
             }
             break;
         case kPageUpdateConfirmation:
-            if (options_.remove == form.RadioButton1->Checked()) Press(kKeyDown, "Down");
-            Validate();
+            if (options_.remove == form.RadioButton1->Checked()) Press(kKeyDown);
+            GoOn(page);
             break;
         case kPageLicence:
             road_.Action(options_.acceptLicence ? "a click on the acceptance"
                                                 : "a click on the refusal");
             host_.Click(options_.acceptLicence ? *form.Label1 : *form.Label2);
-            Validate();
+            GoOn(page);
             break;
         case kPageMainsPower:
             if (!IsOnMainsPower()) {
                 road_.Stop(PageName(page) + " waits for the PC to run on mains power");
             } else {
-                Validate();
+                GoOn(page);
             }
             break;
         case kPageRunningApplications:
@@ -179,19 +180,21 @@ void Technician::FollowTheWork() {
         // Validate on a notice of the update or of the libraries leads on
         // to more work or to the end, never to the closing message.
         validatedOutcome_ = State.DllTestPassed && !State.MainSetupPending;
-        Validate();
+        GoOn(kPageInstallInProgress);
     } else {
         road_.Stop(PageName(kPageInstallInProgress) + " waits");
     }
 }
 
-// Enter, unless choosing on the page already stopped the road.
-void Technician::Validate() {
-    if (!road_.Finished()) Press(kKeyReturn, "Enter");
+// The page's own key to go on, unless choosing on the page already stopped
+// the road.
+void Technician::GoOn(int page) {
+    const PageRow* row = FindPage(page);
+    if (!road_.Finished() && row != nullptr && row->goOn != 0) Press(row->goOn);
 }
 
-void Technician::Press(std::uint16_t key, const char* name) {
-    road_.Action(name);
+void Technician::Press(std::uint16_t key) {
+    road_.Action(KeyName(key));
     host_.PressKey(*form_, key);
     // A key that writes a character follows its key-down with it, as on
     // Windows; the volume list takes Enter so.
@@ -217,12 +220,11 @@ void Technician::ChooseLanguage() {
     const TFlagGrid& grid = *State.FlagGrid;
     for (int tries = 0; grid.Index != wanted && tries < 4 * grid.Count; ++tries) {
         if (grid.RowOf(grid.Index) < grid.RowOf(wanted)) {
-            Press(kKeyDown, "Down");
+            Press(kKeyDown);
         } else if (grid.RowOf(grid.Index) > grid.RowOf(wanted)) {
-            Press(kKeyUp, "Up");
+            Press(kKeyUp);
         } else {
-            Press(grid.Index < wanted ? kKeyRight : kKeyLeft,
-                  grid.Index < wanted ? "Right" : "Left");
+            Press(grid.Index < wanted ? kKeyRight : kKeyLeft);
         }
     }
 }
@@ -235,7 +237,7 @@ void Technician::ChooseVolume() {
     for (int i = 0; i < list.Items().Count(); ++i) {
         if (Upper(list.Items()[i]).rfind(prefix, 0) != 0) continue;
         for (int tries = 0; list.ItemIndex() != i && tries < list.Items().Count(); ++tries) {
-            list.ItemIndex() < i ? Press(kKeyDown, "Down") : Press(kKeyUp, "Up");
+            list.ItemIndex() < i ? Press(kKeyDown) : Press(kKeyUp);
         }
         return;
     }

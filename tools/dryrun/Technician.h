@@ -1,6 +1,7 @@
 // Runs the wizard on the prepared PC and acts as the technician would on
-// each page, as the options say, with the wizard's own keys: validate
-// (Enter), yes (F3), the arrows, a click on an option line. It stops where
+// each page, as the options say, with the wizard's own keys (each page's
+// key to go on and the key names come from the page table), the arrows and
+// a click on an option line. It stops where
 // the road would wait for the outside world (mains power, programs to
 // close, a restart, a started program) and otherwise at the program's end.
 #pragma once
@@ -33,8 +34,10 @@ private:
     void Drive();
     bool Ended() const;
     void Act(int page);
-    void Validate();
-    void Press(std::uint16_t key, const char* name);
+    // Presses the key the page table gives the page to go on (Enter, or
+    // F3 on the language confirmation).
+    void GoOn(int page);
+    void Press(std::uint16_t key);
     void ChooseLanguage();
     void ChooseVolume();
     // Page 6: ticks the running timer, or tells the outcome and validates.
