@@ -27,33 +27,9 @@ std::string Describe(const PixelRect& rect) {
     return out.str();
 }
 
-const char* NameOf(FrameStyle style) {
-    switch (style) {
-        case FrameStyle::Raised:
-            return "raised";
-        case FrameStyle::Sunken:
-            return "sunken";
-        case FrameStyle::RaisedInner:
-            return "raised-inner";
-        case FrameStyle::SunkenOuter:
-            return "sunken-outer";
-        case FrameStyle::Etched:
-            return "etched";
-    }
-    return "?";
-}
-
-const char* NameOf(TAlignment alignment) {
-    switch (alignment) {
-        case TAlignment::taLeftJustify:
-            return "left";
-        case TAlignment::taRightJustify:
-            return "right";
-        case TAlignment::taCenter:
-            return "centre";
-    }
-    return "?";
-}
+// Indexed by FrameStyle and by TAlignment.
+const char* const kFrameNames[] = {"raised", "sunken", "raised-inner", "sunken-outer", "etched"};
+const char* const kAlignmentNames[] = {"left", "right", "centre"};
 
 // One line per operation, e.g. "text 'OK' 102,52-138,78 in 102,52-138,78
 // centre single middle" or "glyph 112,59-128,71 in 102,52-138,78 grey".
@@ -66,11 +42,13 @@ std::vector<std::string> Describe(const RecordingCanvas& canvas) {
                 out << "fill " << Describe(op.rect) << " colour " << std::hex << op.color;
                 break;
             case Kind::Frame:
-                out << "frame " << NameOf(op.frame) << ' ' << Describe(op.rect);
+                out << "frame " << kFrameNames[static_cast<int>(op.frame)] << ' '
+                    << Describe(op.rect);
                 break;
             case Kind::Text:
                 out << "text '" << op.text << "' " << Describe(op.rect) << " in "
-                    << Describe(op.clip) << ' ' << NameOf(op.format.alignment)
+                    << Describe(op.clip) << ' '
+                    << kAlignmentNames[static_cast<int>(op.format.alignment)]
                     << (op.format.singleLine ? " single" : "")
                     << (op.format.middle ? " middle" : "") << (op.format.wordWrap ? " wrap" : "")
                     << (op.format.expandTabs ? " tabs" : "");

@@ -49,49 +49,35 @@ int RecordingCanvas::TextHeight(const TFont& font, const std::string& text, cons
 }
 
 void RecordingCanvas::Fill(const PixelRect& rect, TColor color) {
-    Operation operation;
-    operation.kind = Kind::Fill;
-    operation.rect = rect;
-    operation.color = color;
-    operations_.push_back(operation);
+    Record(Kind::Fill, rect).color = color;
 }
 
 void RecordingCanvas::PaintFrame(const PixelRect& rect, FrameStyle style) {
-    Operation operation;
-    operation.kind = Kind::Frame;
-    operation.rect = rect;
-    operation.frame = style;
-    operations_.push_back(operation);
+    Record(Kind::Frame, rect).frame = style;
 }
 
 void RecordingCanvas::PaintText(const TFont&, const std::string& text, const PixelRect& box,
                                 const PixelRect& clip, const TextFormat& format, bool enabled) {
-    Operation operation;
-    operation.kind = Kind::Text;
-    operation.rect = box;
+    Operation& operation = Record(Kind::Text, box);
     operation.clip = clip;
     operation.text = text;
     operation.format = format;
     operation.enabled = enabled;
-    operations_.push_back(operation);
 }
 
 void RecordingCanvas::PaintGlyph(const TBitmap& glyph, int left, int top, const PixelRect& clip,
                                  bool enabled) {
-    Operation operation;
-    operation.kind = Kind::Glyph;
-    operation.rect = PixelRect{left, top, left + glyph.Width(), top + glyph.Height()};
+    Operation& operation =
+        Record(Kind::Glyph, PixelRect{left, top, left + glyph.Width(), top + glyph.Height()});
     operation.clip = clip;
     operation.enabled = enabled;
-    operations_.push_back(operation);
 }
 
-std::vector<RecordingCanvas::Operation> RecordingCanvas::OfKind(Kind kind) const {
-    std::vector<Operation> found;
-    for (const Operation& operation : operations_) {
-        if (operation.kind == kind) found.push_back(operation);
-    }
-    return found;
+RecordingCanvas::Operation& RecordingCanvas::Record(Kind kind, const PixelRect& rect) {
+    operations_.emplace_back();
+    operations_.back().kind = kind;
+    operations_.back().rect = rect;
+    return operations_.back();
 }
 
 }  // namespace tavrik::vcl

@@ -41,11 +41,12 @@ public:
     void PaintGlyph(const TBitmap& glyph, int left, int top, const PixelRect& clip,
                     bool enabled) override;
 
+    // In the order they were drawn.
     const std::vector<Operation>& Operations() const { return operations_; }
-    // The operations of one kind, in the order they were drawn.
-    std::vector<Operation> OfKind(Kind kind) const;
 
 private:
+    Operation& Record(Kind kind, const PixelRect& rect);
+
     PixelRect clip_;
     std::vector<Operation> operations_;
 };
