@@ -237,7 +237,6 @@ TEST_F(BitmapTest, GlyphAndPictureKeepTheirOwnCopies) {
         bitmap.SetTransparentColor(clBlack);
         button->SetWidth(bitmap.Width() - 1);
         button->SetGlyph(bitmap);
-        bitmap.ReleaseHandle();
         TPicture picture;
         picture.LoadFromFile("C:\\valid.bmp");
         image->SetPicture(picture);
