@@ -117,19 +117,18 @@ TEST_F(UpDownTest, PositionStaysInRangeWhenSetOrWhenTheRangeShrinks) {
     EXPECT_EQ(upDown->Position(), 0);
 }
 
-TEST_F(SimpleControlsTest, ProgressBarClampsAndStepItStartsAgain) {
+TEST_F(SimpleControlsTest, ProgressBarKeepsItsPositionWithinItsRange) {
     auto* bar = Make<TProgressBar>(form);
     bar->SetMax(120);
-    bar->SetStep(1);
-    bar->SetPosition(1);
-    bar->StepBy(bar->Step());
+    bar->SetPosition(2);
     EXPECT_EQ(bar->Position(), 2);
     bar->SetPosition(500);
     EXPECT_EQ(bar->Position(), 120);
-    bar->StepIt();
+    bar->SetPosition(-1);
     EXPECT_EQ(bar->Position(), 0);
-    bar->StepIt();
-    EXPECT_EQ(bar->Position(), 1);
+    bar->SetPosition(90);
+    bar->SetMax(60);  // a smaller range takes the position with it
+    EXPECT_EQ(bar->Position(), 60);
 }
 
 TEST_F(SimpleControlsTest, ListBoxSelectionFollowsItsItems) {
