@@ -63,74 +63,48 @@ std::vector<std::string> Describe(const RecordingCanvas& canvas) {
     return lines;
 }
 
-struct LabelCase {
-    const char* what;
+struct LabelSetup {
     TTextLayout layout;
     TAlignment alignment;
     bool wordWrap;
     bool transparent;
     const char* caption;
+};
+
+struct LabelCase {
+    const char* what;
+    LabelSetup setup;
     std::vector<std::string> expected;
 };
 
 TEST_F(ControlFacesTest, ALabelsTextIsPlacedByItsLayoutWithinItsBounds) {
     // The label covers 10,20-50,70: 40 wide, 50 high; one line is 16 high.
+    using L = TTextLayout;
+    using A = TAlignment;
     const std::vector<LabelCase> cases = {
         {"top",
-         TTextLayout::tlTop,
-         TAlignment::taLeftJustify,
-         false,
-         true,
-         "Hi",
+         {L::tlTop, A::taLeftJustify, false, true, "Hi"},
          {"text 'Hi' 10,20-50,70 in 10,20-50,70 left tabs"}},
         {"centred: (50 - 16) / 2 down",
-         TTextLayout::tlCenter,
-         TAlignment::taCenter,
-         false,
-         true,
-         "Hi",
+         {L::tlCenter, A::taCenter, false, true, "Hi"},
          {"text 'Hi' 10,37-50,87 in 10,20-50,70 centre tabs"}},
         {"bottom: 50 - 16 down",
-         TTextLayout::tlBottom,
-         TAlignment::taRightJustify,
-         false,
-         true,
-         "Hi",
+         {L::tlBottom, A::taRightJustify, false, true, "Hi"},
          {"text 'Hi' 10,54-50,104 in 10,20-50,70 right tabs"}},
         {"centred, two lines",
-         TTextLayout::tlCenter,
-         TAlignment::taLeftJustify,
-         false,
-         true,
-         "a\nb",
+         {L::tlCenter, A::taLeftJustify, false, true, "a\nb"},
          {"text 'a\nb' 10,29-50,79 in 10,20-50,70 left tabs"}},
         {"centred, wrapped to two lines",
-         TTextLayout::tlCenter,
-         TAlignment::taLeftJustify,
-         true,
-         true,
-         "aaaa bbbb",
+         {L::tlCenter, A::taLeftJustify, true, true, "aaaa bbbb"},
          {"text 'aaaa bbbb' 10,29-50,79 in 10,20-50,70 left wrap tabs"}},
         {"centred, too long but not wrapped",
-         TTextLayout::tlCenter,
-         TAlignment::taLeftJustify,
-         false,
-         true,
-         "aaaa bbbb",
+         {L::tlCenter, A::taLeftJustify, false, true, "aaaa bbbb"},
          {"text 'aaaa bbbb' 10,37-50,87 in 10,20-50,70 left tabs"}},
         {"opaque: its colour first",
-         TTextLayout::tlTop,
-         TAlignment::taLeftJustify,
-         false,
-         false,
-         "Hi",
+         {L::tlTop, A::taLeftJustify, false, false, "Hi"},
          {"fill 10,20-50,70 colour ffff", "text 'Hi' 10,20-50,70 in 10,20-50,70 left tabs"}},
         {"no caption: nothing to centre",
-         TTextLayout::tlCenter,
-         TAlignment::taLeftJustify,
-         false,
-         true,
-         "",
+         {L::tlCenter, A::taLeftJustify, false, true, ""},
          {"text '' 10,20-50,70 in 10,20-50,70 left tabs"}},
     };
     for (const LabelCase& c : cases) {
@@ -139,11 +113,11 @@ TEST_F(ControlFacesTest, ALabelsTextIsPlacedByItsLayoutWithinItsBounds) {
         label->SetParent(form);
         label->SetBounds(10, 20, 40, 50);
         label->SetColor(clYellow);
-        label->SetLayout(c.layout);
-        label->SetAlignment(c.alignment);
-        label->SetWordWrap(c.wordWrap);
-        label->SetTransparent(c.transparent);
-        label->SetCaption(c.caption);
+        label->SetLayout(c.setup.layout);
+        label->SetAlignment(c.setup.alignment);
+        label->SetWordWrap(c.setup.wordWrap);
+        label->SetTransparent(c.setup.transparent);
+        label->SetCaption(c.setup.caption);
         RecordingCanvas canvas(kWholeForm);
         PaintLabel(canvas, *label);
         EXPECT_EQ(Describe(canvas), c.expected);
@@ -165,8 +139,7 @@ TEST_F(ControlFacesTest, ADisabledLabelIsEtchedWhereverItsParentIsDisabled) {
               std::vector<std::string>{"text 'Off' 0,0-40,16 in 0,0-40,16 left tabs grey"});
 }
 
-struct ButtonCase {
-    const char* what;
+struct ButtonSetup {
     bool flat;
     bool enabled;
     ButtonMouse mouse;
@@ -174,6 +147,11 @@ struct ButtonCase {
     bool glyph;
     const char* caption;
     PixelRect clip;
+};
+
+struct ButtonCase {
+    const char* what;
+    ButtonSetup setup;
     std::vector<std::string> expected;
 };
 
@@ -183,121 +161,47 @@ TEST_F(ControlFacesTest, ASpeedButtonsFaceGlyphAndCaptionFollowItsStateAndMargin
     const ButtonMouse rest{};
     const ButtonMouse pressed{true, true};
     const ButtonMouse hot{false, true};
+    const PixelRect all = kWholeForm;
+    const std::string raised = "fill 100,50-140,80 colour 8000000f";
     const std::vector<ButtonCase> cases = {
         {"raised, glyph centred",
-         false,
-         true,
-         rest,
-         -1,
-         true,
-         "",
-         kWholeForm,
-         {"fill 100,50-140,80 colour 8000000f", "frame raised 100,50-140,80",
-          "glyph 112,59-128,71 in 102,52-138,78"}},
+         {false, true, rest, -1, true, "", all},
+         {raised, "frame raised 100,50-140,80", "glyph 112,59-128,71 in 102,52-138,78"}},
         {"pressed: sunken and the glyph one pixel right and down",
-         false,
-         true,
-         pressed,
-         -1,
-         true,
-         "",
-         kWholeForm,
-         {"fill 100,50-140,80 colour 8000000f", "frame sunken 100,50-140,80",
-          "glyph 113,60-129,72 in 102,52-138,78"}},
+         {false, true, pressed, -1, true, "", all},
+         {raised, "frame sunken 100,50-140,80", "glyph 113,60-129,72 in 102,52-138,78"}},
         {"flat at rest: no border",
-         true,
-         true,
-         rest,
-         -1,
-         true,
-         "",
-         kWholeForm,
+         {true, true, rest, -1, true, "", all},
          {"glyph 112,59-128,71 in 100,50-140,80"}},
         {"flat under the mouse",
-         true,
-         true,
-         hot,
-         -1,
-         true,
-         "",
-         kWholeForm,
+         {true, true, hot, -1, true, "", all},
          {"frame raised-inner 100,50-140,80", "glyph 112,59-128,71 in 100,50-140,80"}},
         {"flat and pressed",
-         true,
-         true,
-         pressed,
-         -1,
-         true,
-         "",
-         kWholeForm,
+         {true, true, pressed, -1, true, "", all},
          {"frame sunken-outer 100,50-140,80", "glyph 113,60-129,72 in 100,50-140,80"}},
         {"disabled: never pressed, glyph etched",
-         false,
-         false,
-         pressed,
-         -1,
-         true,
-         "",
-         kWholeForm,
-         {"fill 100,50-140,80 colour 8000000f", "frame raised 100,50-140,80",
-          "glyph 112,59-128,71 in 102,52-138,78 grey"}},
+         {false, false, pressed, -1, true, "", all},
+         {raised, "frame raised 100,50-140,80", "glyph 112,59-128,71 in 102,52-138,78 grey"}},
         {"margin: from the border",
-         false,
-         true,
-         rest,
-         3,
-         true,
-         "",
-         kWholeForm,
-         {"fill 100,50-140,80 colour 8000000f", "frame raised 100,50-140,80",
-          "glyph 105,59-121,71 in 102,52-138,78"}},
+         {false, true, rest, 3, true, "", all},
+         {raised, "frame raised 100,50-140,80", "glyph 105,59-121,71 in 102,52-138,78"}},
         {"caption after the glyph, pressed",
-         true,
-         true,
-         pressed,
-         3,
-         true,
-         "OK",
-         kWholeForm,
+         {true, true, pressed, 3, true, "OK", all},
          {"frame sunken-outer 100,50-140,80", "glyph 104,60-120,72 in 100,50-140,80",
           "text 'OK' 124,51-141,81 in 124,51-141,81 left single middle"}},
         {"caption alone, centred",
-         false,
-         true,
-         rest,
-         -1,
-         false,
-         "OK",
-         kWholeForm,
-         {"fill 100,50-140,80 colour 8000000f", "frame raised 100,50-140,80",
+         {false, true, rest, -1, false, "OK", all},
+         {raised, "frame raised 100,50-140,80",
           "text 'OK' 102,52-138,78 in 102,52-138,78 centre single middle"}},
         {"caption alone, pressed",
-         false,
-         true,
-         pressed,
-         -1,
-         false,
-         "OK",
-         kWholeForm,
-         {"fill 100,50-140,80 colour 8000000f", "frame sunken 100,50-140,80",
+         {false, true, pressed, -1, false, "OK", all},
+         {raised, "frame sunken 100,50-140,80",
           "text 'OK' 103,53-139,79 in 103,53-139,79 centre single middle"}},
         {"caption centred in the part being repainted",
-         true,
-         true,
-         rest,
-         -1,
-         false,
-         "OK",
-         PixelRect{0, 0, 648, 60},
+         {true, true, rest, -1, false, "OK", PixelRect{0, 0, 648, 60}},
          {"text 'OK' 100,50-140,60 in 100,50-140,60 centre single middle"}},
         {"disabled caption",
-         true,
-         false,
-         rest,
-         -1,
-         false,
-         "OK",
-         kWholeForm,
+         {true, false, rest, -1, false, "OK", all},
          {"text 'OK' 100,50-140,80 in 100,50-140,80 centre single middle grey"}},
     };
     for (const ButtonCase& c : cases) {
@@ -305,13 +209,13 @@ TEST_F(ControlFacesTest, ASpeedButtonsFaceGlyphAndCaptionFollowItsStateAndMargin
         auto* button = new TSpeedButton(form);
         button->SetParent(form);
         button->SetBounds(100, 50, 40, 30);
-        button->SetFlat(c.flat);
-        button->SetEnabled(c.enabled);
-        button->SetMargin(c.margin);
-        if (c.glyph) button->Glyph().SetSize(16, 12);
-        button->SetCaption(c.caption);
-        RecordingCanvas canvas(c.clip);
-        PaintSpeedButton(canvas, *button, c.mouse);
+        button->SetFlat(c.setup.flat);
+        button->SetEnabled(c.setup.enabled);
+        button->SetMargin(c.setup.margin);
+        if (c.setup.glyph) button->Glyph().SetSize(16, 12);
+        button->SetCaption(c.setup.caption);
+        RecordingCanvas canvas(c.setup.clip);
+        PaintSpeedButton(canvas, *button, c.setup.mouse);
         EXPECT_EQ(Describe(canvas), c.expected);
     }
 }
