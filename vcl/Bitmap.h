@@ -47,11 +47,6 @@ public:
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool transparent);
 
-    // The framework releases the native image behind a bitmap here. Our
-    // bitmap has none; both keep the pixels and return nothing.
-    void ReleaseHandle() {}
-    void Dormant() {}
-
     void SetOnChange(std::function<void()> onChange) { onChange_ = std::move(onChange); }
 
 private:

@@ -15,30 +15,27 @@ constexpr TColor RGBColor(std::uint8_t red, std::uint8_t green, std::uint8_t blu
     return static_cast<TColor>(red) | (static_cast<TColor>(green) << 8) |
            (static_cast<TColor>(blue) << 16);
 }
-constexpr std::uint8_t RedOf(TColor c) { return static_cast<std::uint8_t>(c & 0xFF); }
-constexpr std::uint8_t GreenOf(TColor c) { return static_cast<std::uint8_t>((c >> 8) & 0xFF); }
-constexpr std::uint8_t BlueOf(TColor c) { return static_cast<std::uint8_t>((c >> 16) & 0xFF); }
 
 constexpr bool IsSystemColor(TColor c) { return (c & kSystemColorFlag) != 0; }
 // The GetSysColor index of a system colour.
 constexpr int SystemColorIndex(TColor c) { return static_cast<int>(c & 0xFF); }
 
-constexpr TColor clBlack = 0x000000;
-constexpr TColor clMaroon = 0x000080;
-constexpr TColor clGreen = 0x008000;
-constexpr TColor clOlive = 0x008080;
-constexpr TColor clNavy = 0x800000;
-constexpr TColor clPurple = 0x800080;
-constexpr TColor clTeal = 0x808000;
-constexpr TColor clGray = 0x808080;
-constexpr TColor clSilver = 0xC0C0C0;
-constexpr TColor clRed = 0x0000FF;
-constexpr TColor clLime = 0x00FF00;
-constexpr TColor clYellow = 0x00FFFF;
-constexpr TColor clBlue = 0xFF0000;
-constexpr TColor clFuchsia = 0xFF00FF;
-constexpr TColor clAqua = 0xFFFF00;
-constexpr TColor clWhite = 0xFFFFFF;
+constexpr TColor clBlack = RGBColor(0x00, 0x00, 0x00);
+constexpr TColor clMaroon = RGBColor(0x80, 0x00, 0x00);
+constexpr TColor clGreen = RGBColor(0x00, 0x80, 0x00);
+constexpr TColor clOlive = RGBColor(0x80, 0x80, 0x00);
+constexpr TColor clNavy = RGBColor(0x00, 0x00, 0x80);
+constexpr TColor clPurple = RGBColor(0x80, 0x00, 0x80);
+constexpr TColor clTeal = RGBColor(0x00, 0x80, 0x80);
+constexpr TColor clGray = RGBColor(0x80, 0x80, 0x80);
+constexpr TColor clSilver = RGBColor(0xC0, 0xC0, 0xC0);
+constexpr TColor clRed = RGBColor(0xFF, 0x00, 0x00);
+constexpr TColor clLime = RGBColor(0x00, 0xFF, 0x00);
+constexpr TColor clYellow = RGBColor(0xFF, 0xFF, 0x00);
+constexpr TColor clBlue = RGBColor(0x00, 0x00, 0xFF);
+constexpr TColor clFuchsia = RGBColor(0xFF, 0x00, 0xFF);
+constexpr TColor clAqua = RGBColor(0x00, 0xFF, 0xFF);
+constexpr TColor clWhite = RGBColor(0xFF, 0xFF, 0xFF);
 
 // System colours (Win32 COLOR_* indexes).
 constexpr TColor clScrollBar = kSystemColorFlag | 0;
@@ -51,9 +48,5 @@ constexpr TColor clGrayText = kSystemColorFlag | 17;
 constexpr TColor clBtnText = kSystemColorFlag | 18;
 constexpr TColor clHighlight = kSystemColorFlag | 13;
 constexpr TColor clHighlightText = kSystemColorFlag | 14;
-
-// The plain colour a value stands for, with system colours taken from the
-// classic scheme. The Win32 host asks the system instead.
-TColor ColorToRgb(TColor color);
 
 }  // namespace tavrik::vcl

@@ -275,39 +275,9 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
 void TWinControl::AlignControls() {
     if (aligning_) return;
     aligning_ = true;
-    int left = 0;
-    int top = 0;
-    int right = ClientWidth();
-    int bottom = ClientHeight();
-    for (TAlign pass :
-         {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight, TAlign::alClient}) {
-        for (TControl* child : children_) {
-            if (child->align_ != pass || !child->visible_) continue;
-            const int width = std::max(right - left, 0);
-            const int height = std::max(bottom - top, 0);
-            switch (pass) {
-                case TAlign::alTop:
-                    child->SetBounds(left, top, width, child->height_);
-                    top += child->height_;
-                    break;
-                case TAlign::alBottom:
-                    child->SetBounds(left, bottom - child->height_, width, child->height_);
-                    bottom -= child->height_;
-                    break;
-                case TAlign::alLeft:
-                    child->SetBounds(left, top, child->width_, height);
-                    left += child->width_;
-                    break;
-                case TAlign::alRight:
-                    child->SetBounds(right - child->width_, top, child->width_, height);
-                    right -= child->width_;
-                    break;
-                case TAlign::alClient:
-                    child->SetBounds(left, top, width, height);
-                    break;
-                case TAlign::alNone:
-                    break;
-            }
+    for (TControl* child : children_) {
+        if (child->align_ == TAlign::alClient && child->visible_) {
+            child->SetBounds(0, 0, std::max(ClientWidth(), 0), std::max(ClientHeight(), 0));
         }
     }
     aligning_ = false;

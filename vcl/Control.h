@@ -61,9 +61,8 @@ public:
     virtual void SetBounds(int left, int top, int width, int height);
     virtual int ClientWidth() const { return width_; }
     virtual int ClientHeight() const { return height_; }
-    // Docking in the parent: alTop/alBottom/alLeft/alRight controls are
-    // stacked along those edges in child order, alClient fills the rest,
-    // again whenever the parent's size or the docked controls change.
+    // Docking in the parent: an alClient control fills the parent's client
+    // area, again whenever the parent's size or the control changes.
     TAlign Align() const { return align_; }
     void SetAlign(TAlign align);
 

@@ -10,8 +10,7 @@ namespace {
 
 using namespace publishing;
 
-constexpr const char* kControlAlignNames[] = {"alNone", "alTop",   "alBottom",
-                                              "alLeft", "alRight", "alClient"};
+constexpr const char* kControlAlignNames[] = {"alNone", "alClient"};
 constexpr const char* kFormBorderStyleNames[] = {"bsNone",   "bsSingle",     "bsSizeable",
                                                  "bsDialog", "bsToolWindow", "bsSizeToolWin"};
 constexpr const char* kFontStyleNames[] = {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};

@@ -20,7 +20,13 @@
 //   the host paints them on their parent's surface in the parent's z-order
 //   (TControl::Parent()->Children(), first = bottom) from their properties.
 // - PropertiesChanged is only called while a peer exists; CreatePeer must
-//   read every property the host cares about.
+//   read every property the host cares about. The host repaints whatever a
+//   PropertiesChanged call affects (a windowless control's old and new
+//   rectangle on its parent for kChangeBounds, kChangeVisible and
+//   kChangeZOrder); components call Invalidate only to ask for a repaint
+//   without a property change.
+// - DestroyPeer may be called from the control's destructor: the host may
+//   use only the control's identity and Peer() there.
 // - Coordinates: Left/Top relative to the parent's client area, pixels.
 #pragma once
 
@@ -195,15 +201,3 @@ void TimerTick(TTimer& timer);
 }  // namespace events
 
 }  // namespace tavrik::vcl
-
-// CHANGED: the forward declarations and signatures use the components' real
-// class names (TControl, TForm, TTimer, TScrollBar, TUpDown, TListBox); the
-// first version spelled them without the T.
-// CHANGED: DestroyPeer may be called from the control's destructor; a host
-// must use only the control's identity and Peer() there.
-// CHANGED: a host repaints whatever a PropertiesChanged call affects (a
-// windowless control's old and new rectangle on its parent for
-// kChangeBounds/kChangeVisible/kChangeZOrder); components call Invalidate
-// only to ask for a repaint without a property change.
-
-// HOST INTERFACE READY

@@ -1,7 +1,6 @@
 #include "vcl/ProgressBar.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace tavrik::vcl {
 
@@ -19,21 +18,6 @@ void TProgressBar::SetPosition(int v) {
     const int low = std::min(min_, max_);
     const int high = std::max(min_, max_);
     SetProperty(position_, std::clamp(v, low, high), kChangePosition);
-}
-
-void TProgressBar::StepIt() {
-    const int low = std::min(min_, max_);
-    const int high = std::max(min_, max_);
-    long long next = static_cast<long long>(position_) + step_;
-    if (next > high) next = low;
-    if (next < low) next = high;
-    SetPosition(static_cast<int>(next));
-}
-
-void TProgressBar::StepBy(int delta) {
-    SetPosition(static_cast<int>(std::clamp<long long>(static_cast<long long>(position_) + delta,
-                                                       std::numeric_limits<int>::min(),
-                                                       std::numeric_limits<int>::max())));
 }
 
 }  // namespace tavrik::vcl

@@ -1,5 +1,5 @@
-// A progress bar with a position kept in Min..Max. StepIt moves by Step and
-// starts again from Min once it passes Max, as the system's bar does.
+// A progress bar with a position kept in Min..Max. Step is the amount the
+// page adds to the position at each stage of its work.
 #pragma once
 
 #include "vcl/Control.h"
@@ -21,8 +21,6 @@ public:
     void SetStep(int v) { SetProperty(step_, v, kChangeRange); }
     bool Smooth() const { return smooth_; }
     void SetSmooth(bool v) { SetProperty(smooth_, v, kChangeAppearance); }
-    void StepIt();
-    void StepBy(int delta);
 
 private:
     int min_ = 0;

@@ -1,6 +1,5 @@
 #include "vcl/Strings.h"
 
-#include "vcl/Component.h"
 #include "vcl/Exceptions.h"
 #include "vcl/FileRoutines.h"
 
@@ -10,21 +9,11 @@ namespace {
 constexpr std::size_t kMaxTextFileSize = 64 * 1024 * 1024;
 }
 
-void TStrings::CheckIndex(int index, int last) const {
-    if (index < 0 || index > last) {
+const std::string& TStrings::Strings(int index) const {
+    if (index < 0 || index >= Count()) {
         throw EStringListError("List index out of bounds (" + std::to_string(index) + ")");
     }
-}
-
-const std::string& TStrings::Strings(int index) const {
-    CheckIndex(index, Count() - 1);
     return items_[index];
-}
-
-void TStrings::SetStrings(int index, const std::string& text) {
-    CheckIndex(index, Count() - 1);
-    items_[index] = text;
-    Changed();
 }
 
 int TStrings::Add(const std::string& text) {
@@ -33,29 +22,10 @@ int TStrings::Add(const std::string& text) {
     return Count() - 1;
 }
 
-void TStrings::Insert(int index, const std::string& text) {
-    CheckIndex(index, Count());
-    items_.insert(items_.begin() + index, text);
-    Changed();
-}
-
-void TStrings::Delete(int index) {
-    CheckIndex(index, Count() - 1);
-    items_.erase(items_.begin() + index);
-    Changed();
-}
-
 void TStrings::Clear() {
     if (items_.empty()) return;
     items_.clear();
     Changed();
-}
-
-int TStrings::IndexOf(const std::string& text) const {
-    for (int i = 0; i < Count(); ++i) {
-        if (SameText(items_[i], text)) return i;
-    }
-    return -1;
 }
 
 std::string TStrings::Text() const {
@@ -93,24 +63,7 @@ void TStrings::LoadFromFile(const std::string& path) {
     SetText(bytes);
 }
 
-void TStrings::Assign(const TStrings& other) {
-    if (this == &other) return;
-    items_ = other.items_;
-    Changed();
-}
-
-void TStrings::EndUpdate() {
-    if (updating_ > 0 && --updating_ == 0 && changedWhileUpdating_) {
-        changedWhileUpdating_ = false;
-        Changed();
-    }
-}
-
 void TStrings::Changed() {
-    if (updating_ > 0) {
-        changedWhileUpdating_ = true;
-        return;
-    }
     if (onChange_) onChange_();
 }
 

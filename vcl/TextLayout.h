@@ -5,7 +5,7 @@ namespace tavrik::vcl {
 
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum class TTextLayout { tlTop, tlCenter, tlBottom };
-// Docking of a control in its parent's client area.
-enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+// Docking of a control in its parent's client area: none, or filling it.
+enum class TAlign { alNone, alClient };
 
 }  // namespace tavrik::vcl

@@ -30,6 +30,10 @@ TEST_F(BitmapTest, LoadsThroughTheMachineRelativeToTheCurrentDirectory) {
     EXPECT_EQ(bitmap.Height(), 2);
     EXPECT_EQ(bitmap.PixelColor(1, 0), clWhite);
     EXPECT_EQ(bitmap.PixelColor(1, 1), RGBColor(0x10, 0x20, 0x30));
+    // Stored blue, green, red from the high byte down, as the pages' own
+    // colour values are written (red 41, green 69, blue 143 is 9389353).
+    EXPECT_EQ(bitmap.PixelColor(1, 1), 0x302010u);
+    EXPECT_EQ(RGBColor(41, 69, 143), 9389353u);
     EXPECT_EQ(bitmap.PixelColor(5, 5), clBlack);
     EXPECT_EQ(machine.OpenFileCount(), 0);
 }
@@ -237,7 +241,6 @@ TEST_F(BitmapTest, GlyphAndPictureKeepTheirOwnCopies) {
         bitmap.SetTransparentColor(clBlack);
         button->SetWidth(bitmap.Width() - 1);
         button->SetGlyph(bitmap);
-        bitmap.ReleaseHandle();
         TPicture picture;
         picture.LoadFromFile("C:\\valid.bmp");
         image->SetPicture(picture);

@@ -5,6 +5,7 @@
 
 #include "vcl/win32/Win32.h"
 
+#include "vcl/Bitmap.h"
 #include "vcl/Control.h"
 #include "vcl/win32/BackBuffer.h"
 #include "vcl/win32/FontCache.h"
@@ -24,18 +25,13 @@ struct PaintContext {
     Surface Pixels() const { return buffer.Pixels(); }
 };
 
-PixelRect BoundsOf(const TControl& control);
+PixelSource SourceOf(const TBitmap& bitmap);
 RECT ToRect(const PixelRect& rect);
 
-// One function per kind of windowless control.
-void PaintLabel(const PaintContext& context, const TControl& label);
+// The painters of windowless controls that have no layout to decide: a
+// picture and a rectangle. Labels and speed buttons are laid out by
+// vcl/ControlFaces.h on a GdiCanvas.
 void PaintImage(const PaintContext& context, const TControl& image);
 void PaintShape(const PaintContext& context, const TControl& shape);
-void PaintSpeedButton(const PaintContext& context, const TControl& button);
-
-// Text in the control's font and colour, clipped to `bounds`; grey and
-// etched when `enabled` is false.
-void DrawControlText(const PaintContext& context, const TControl& control, RECT bounds,
-                     const std::string& text, UINT format, bool enabled);
 
 }  // namespace tavrik::vcl::win32

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#include "vcl/ControlFaces.h"
+#include "vcl/Label.h"
+#include "vcl/SpeedButton.h"
+#include "vcl/win32/GdiCanvas.h"
 #include "vcl/win32/GdiColors.h"
 #include "vcl/win32/PaintContext.h"
 #include "vcl/win32/Win32Host.h"
@@ -9,8 +13,6 @@
 namespace tavrik::vcl::win32 {
 namespace {
 
-// Group box caption sits this far from the frame's left end.
-constexpr int kGroupCaptionIndent = 8;
 // The page control's frame around its pages.
 constexpr int kPageFrameTop = 4;
 // Rows painted at a time: a third of the form, so the off-screen buffer
@@ -34,35 +36,6 @@ void ExcludeChildWindows(HWND window, HDC dc) {
     }
 }
 
-void PaintGroupFrame(const PaintContext& context, const TWinControl& group, const RECT& client) {
-    HDC dc = context.Dc();
-    const int saved = SaveDC(dc);
-    SelectObject(dc, context.fonts.Get(group.Font()));
-    TEXTMETRICA metrics = {};
-    GetTextMetricsA(dc, &metrics);
-    RestoreDC(dc, saved);
-    RECT frame = client;
-    frame.top += metrics.tmHeight / 2;
-    DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
-    if (group.Caption().empty()) return;
-    SIZE size = {};
-    const int savedMeasure = SaveDC(dc);
-    SelectObject(dc, context.fonts.Get(group.Font()));
-    GetTextExtentPoint32A(dc, group.Caption().data(), static_cast<int>(group.Caption().size()),
-                          &size);
-    RestoreDC(dc, savedMeasure);
-    RECT caption = {kGroupCaptionIndent, 0, kGroupCaptionIndent + size.cx + 2, metrics.tmHeight};
-    // The caption interrupts the frame line.
-    Surface surface = context.Pixels();
-    FillPixels(surface,
-               Intersect(PixelRect{caption.left, caption.top, caption.right, caption.bottom},
-                         context.clip),
-               PixelFromColorRef(ColorRefOf(group.Color())));
-    caption.left += 1;
-    DrawControlText(context, group, caption, group.Caption(), DT_SINGLELINE | DT_LEFT | DT_TOP,
-                    group.IsEnabledInTree());
-}
-
 void PaintFace(const PaintContext& context, const TWinControl& container, const RECT& client) {
     Surface surface = context.Pixels();
     FillPixels(surface, context.clip, PixelFromColorRef(ColorRefOf(container.Color())));
@@ -71,25 +44,32 @@ void PaintFace(const PaintContext& context, const TWinControl& container, const 
         frame.top += kPageFrameTop;
         DrawEdge(context.Dc(), &frame, EDGE_RAISED, BF_RECT);
     } else if (container.Kind() == ControlKind::GroupBox) {
-        PaintGroupFrame(context, container, client);
+        GdiCanvas canvas(context);
+        PaintGroupFrame(canvas, container,
+                        PixelRect{client.left, client.top, client.right, client.bottom});
     }
 }
 
 void PaintWindowless(const PaintContext& context, const TControl& control) {
     if (Intersect(BoundsOf(control), context.clip).Empty()) return;
     switch (control.Kind()) {
-        case ControlKind::Label:
-            PaintLabel(context, control);
+        case ControlKind::Label: {
+            GdiCanvas canvas(context);
+            PaintLabel(canvas, dynamic_cast<const TLabel&>(control));
             break;
+        }
         case ControlKind::Image:
             PaintImage(context, control);
             break;
         case ControlKind::Shape:
             PaintShape(context, control);
             break;
-        case ControlKind::SpeedButton:
-            PaintSpeedButton(context, control);
+        case ControlKind::SpeedButton: {
+            GdiCanvas canvas(context);
+            const ButtonMouse mouse{context.mouse.IsPressed(control), context.mouse.IsHot(control)};
+            PaintSpeedButton(canvas, dynamic_cast<const TSpeedButton&>(control), mouse);
             break;
+        }
         default:
             break;
     }

@@ -31,13 +31,6 @@ Pixel PixelSource::At(int x, int y) const {
     return (Pixel{p[2]} << 16) | (Pixel{p[1]} << 8) | Pixel{p[0]};
 }
 
-PixelRect Intersect(const PixelRect& a, const PixelRect& b) {
-    PixelRect r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-                std::min(a.bottom, b.bottom)};
-    if (r.Empty()) return {};
-    return r;
-}
-
 Pixel PixelFromColorRef(std::uint32_t colorRef) {
     const Pixel red = colorRef & 0xFFu;
     const Pixel green = (colorRef >> 8) & 0xFFu;

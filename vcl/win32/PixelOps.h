@@ -7,22 +7,15 @@
 #include <cstdint>
 #include <optional>
 
+#include "vcl/PixelRect.h"
+
 namespace tavrik::vcl::win32 {
 
 // A pixel as the surface stores it: 0x00RRGGBB in a little-endian word.
 using Pixel = std::uint32_t;
 
-struct PixelRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;  // exclusive
-    int bottom = 0;
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    bool Empty() const { return right <= left || bottom <= top; }
-};
-
-PixelRect Intersect(const PixelRect& a, const PixelRect& b);
+using vcl::Intersect;
+using vcl::PixelRect;
 
 // A surface the painter draws on (the back buffer): `height` rows of the
 // window from row `top` on.

@@ -99,7 +99,9 @@ DemoForm::DemoForm(TComponent* owner) : TForm(owner) {
     timer_->SetOnTimer([this](TObject*) {
         ++tickCount_;
         ticks_->SetCaption("Ticks " + std::to_string(tickCount_));
-        progress_->StepIt();
+        // Round and round, as a bar that never finishes.
+        const int next = progress_->Position() + progress_->Step();
+        progress_->SetPosition(next > progress_->Max() ? progress_->Min() : next);
     });
     timer_->SetEnabled(true);
     ShowPage(1);
