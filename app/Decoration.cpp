@@ -9,7 +9,7 @@ namespace tavrik {
 
 namespace {
 
-constexpr vcl::TColor kTitleColour = 9389353;  // red 41, green 69, blue 143
+constexpr vcl::TColor kTitleColour = vcl::RGBColor(41, 69, 143);
 
 // The button takes the bitmap's size less one pixel each way and keeps its
 // own copy of the picture; black is transparent. A glyph can show no more

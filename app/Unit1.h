@@ -28,8 +28,8 @@ namespace tavrik {
 
 using vcl::TObject;
 
-// The colour of every page's main text: red 33, green 61, blue 135.
-constexpr vcl::TColor kPageTextColour = 0x873D21;
+// The colour of every page's main text.
+constexpr vcl::TColor kPageTextColour = vcl::RGBColor(33, 61, 135);
 
 class TMainForm : public vcl::TForm {
 public:

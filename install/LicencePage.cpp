@@ -14,7 +14,7 @@ namespace tavrik {
 
 namespace {
 
-constexpr vcl::TColor kAgreementBackground = 0xB6D9E6;
+constexpr vcl::TColor kAgreementBackground = vcl::RGBColor(230, 217, 182);
 
 std::string LicenceFileName() {
     return StartDirectory() + LicenceFileFor(State.DictionaryFileName);

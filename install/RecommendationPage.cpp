@@ -18,7 +18,6 @@ namespace tavrik {
 
 namespace {
 
-constexpr vcl::TColor kWarningColour = 0x0000FF;
 const char* const kProductName = "Solvane Interface";
 
 }  // namespace
@@ -47,7 +46,7 @@ void TMainForm::OnShowPageRecommendation(TObject* /*sender*/) {
     if (State.SystemValid) {
         SetExitGlyph(SpeedButtonSortie_PageRecom);
         if (State.IsPortable || State.IsFixedPc || State.RvsServerPresent) {
-            Label_PageRecom->Font().SetColor(kWarningColour);
+            Label_PageRecom->Font().SetColor(vcl::clRed);
             SpeedButtonValide_PageRecom->SetVisible(true);
             SpeedButtonSortie_PageRecom->SetVisible(false);
             text = GetPhrase(phrase::kExcludedWorkstation, false) + "\n";
@@ -68,7 +67,7 @@ void TMainForm::OnShowPageRecommendation(TObject* /*sender*/) {
                    GetPhrase(phrase::kValidateToContinue, true);
         }
     } else {
-        Label_PageRecom->Font().SetColor(kWarningColour);
+        Label_PageRecom->Font().SetColor(vcl::clRed);
         SpeedButtonSortie_PageRecom->SetVisible(false);
         text = GetPhrase(phrase::kCannotInstall, false) + " :\n" +
                GetPhrase(phrase::kSystemNotSupported, false) + "\n" + "\n" +

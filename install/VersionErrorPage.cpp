@@ -12,7 +12,6 @@ namespace tavrik {
 
 namespace {
 
-constexpr vcl::TColor kWarningColour = 0x0000FF;  // pure red
 
 }  // namespace
 
@@ -22,7 +21,7 @@ void TMainForm::OnPageErreurVersion(TObject* /*sender*/) {
     LoadBackground(Image_Page_ErreurVersion);
     SetValidGlyph(Bouton_Valide_PageErreurVersion);
     StyleTitleLabel(Label_HC_BadVersion);
-    Label_BadVersion->Font().SetColor(kWarningColour);
+    Label_BadVersion->Font().SetColor(vcl::clRed);
     Label_BadVersion->SetCaption(GetPhrase(phrase::kCannotInstall, false) + " :\n\n" +
                                  GetPhrase(phrase::kVersionCannotBeInstalled, true) + "\n\n" +
                                  GetPhrase(phrase::kValidateToClose, true));

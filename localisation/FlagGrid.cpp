@@ -15,7 +15,7 @@ constexpr std::uint16_t kUp = 38;
 constexpr std::uint16_t kRight = 39;
 constexpr std::uint16_t kDown = 40;
 
-constexpr vcl::TColor kFlagTransparentGrey = 0x808080;
+constexpr vcl::TColor kFlagTransparentGrey = vcl::clGray;
 
 }  // namespace
 
