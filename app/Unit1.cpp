@@ -21,15 +21,9 @@ namespace {
 
 // Windows 2000 (5.0) and XP (5.1) only.
 bool IsOsSupported() {
-    auto& machine = platform::CurrentMachine();
     platform::OsVersion version;
-    version.recordSize = platform::kOsVersionExSize;
-    if (!machine.GetVersion(version)) {
-        version = platform::OsVersion{};
-        version.recordSize = platform::kOsVersionSize;
-        if (!machine.GetVersion(version)) {
-            return false;
-        }
+    if (!platform::CurrentMachine().WindowsVersion(version)) {
+        return false;
     }
     return version.major == 5 && (version.minor == 0 || version.minor == 1);
 }
@@ -77,7 +71,7 @@ void TMainForm::StartUp() {
         ReadIniString(".\\tavrik.ini", "RVS", "ENABLE_MAJ_CLIENT_RVS", "");
 
     std::string workstationType;
-    if (machine.GetEnvironmentVariable("TYPEPOSTE", workstationType)) {
+    if (machine.EnvironmentVariable("TYPEPOSTE", workstationType)) {
         if (workstationType == "PORTABLE") {
             State.IsPortable = true;
         } else if (workstationType == "FIXE") {

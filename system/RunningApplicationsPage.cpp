@@ -24,11 +24,11 @@ bool IsDiagnosticServiceRunning() {
     options.hidden = true;
     options.currentDirectory = "c:\\app\\qxdiag\\";
     State.SetupProcessInfo = {};
-    machine.CreateProcess("c:\\app\\qxdiag\\qxd.bat check >nul", options, State.SetupProcessInfo);
+    machine.StartProcess("c:\\app\\qxdiag\\qxd.bat check >nul", options, State.SetupProcessInfo);
     std::uint32_t exitCode = 0;
     if (State.SetupProcessInfo.process != platform::kNoHandle) {
         machine.WaitForProcess(State.SetupProcessInfo.process, platform::kInfinite);
-        if (!machine.GetExitCodeProcess(State.SetupProcessInfo.process, exitCode)) {
+        if (!machine.ProcessExitCode(State.SetupProcessInfo.process, exitCode)) {
             exitCode = 0;
         }
         machine.CloseHandle(State.SetupProcessInfo.process);
