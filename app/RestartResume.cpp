@@ -55,7 +55,7 @@ bool DisarmResume() {
         DeleteRegKey(kResumeRecordKey);
     }
     if (machine.FileExists(kResumeShortcut)) {
-        machine.DeleteFile(kResumeShortcut);
+        machine.RemoveFile(kResumeShortcut);
     }
     const bool disarmed = RemoveRunOnceValue() && !RegKeyExists(kResumeRecordKey) &&
                           !machine.FileExists(kResumeShortcut);

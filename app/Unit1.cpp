@@ -21,15 +21,9 @@ namespace {
 
 // Windows 2000 (5.0) and XP (5.1) only.
 bool IsOsSupported() {
-    auto& machine = platform::CurrentMachine();
     platform::OsVersion version;
-    version.recordSize = platform::kOsVersionExSize;
-    if (!machine.GetVersion(version)) {
-        version = platform::OsVersion{};
-        version.recordSize = platform::kOsVersionSize;
-        if (!machine.GetVersion(version)) {
-            return false;
-        }
+    if (!platform::CurrentMachine().WindowsVersion(version)) {
+        return false;
     }
     return version.major == 5 && (version.minor == 0 || version.minor == 1);
 }
@@ -46,7 +40,7 @@ struct SiteConditions {
 SiteConditions ReadSiteConditions() {
     SiteConditions site;
     std::string workstationType;
-    if (platform::CurrentMachine().GetEnvironmentVariable("TYPEPOSTE", workstationType)) {
+    if (platform::CurrentMachine().EnvironmentVariable("TYPEPOSTE", workstationType)) {
         site.portable = workstationType == "PORTABLE";
         site.fixedPc = workstationType == "FIXE";
     }

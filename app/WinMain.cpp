@@ -1,6 +1,6 @@
 // The Windows entry point: the real machine, the real windows, then the
 // portable program. The portable headers come first: <windows.h> defines
-// macros (ExitWindows, ANSI_CHARSET ...) that would rename their members.
+// macros (ANSI_CHARSET ...) that would rename their members.
 #include "app/ProgramEntry.h"
 #include "platform/win32/Win32Machine.h"
 #include "vcl/win32/Win32Host.h"

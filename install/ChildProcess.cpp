@@ -42,13 +42,13 @@ bool StartAndWait(const std::string& commandLine, const platform::StartOptions& 
                   std::uint32_t* exitCode, const std::function<bool(platform::Handle)>& wait) {
     auto& machine = platform::CurrentMachine();
     State.SetupProcessInfo = {};
-    if (!machine.CreateProcess(commandLine, options, State.SetupProcessInfo)) {
+    if (!machine.StartProcess(commandLine, options, State.SetupProcessInfo)) {
         State.SetupProcessInfo = {};
         return false;
     }
     const bool ended = wait(State.SetupProcessInfo.process);
-    const bool read = exitCode == nullptr ||
-                      machine.GetExitCodeProcess(State.SetupProcessInfo.process, *exitCode);
+    const bool read =
+        exitCode == nullptr || machine.ProcessExitCode(State.SetupProcessInfo.process, *exitCode);
     // Closing the handles leaves a child that has not ended running.
     machine.CloseHandle(State.SetupProcessInfo.process);
     machine.CloseHandle(State.SetupProcessInfo.thread);
@@ -61,7 +61,7 @@ bool StartAndWait(const std::string& commandLine, const platform::StartOptions& 
 int ChildWaitBoundSeconds() {
     std::string text;
     long seconds = 0;
-    if (platform::CurrentMachine().GetEnvironmentVariable("TAVRIK_CHILD_WAIT_SECONDS", text) &&
+    if (platform::CurrentMachine().EnvironmentVariable("TAVRIK_CHILD_WAIT_SECONDS", text) &&
         ParseDecimal(text, seconds) && seconds > 0 && seconds <= kDefaultBoundSeconds * 100) {
         return static_cast<int>(seconds);
     }

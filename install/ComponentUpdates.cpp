@@ -62,7 +62,7 @@ void RunComponent(TMainForm& form, const std::string& apIni, int number) {
     auto& machine = platform::CurrentMachine();
     State.SetupProcessInfo = {};
     if (options.applicationName.empty() ||
-        !machine.CreateProcess(commandLine, options, State.SetupProcessInfo)) {
+        !machine.StartProcess(commandLine, options, State.SetupProcessInfo)) {
         State.SetupProcessInfo = {};
         AppendTraceLine("composant non lance : " + commandLine);
         ShowComponentNotice(form);

@@ -119,7 +119,7 @@ void TMainForm::OnTimer(TObject* /*sender*/) {
     // After the end too: the setup's last step may come with its end.
     const std::string marker = State.InstallPath + "\\PGB_Avance.ini";
     if (machine.FileExists(marker)) {
-        machine.DeleteFile(marker);
+        machine.RemoveFile(marker);
         ProgressBar1->SetPosition(ProgressBar1->Position() + ProgressBar1->Step());
     }
     ProcessPendingMessages();
@@ -155,7 +155,7 @@ void TMainForm::ShowSetupOutcome() {
             "\n\n" + GetPhrase(phrase::kFilesInUse, true) + "\n\n" +
             GetPhrase(phrase::kRestartThenAgain, true);
         std::string allUsersProfile;
-        machine.GetEnvironmentVariable("ALLUSERSPROFILE", allUsersProfile);
+        machine.EnvironmentVariable("ALLUSERSPROFILE", allUsersProfile);
         RemoveProductShortcuts(allUsersProfile);
     }
     text += "\n\n" + GetPhrase(phrase::kValidateToClose, true);

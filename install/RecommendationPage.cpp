@@ -25,13 +25,13 @@ const char* const kProductName = "Solvane Interface";
 void TMainForm::OnShowPageRecommendation(TObject* /*sender*/) {
     AppendTraceLine("Recommendation");
 
-    auto& machine = platform::CurrentMachine();
     {
+        const platform::ScreenSize screen = platform::CurrentMachine().FullScreenSize();
         vcl::TPicture picture;
         picture.LoadFromFile(".\\BMP\\page_fon.bmp",
                              {Image_PageRecom->Width(), Image_PageRecom->Height()});
-        SetLeft((machine.SystemMetric(platform::kSmCxFullScreen) - picture.Width()) / 2);
-        SetTop((machine.SystemMetric(platform::kSmCyFullScreen) - picture.Height()) / 2);
+        SetLeft((screen.width - picture.Width()) / 2);
+        SetTop((screen.height - picture.Height()) / 2);
     }
 
     // A resumed run speaks the language chosen before the restart.

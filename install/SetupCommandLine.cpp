@@ -31,10 +31,10 @@ bool WriteDictionaryReference(const std::string& exeFolder, const std::string& r
                          static_cast<std::int64_t>(reference.size());
     const bool closed = machine.CloseFile(file);
     const bool replaced = written && closed &&
-                          (!machine.FileExists(target) || machine.DeleteFile(target)) &&
+                          (!machine.FileExists(target) || machine.RemoveFile(target)) &&
                           machine.RenameFile(fresh, target);
     if (!replaced) {
-        machine.DeleteFile(fresh);
+        machine.RemoveFile(fresh);
     }
     return replaced;
 }

@@ -97,8 +97,8 @@ void LaunchSetup(TMainForm& form) {
     if (!stateRecorded) {
         AppendTraceLine(kInstallStateNotRecorded);
         ShowStartFailed(form);
-    } else if (!platform::CurrentMachine().CreateProcess(commandLine, options,
-                                                         State.SetupProcessInfo)) {
+    } else if (!platform::CurrentMachine().StartProcess(commandLine, options,
+                                                        State.SetupProcessInfo)) {
         State.SetupProcessInfo = {};
         ShowStartFailed(form);
     }

@@ -10,14 +10,14 @@ namespace tavrik {
 ApplicationVersions ReadApplicationVersions() {
     const std::string start = StartDirectory();
     const std::string name = ReadIniString(start + "tavrik.ini", "INSTALL", "NAME", "");
-    auto& machine = platform::CurrentMachine();
 
     ApplicationVersions versions;
     // An empty or unreadable medium must not raise a system message box:
     // critical errors stay suppressed while its file is read.
-    const unsigned previousMode = machine.SetErrorMode(platform::kSemFailCriticalErrors);
-    versions.medium = ReadIniString(start + name + "\\applic.ini", "APPLICATION", "VSOFT", "");
-    machine.SetErrorMode(previousMode);
+    {
+        const platform::CriticalErrorBoxesOff quiet;
+        versions.medium = ReadIniString(start + name + "\\applic.ini", "APPLICATION", "VSOFT", "");
+    }
 
     std::string pathInstall;
     ReadRegString(pathInstall, kProductKey, "PathInstall");

@@ -13,47 +13,11 @@ namespace tavrik {
 
 namespace {
 
-struct DriveTypeName {
-    unsigned type;
-    const char* name;
-};
-
-const DriveTypeName DriveTypeNames[] = {
-    {platform::kDriveUnknown, "Unknown"},      {platform::kDriveNoRootDir, "Invalid path"},
-    {platform::kDriveRemovable, "Removable"},  {platform::kDriveFixed, "Fixed volume"},
-    {platform::kDriveRemote, "Network drive"}, {platform::kDriveCdRom, "CD-ROM"},
-    {platform::kDriveRamDisk, "RAM disk"},
-};
-
-std::string DriveTypeNameOf(unsigned type) {
-    for (const DriveTypeName& entry : DriveTypeNames) {
-        if (entry.type == type) {
-            return entry.name;
-        }
-    }
-    return "";
-}
-
 // "C:\ Fixed volume" for each fixed drive, in the order the system gives
-// the drives. The whole list is walked, so all 26 letters fit.
+// the drives.
 void ListFixedVolumes(vcl::TStrings& items) {
-    auto& machine = platform::CurrentMachine();
-    const std::string drives = machine.LogicalDriveStrings();
-    std::string root;
-    for (std::string::size_type i = 0; i <= drives.size(); ++i) {
-        const char c = i < drives.size() ? drives[i] : '\0';
-        if (c != '\0') {
-            root += c;
-            continue;
-        }
-        if (root.empty()) {
-            break;
-        }
-        const unsigned type = machine.DriveType(root);
-        if (type == platform::kDriveFixed) {
-            items.Add(root + " " + DriveTypeNameOf(type));
-        }
-        root.clear();
+    for (const std::string& root : platform::CurrentMachine().FixedDrives()) {
+        items.Add(root + " Fixed volume");
     }
 }
 

@@ -56,7 +56,7 @@ void CopyWaitPictures(const std::string& sourceFolder, const std::string& target
         if (!IsCopiedWaitFile(entry.name)) {
             continue;
         }
-        machine.CopyFile(sourceFolder + entry.name, targetFolder + entry.name, false);
+        machine.CopyFileTo(sourceFolder + entry.name, targetFolder + entry.name, false);
     }
 }
 

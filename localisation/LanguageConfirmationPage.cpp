@@ -20,10 +20,10 @@ namespace {
 // The bitmap of flag `number`, or "" when there is none. A drive that is
 // not ready fails quietly instead of asking the user.
 std::string FlagFileNumbered(int number) {
-    auto& machine = platform::CurrentMachine();
-    const unsigned previousMode = machine.SetErrorMode(platform::kSemFailCriticalErrors);
-    const std::vector<std::string> flags = ListFlagFiles();
-    machine.SetErrorMode(previousMode);
+    const std::vector<std::string> flags = [] {
+        const platform::CriticalErrorBoxesOff quiet;
+        return ListFlagFiles();
+    }();
     if (number < 1 || number > static_cast<int>(flags.size())) {
         return "";
     }

@@ -31,7 +31,7 @@ void* Export(platform::Handle library, const char* name) {
     if (library == platform::kNoHandle) {
         return nullptr;
     }
-    return platform::CurrentMachine().GetProcAddress(library, name);
+    return platform::CurrentMachine().LibraryEntry(library, name);
 }
 
 // By full path from the wizard's own folder: a medium without the library
@@ -41,7 +41,7 @@ void* Export(platform::Handle library, const char* name) {
 platform::Handle LoadDictionaryLibrary() {
     auto& machine = platform::CurrentMachine();
     const std::string path = machine.ProgramDirectory() + "\\" + kDictionaryLibrary;
-    const platform::Handle library = machine.LoadLibrary(path);
+    const platform::Handle library = machine.OpenLibrary(path);
     if (library == platform::kNoHandle && !State.DictionaryLibraryFailureTraced) {
         State.DictionaryLibraryFailureTraced = true;
         AppendTraceLine(std::string(machine.FileExists(path) ? "dictionnaire non charge : "
@@ -75,7 +75,7 @@ std::string TMainForm::GetPhrase(long number, bool appendPeriod) {
         text += ". ";
     }
     if (library != platform::kNoHandle) {
-        machine.FreeLibrary(library);
+        machine.CloseLibrary(library);
     }
     CapitaliseFirst(text);
     return text;
@@ -96,7 +96,7 @@ void TMainForm::ApplyLanguageFont(const std::string& dictionaryFile) {
         fontName = buffer;
     }
     if (library != platform::kNoHandle) {
-        machine.FreeLibrary(library);
+        machine.CloseLibrary(library);
     }
     vcl::TFont font;
     font.SetName(fontName);

@@ -30,4 +30,9 @@ void TrimStringAtNul(RegistryValue& value) {
     }
 }
 
+CriticalErrorBoxesOff::CriticalErrorBoxesOff()
+    : previousMode_(CurrentMachine().SwapErrorMode(kCriticalErrorBoxesOffMode)) {}
+
+CriticalErrorBoxesOff::~CriticalErrorBoxesOff() { CurrentMachine().SwapErrorMode(previousMode_); }
+
 }  // namespace tavrik::platform

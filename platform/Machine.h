@@ -61,7 +61,8 @@ enum class FileAccess { Read, Write, ReadWrite };
 enum class FileCreation { OpenExisting, CreateAlways };
 enum class SeekOrigin { Begin = 0, Current = 1, End = 2 };
 
-// Drive types as GetDriveTypeA reports them.
+// Drive types by the system's codes; the in-memory machine is given its
+// drives with them.
 enum DriveType : unsigned {
     kDriveUnknown = 0,
     kDriveNoRootDir = 1,
@@ -81,18 +82,15 @@ struct PowerStatus {
     std::uint32_t batteryFullLifeTime = 0xFFFFFFFFu;
 };
 
-// The OSVERSIONINFO(EX)A record; recordSize is the size field the caller
-// sets (156 for the extended record, 148 for the basic one).
+// The running Windows' version as the system reports it; servicePack is
+// its service pack's name ("Service Pack 3"), empty when none is installed.
 struct OsVersion {
-    std::uint32_t recordSize = 0;
     std::uint32_t major = 0;
     std::uint32_t minor = 0;
     std::uint32_t build = 0;
     std::uint32_t platformId = 0;
     std::string servicePack;
 };
-constexpr std::uint32_t kOsVersionExSize = 156;
-constexpr std::uint32_t kOsVersionSize = 148;
 
 // What a registry value holds. Type codes are Windows' (REG_SZ = 1,
 // REG_EXPAND_SZ = 2, REG_BINARY = 3, REG_DWORD = 4, ...).
@@ -119,16 +117,12 @@ struct ShellLink {
     std::string arguments;
 };
 
-// SetErrorMode flag used around reads from the medium.
-constexpr unsigned kSemFailCriticalErrors = 0x0001;
-
-// ExitWindowsEx flags.
-constexpr unsigned kEwxReboot = 0x0002;
-constexpr unsigned kEwxForce = 0x0004;
-
-// System metrics used by the wizard.
-constexpr int kSmCxFullScreen = 16;
-constexpr int kSmCyFullScreen = 17;
+// The area a maximised window's client gets on the primary screen, in
+// pixels.
+struct ScreenSize {
+    int width = 0;
+    int height = 0;
+};
 
 class Machine {
 public:
@@ -166,15 +160,15 @@ public:
     // nothing matches or the folder cannot be read.
     virtual bool ListDirectory(const std::string& pattern,
                                std::vector<DirectoryEntry>& entries) = 0;
-    virtual bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) = 0;
-    virtual bool DeleteFile(const std::string& path) = 0;
+    virtual bool CopyFileTo(const std::string& from, const std::string& to, bool failIfExists) = 0;
+    virtual bool RemoveFile(const std::string& path) = 0;
     virtual bool RenameFile(const std::string& from, const std::string& to) = 0;
     // SetFileAttributesA without the read-only bit, the file's other bits
     // kept. True when the file is not read-only afterwards; false when it
     // cannot be reached or its attributes cannot be changed.
     virtual bool ClearReadOnly(const std::string& path) = 0;
     // Creates one folder; its parent must exist.
-    virtual bool CreateDirectory(const std::string& path) = 0;
+    virtual bool MakeDirectory(const std::string& path) = 0;
 
     // Raw file handles (CreateFileA / SetFilePointer / ReadFile / WriteFile).
     // Returns kNoHandle when the file cannot be opened.
@@ -197,16 +191,16 @@ public:
     virtual std::string ProgramDirectory() = 0;
 
     // False when the variable is not set.
-    virtual bool GetEnvironmentVariable(const std::string& name, std::string& value) = 0;
+    virtual bool EnvironmentVariable(const std::string& name, std::string& value) = 0;
 
     // --- Processes.
-    // CreateProcessA with the options' application name (none when empty),
-    // the command line as given, no inherited handles, the parent's
+    // Starts a program with the options' application name (none when
+    // empty), the command line as given, no inherited handles, the parent's
     // environment.
-    virtual bool CreateProcess(const std::string& commandLine, const StartOptions& options,
-                               ProcessInfo& info) = 0;
+    virtual bool StartProcess(const std::string& commandLine, const StartOptions& options,
+                              ProcessInfo& info) = 0;
     virtual WaitResult WaitForProcess(Handle process, std::uint32_t timeoutMs) = 0;
-    virtual bool GetExitCodeProcess(Handle process, std::uint32_t& exitCode) = 0;
+    virtual bool ProcessExitCode(Handle process, std::uint32_t& exitCode) = 0;
     virtual bool CloseHandle(Handle handle) = 0;
 
     // CreateMutexA of that name, kept until the process ends: false when the
@@ -218,40 +212,59 @@ public:
     // False when the snapshot cannot be taken.
     virtual bool ProcessSnapshot(std::vector<std::string>& exeNames) = 0;
 
-    // --- Top-level windows, in stacking order.
-    virtual Handle TopWindow() = 0;                     // GetTopWindow(NULL)
-    virtual Handle NextWindow(Handle window) = 0;       // GetWindow(GW_HWNDNEXT)
-    virtual std::string WindowText(Handle window) = 0;  // at most 1023 bytes
+    // --- Top-level windows: their titles (each cut to 1023 bytes) in
+    // stacking order, topmost first.
+    virtual std::vector<std::string> TopLevelWindowTitles() = 0;
 
-    // --- Drives: "A:\\\0C:\\\0\0" as GetLogicalDriveStringsA returns it,
-    // whole, whatever its length.
-    virtual std::string LogicalDriveStrings() = 0;
-    virtual unsigned DriveType(const std::string& rootPath) = 0;
+    // --- Drives: the roots ("C:\\") of the fixed drives, in the order the
+    // system gives its drives, all of them whatever their number.
+    virtual std::vector<std::string> FixedDrives() = 0;
 
     // --- System information.
     virtual bool GetPowerStatus(PowerStatus& status) = 0;
-    // Fills the record whose recordSize the caller set; false when the
-    // system refuses that record size.
-    virtual bool GetVersion(OsVersion& version) = 0;
+    // The running Windows' version: from the extended record (with the
+    // service pack), or the basic one where the system refuses the extended
+    // record; false when the system gives neither.
+    virtual bool WindowsVersion(OsVersion& version) = 0;
     // ISO 639 name of the system default locale ("fr", "en", ...); empty
     // when the system reports none.
     virtual std::string SystemDefaultLanguageName() = 0;
-    virtual int SystemMetric(int index) = 0;
-    // Returns the previous mode.
-    virtual unsigned SetErrorMode(unsigned mode) = 0;
+    virtual ScreenSize FullScreenSize() = 0;
+    // Sets the system's error mode and returns the previous one; callers use
+    // CriticalErrorBoxesOff below rather than this.
+    virtual unsigned SwapErrorMode(unsigned mode) = 0;
 
     // --- Dynamic libraries.
-    virtual Handle LoadLibrary(const std::string& name) = 0;
-    virtual void* GetProcAddress(Handle library, const std::string& name) = 0;
-    virtual bool FreeLibrary(Handle library) = 0;
+    virtual Handle OpenLibrary(const std::string& name) = 0;
+    // The address of an exported entry point; nullptr when there is none.
+    virtual void* LibraryEntry(Handle library, const std::string& name) = 0;
+    virtual bool CloseLibrary(Handle library) = 0;
 
-    // --- Shell link, privileges, restart.
+    // --- Shell link and restart.
     virtual bool CreateShellLink(const ShellLink& link) = 0;
     // Reads the shell link saved at link.linkPath into the other fields;
     // false when there is no such file or it is not a shell link.
     virtual bool ReadShellLink(ShellLink& link) = 0;
-    virtual bool EnableShutdownPrivilege() = 0;
-    virtual bool ExitWindows(unsigned flags, unsigned reason) = 0;
+    // Restarts the computer at once, without asking the running programs;
+    // false when the system refuses (the shutdown right is not held).
+    virtual bool Restart() = 0;
+};
+
+// The error mode CriticalErrorBoxesOff sets (SEM_FAILCRITICALERRORS).
+constexpr unsigned kCriticalErrorBoxesOffMode = 0x0001;
+
+// While it lives, a drive that is not ready or a medium that cannot be read
+// fails the call quietly instead of showing the system's critical-error box;
+// the previous mode comes back when it goes.
+class CriticalErrorBoxesOff {
+public:
+    CriticalErrorBoxesOff();
+    ~CriticalErrorBoxesOff();
+    CriticalErrorBoxesOff(const CriticalErrorBoxesOff&) = delete;
+    CriticalErrorBoxesOff& operator=(const CriticalErrorBoxesOff&) = delete;
+
+private:
+    unsigned previousMode_;
 };
 
 // The machine the wizard runs on. The program sets it once at start-up;

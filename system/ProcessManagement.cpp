@@ -87,16 +87,10 @@ bool FindWindowByTitle(const char* title) {
     if (wanted.empty()) {
         return false;
     }
-    auto& machine = platform::CurrentMachine();
-    const platform::Handle first = machine.TopWindow();
-    if (first == platform::kNoHandle) {
-        return false;
-    }
+    const std::vector<std::string> titles = platform::CurrentMachine().TopLevelWindowTitles();
     // The topmost window is the wizard's own (it stays on top): start below it.
-    for (platform::Handle window = machine.NextWindow(first);
-         window != platform::kNoHandle && window != first; window = machine.NextWindow(window)) {
-        const std::string text = machine.WindowText(window);
-        if (!text.empty() && text.find(wanted) != std::string::npos) {
+    for (std::size_t at = 1; at < titles.size(); ++at) {
+        if (!titles[at].empty() && titles[at].find(wanted) != std::string::npos) {
             return true;
         }
     }

@@ -79,14 +79,12 @@ ResumeRecord RecordOfThisRun() {
 
 // Arms the resumption and asks for the restart; what failed, or nullptr.
 const RestartFailure* ArmResumeAndRestart() {
-    auto& machine = platform::CurrentMachine();
     if (!WriteResumeShortcut()) return &kShortcutFailed;
     if (!WriteResumeRecord(RecordOfThisRun())) return &kRecordFailed;
     if (!WriteRegStringKept(kRunOnceKey, kResumeRunOnceValue, kResumeRunOnceData)) {
         return &kRecordFailed;
     }
-    machine.EnableShutdownPrivilege();
-    if (!machine.ExitWindows(platform::kEwxReboot | platform::kEwxForce, 0)) {
+    if (!platform::CurrentMachine().Restart()) {
         return &kRestartRefused;
     }
     return nullptr;

@@ -29,13 +29,13 @@ bool IsDiagnosticServiceRunning() {
     options.hidden = true;
     options.currentDirectory = "c:\\app\\qxdiag\\";
     State.SetupProcessInfo = {};
-    machine.CreateProcess(kServiceCheck, options, State.SetupProcessInfo);
+    machine.StartProcess(kServiceCheck, options, State.SetupProcessInfo);
     std::uint32_t exitCode = 0;
     if (State.SetupProcessInfo.process != platform::kNoHandle) {
         if (!WaitAnsweringWithinBound(State.SetupProcessInfo.process)) {
             if (!RunEnded()) TraceChildNotEnded(kServiceCheck);
             exitCode = kServiceRunningCode;
-        } else if (!machine.GetExitCodeProcess(State.SetupProcessInfo.process, exitCode)) {
+        } else if (!machine.ProcessExitCode(State.SetupProcessInfo.process, exitCode)) {
             exitCode = 0;
         }
         machine.CloseHandle(State.SetupProcessInfo.process);

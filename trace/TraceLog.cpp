@@ -13,7 +13,7 @@ const char* const kTraceLogPath = "C:\\TraceTavrik.log";
 void ResetTraceLog() {
     auto& machine = CurrentMachine();
     if (machine.FileExists(kTraceLogPath)) {
-        machine.DeleteFile(kTraceLogPath);
+        machine.RemoveFile(kTraceLogPath);
     }
     const platform::Handle file =
         machine.OpenFile(kTraceLogPath, FileAccess::Write, FileCreation::CreateAlways);

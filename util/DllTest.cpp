@@ -26,13 +26,13 @@ DllTestOutcome ReplaceByCopy(const std::string& file) {
     if (!machine.ClearReadOnly(file)) {
         return Failure(file, "lecture seule non levee");
     }
-    if (machine.FileExists(copy) && !(machine.ClearReadOnly(copy) && machine.DeleteFile(copy))) {
+    if (machine.FileExists(copy) && !(machine.ClearReadOnly(copy) && machine.RemoveFile(copy))) {
         return Failure(file, "ancienne copie non supprimee");
     }
-    if (!machine.CopyFile(file, copy, false)) {
+    if (!machine.CopyFileTo(file, copy, false)) {
         return Failure(file, "copie impossible");
     }
-    if (!machine.DeleteFile(file)) {
+    if (!machine.RemoveFile(file)) {
         // Held by a program; the copy stays as a witness.
         AppendTraceLine("test DLL : " + file + " : en cours d'utilisation");
         return DllTestOutcome::InUse;
@@ -42,8 +42,8 @@ DllTestOutcome ReplaceByCopy(const std::string& file) {
     }
     // The original is gone and the copy would not take its name: put the
     // bytes back under the original name before reporting the failure.
-    if (machine.CopyFile(copy, file, false)) {
-        machine.DeleteFile(copy);
+    if (machine.CopyFileTo(copy, file, false)) {
+        machine.RemoveFile(copy);
     }
     return Failure(file, "copie non renommee");
 }

@@ -27,7 +27,7 @@ void RemoveShortcutsIn(const std::string& folder) {
         // installed trees hold no dotted folders and no extension-less files.
         if (entry.name.find('.') != std::string::npos) {
             if (IsProductShortcut(entry.name)) {
-                machine.DeleteFile(path);
+                machine.RemoveFile(path);
             }
         } else {
             RemoveShortcutsIn(path);

@@ -40,7 +40,7 @@ bool ForceDirectories(const std::string& path) {
         const std::string parent = folder.substr(0, slash);
         if (!ForceDirectories(parent)) return false;
     }
-    return Machine().CreateDirectory(folder) || DirectoryExists(folder);
+    return Machine().MakeDirectory(folder) || DirectoryExists(folder);
 }
 
 bool ReadWholeFile(const std::string& path, std::string& bytes, std::size_t maxSize) {

@@ -107,29 +107,14 @@ void FakeFileSystem::SetMediaPresent(char letter, bool present) {
     found->second.mediaPresent = present;
 }
 
-std::string FakeFileSystem::LogicalDriveStrings() const {
-    std::string strings;
+std::vector<std::string> FakeFileSystem::FixedDrives() const {
+    std::vector<std::string> roots;
     for (const auto& drive : drives_) {
-        strings += std::string{drive.first, ':', '\\', '\0'};
-    }
-    strings.push_back('\0');
-    return strings;
-}
-
-unsigned FakeFileSystem::DriveType(const std::string& rootPath) const {
-    char letter = current_.drive;
-    if (!rootPath.empty()) {
-        const bool rootForm =
-            rootPath.size() >= 2 && IsLetter(rootPath[0]) && rootPath[1] == ':' &&
-            (rootPath.size() == 2 ||
-             (rootPath.size() == 3 && (rootPath[2] == '\\' || rootPath[2] == '/')));
-        if (!rootForm) {
-            return kDriveNoRootDir;
+        if (drive.second.type == kDriveFixed) {
+            roots.push_back(std::string{drive.first, ':', '\\'});
         }
-        letter = UpperLetter(rootPath[0]);
     }
-    const auto found = drives_.find(letter);
-    return found == drives_.end() ? kDriveNoRootDir : found->second.type;
+    return roots;
 }
 
 bool FakeFileSystem::SetCurrentDirectory(const std::string& path) {
@@ -279,7 +264,7 @@ void FakeFileSystem::MoveState(const fs::path& from, const fs::path& to) {
     }
 }
 
-bool FakeFileSystem::CopyFile(const std::string& from, const std::string& to, bool failIfExists) {
+bool FakeFileSystem::CopyFileTo(const std::string& from, const std::string& to, bool failIfExists) {
     const auto source = Locate(from);
     const auto target = Locate(to);
     if (!source || !target || source->path.trailingSeparator || target->path.trailingSeparator ||
@@ -311,7 +296,7 @@ bool FakeFileSystem::CopyFile(const std::string& from, const std::string& to, bo
     return true;
 }
 
-bool FakeFileSystem::DeleteFile(const std::string& path) {
+bool FakeFileSystem::RemoveFile(const std::string& path) {
     const auto location = Locate(path);
     if (!location || location->path.trailingSeparator || KindOf(location->host) != NodeKind::File ||
         !IsWritable(*location) || InUse(*location) ||
@@ -386,7 +371,7 @@ bool FakeFileSystem::RenameFile(const std::string& from, const std::string& to) 
     return true;
 }
 
-bool FakeFileSystem::CreateDirectory(const std::string& path) {
+bool FakeFileSystem::MakeDirectory(const std::string& path) {
     const auto location = Locate(path);
     if (!location || location->path.IsRoot() || !IsWritable(*location) ||
         location->path.ToString().size() >= kMaxDirectoryPath ||

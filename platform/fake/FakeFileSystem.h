@@ -45,8 +45,8 @@ public:
     // files. Letters are A..Z, either case.
     void AddDrive(char letter, unsigned type);
     void SetMediaPresent(char letter, bool present);
-    std::string LogicalDriveStrings() const;
-    unsigned DriveType(const std::string& rootPath) const;
+    // The roots of the fixed drives, in letter order.
+    std::vector<std::string> FixedDrives() const;
 
     // --- Current directory (an existing folder; kept as it was given).
     bool SetCurrentDirectory(const std::string& path);
@@ -62,11 +62,11 @@ public:
     bool FileExists(const std::string& path) const;
     bool DirectoryExists(const std::string& path) const;
     bool ListDirectory(const std::string& pattern, std::vector<DirectoryEntry>& entries) const;
-    bool CopyFile(const std::string& from, const std::string& to, bool failIfExists);
-    bool DeleteFile(const std::string& path);
+    bool CopyFileTo(const std::string& from, const std::string& to, bool failIfExists);
+    bool RemoveFile(const std::string& path);
     bool ClearReadOnly(const std::string& path);
     bool RenameFile(const std::string& from, const std::string& to);
-    bool CreateDirectory(const std::string& path);
+    bool MakeDirectory(const std::string& path);
     // The bytes of a file the wizard can reach, or nothing.
     std::optional<std::string> ReadReachableFile(const std::string& path) const;
 

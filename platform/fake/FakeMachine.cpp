@@ -9,8 +9,6 @@ FakeMachine::FakeMachine() {
     power_.acLineStatus = 1;   // on mains
     power_.batteryFlag = 128;  // no system battery
     SetVersion(5, 1, 2600, "Service Pack 3");
-    metrics_[kSmCxFullScreen] = 1024;
-    metrics_[kSmCyFullScreen] = 738;
 }
 
 FakeMachine::~FakeMachine() = default;
@@ -101,11 +99,11 @@ bool FakeMachine::ListDirectory(const std::string& pattern, std::vector<Director
     return files_.ListDirectory(pattern, entries);
 }
 
-bool FakeMachine::CopyFile(const std::string& from, const std::string& to, bool failIfExists) {
-    return files_.CopyFile(from, to, failIfExists);
+bool FakeMachine::CopyFileTo(const std::string& from, const std::string& to, bool failIfExists) {
+    return files_.CopyFileTo(from, to, failIfExists);
 }
 
-bool FakeMachine::DeleteFile(const std::string& path) { return files_.DeleteFile(path); }
+bool FakeMachine::RemoveFile(const std::string& path) { return files_.RemoveFile(path); }
 
 bool FakeMachine::RenameFile(const std::string& from, const std::string& to) {
     return files_.RenameFile(from, to);
@@ -113,7 +111,7 @@ bool FakeMachine::RenameFile(const std::string& from, const std::string& to) {
 
 bool FakeMachine::ClearReadOnly(const std::string& path) { return files_.ClearReadOnly(path); }
 
-bool FakeMachine::CreateDirectory(const std::string& path) { return files_.CreateDirectory(path); }
+bool FakeMachine::MakeDirectory(const std::string& path) { return files_.MakeDirectory(path); }
 
 Handle FakeMachine::OpenFile(const std::string& path, FileAccess access, FileCreation creation) {
     return fileHandles_.Open(path, access, creation);
@@ -155,7 +153,7 @@ void FakeMachine::MakeReadOnly(const std::string& path) {
 
 // --- Environment.
 
-bool FakeMachine::GetEnvironmentVariable(const std::string& name, std::string& value) {
+bool FakeMachine::EnvironmentVariable(const std::string& name, std::string& value) {
     const auto found = environment_.find(CaseFoldedKey(name));
     if (found == environment_.end()) {
         return false;
@@ -177,8 +175,8 @@ void FakeMachine::UnsetEnvironmentVariable(const std::string& name) {
 
 // --- Processes and handles.
 
-bool FakeMachine::CreateProcess(const std::string& commandLine, const StartOptions& options,
-                                ProcessInfo& info) {
+bool FakeMachine::StartProcess(const std::string& commandLine, const StartOptions& options,
+                               ProcessInfo& info) {
     const bool directoryExists =
         options.currentDirectory.empty() || files_.DirectoryExists(options.currentDirectory);
     const bool programExists =
@@ -190,7 +188,7 @@ WaitResult FakeMachine::WaitForProcess(Handle process, std::uint32_t timeoutMs) 
     return processes_.Wait(process, timeoutMs);
 }
 
-bool FakeMachine::GetExitCodeProcess(Handle process, std::uint32_t& exitCode) {
+bool FakeMachine::ProcessExitCode(Handle process, std::uint32_t& exitCode) {
     return processes_.ExitCode(process, exitCode);
 }
 
@@ -221,12 +219,12 @@ bool FakeMachine::ProcessSnapshot(std::vector<std::string>& exeNames) {
 
 // --- Libraries.
 
-Handle FakeMachine::LoadLibrary(const std::string& name) { return libraries_.Load(name); }
+Handle FakeMachine::OpenLibrary(const std::string& name) { return libraries_.Load(name); }
 
-void* FakeMachine::GetProcAddress(Handle library, const std::string& name) {
+void* FakeMachine::LibraryEntry(Handle library, const std::string& name) {
     return libraries_.Lookup(library, name);
 }
 
-bool FakeMachine::FreeLibrary(Handle library) { return libraries_.Free(library); }
+bool FakeMachine::CloseLibrary(Handle library) { return libraries_.Free(library); }
 
 }  // namespace tavrik::platform

@@ -33,12 +33,6 @@
 
 namespace tavrik::platform {
 
-struct ExitWindowsCall {
-    unsigned flags = 0;
-    unsigned reason = 0;
-    bool succeeded = false;
-};
-
 class FakeMachine : public Machine {
 public:
     FakeMachine();
@@ -66,11 +60,11 @@ public:
     bool FileExists(const std::string& path) override;
     bool DirectoryExists(const std::string& path) override;
     bool ListDirectory(const std::string& pattern, std::vector<DirectoryEntry>& entries) override;
-    bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) override;
-    bool DeleteFile(const std::string& path) override;
+    bool CopyFileTo(const std::string& from, const std::string& to, bool failIfExists) override;
+    bool RemoveFile(const std::string& path) override;
     bool RenameFile(const std::string& from, const std::string& to) override;
     bool ClearReadOnly(const std::string& path) override;
-    bool CreateDirectory(const std::string& path) override;
+    bool MakeDirectory(const std::string& path) override;
 
     Handle OpenFile(const std::string& path, FileAccess access, FileCreation creation) override;
     std::int64_t SeekFile(Handle file, std::int64_t offset, SeekOrigin origin) override;
@@ -83,15 +77,15 @@ public:
     std::string SystemDirectory() override { return systemDirectory_; }
     // The current directory unless set: a wizard started from its medium.
     std::string ProgramDirectory() override;
-    bool GetEnvironmentVariable(const std::string& name, std::string& value) override;
+    bool EnvironmentVariable(const std::string& name, std::string& value) override;
 
     // Fails for a command line nobody scripted, for a current directory
     // that is not an existing folder and for a named program that is not an
     // existing file.
-    bool CreateProcess(const std::string& commandLine, const StartOptions& options,
-                       ProcessInfo& info) override;
+    bool StartProcess(const std::string& commandLine, const StartOptions& options,
+                      ProcessInfo& info) override;
     WaitResult WaitForProcess(Handle process, std::uint32_t timeoutMs) override;
-    bool GetExitCodeProcess(Handle process, std::uint32_t& exitCode) override;
+    bool ProcessExitCode(Handle process, std::uint32_t& exitCode) override;
     bool CloseHandle(Handle handle) override;
 
     // The snapshot list, then the running scripted processes by executable
@@ -101,30 +95,25 @@ public:
     bool ClaimSingleInstance(const std::string& name) override;
     bool ProcessSnapshot(std::vector<std::string>& exeNames) override;
 
-    Handle TopWindow() override;
-    Handle NextWindow(Handle window) override;
-    std::string WindowText(Handle window) override;
-
-    std::string LogicalDriveStrings() override;
-    unsigned DriveType(const std::string& rootPath) override;
+    std::vector<std::string> TopLevelWindowTitles() override;
+    std::vector<std::string> FixedDrives() override;
 
     bool GetPowerStatus(PowerStatus& status) override;
-    bool GetVersion(OsVersion& version) override;
+    bool WindowsVersion(OsVersion& version) override;
     std::string SystemDefaultLanguageName() override;
-    int SystemMetric(int index) override;
-    unsigned SetErrorMode(unsigned mode) override;
+    ScreenSize FullScreenSize() override;
+    unsigned SwapErrorMode(unsigned mode) override;
 
-    Handle LoadLibrary(const std::string& name) override;
-    void* GetProcAddress(Handle library, const std::string& name) override;
-    bool FreeLibrary(Handle library) override;
+    Handle OpenLibrary(const std::string& name) override;
+    void* LibraryEntry(Handle library, const std::string& name) override;
+    bool CloseLibrary(Handle library) override;
 
     // Records the link and writes a small file at its path (so FileExists
     // sees it); fails where that file could not be written.
     bool CreateShellLink(const ShellLink& link) override;
     bool ReadShellLink(ShellLink& link) override;
-    bool EnableShutdownPrivilege() override;
-    // Restarting or shutting down needs the shutdown privilege enabled.
-    bool ExitWindows(unsigned flags, unsigned reason) override;
+    // Refused without the shutdown right; each request is recorded.
+    bool Restart() override;
 
     // ======================= Knobs =======================
     // --- Registry.
@@ -203,14 +192,14 @@ public:
     void SetPowerStatusFails(bool fails) { powerFails_ = fails; }
     void SetVersion(std::uint32_t major, std::uint32_t minor, std::uint32_t build = 0,
                     const std::string& servicePack = "");
-    // Whether GetVersion refuses the 156-byte extended record and the
-    // 148-byte basic one.
+    // Whether the system refuses the extended version record and the basic
+    // one.
     void RefuseVersionRecords(bool extended, bool basic);
     void SetSystemDefaultLanguageName(const std::string& name) { language_ = name; }
     void SetSystemDirectory(const std::string& path) { systemDirectory_ = path; }
     void SetProgramDirectory(const std::string& path) { programDirectory_ = path; }
-    void SetSystemMetric(int index, int value) { metrics_[index] = value; }
-    // Every mode passed to SetErrorMode, in order.
+    void SetFullScreenSize(ScreenSize size) { screen_ = size; }
+    // Every error mode set, in order.
     const std::vector<unsigned>& ErrorModeCalls() const { return errorModes_; }
 
     // --- Libraries.
@@ -226,10 +215,11 @@ public:
     bool IsLibraryLoaded(const std::string& name) const { return libraries_.IsLoaded(name); }
     const std::vector<LibraryCall>& LibraryCalls() const { return libraries_.Calls(); }
 
-    // --- Shell links, privilege and restart.
+    // --- Shell links and restart.
     const std::vector<ShellLink>& ShellLinks() const { return shellLinks_; }
     void SetShutdownPrivilegeHeld(bool held) { privilegeHeld_ = held; }
-    const std::vector<ExitWindowsCall>& ExitWindowsCalls() const { return exitWindowsCalls_; }
+    // Each restart asked for: whether it was granted.
+    const std::vector<bool>& RestartRequests() const { return restartRequests_; }
 
 private:
     std::string IniFilePath(const std::string& path) const;
@@ -255,13 +245,12 @@ private:
     std::string language_ = "en";
     std::string systemDirectory_ = "C:\\WINDOWS\\system32";
     std::string programDirectory_;
-    std::map<int, int> metrics_;
+    ScreenSize screen_{1024, 738};
     unsigned errorMode_ = 0;
     std::vector<unsigned> errorModes_;
     std::vector<ShellLink> shellLinks_;
     bool privilegeHeld_ = true;
-    bool privilegeEnabled_ = false;
-    std::vector<ExitWindowsCall> exitWindowsCalls_;
+    std::vector<bool> restartRequests_;
 };
 
 }  // namespace tavrik::platform

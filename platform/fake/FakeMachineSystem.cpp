@@ -4,53 +4,32 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
+#include "platform/VersionRecords.h"
 #include "platform/fake/FakeMachine.h"
 
 namespace tavrik::platform {
 
 namespace {
 
-// Window handles live apart from kernel handles, as on Windows.
-constexpr Handle kFirstWindow = 0x00020010;
-constexpr Handle kWindowStep = 0x10;
 constexpr std::size_t kMaxWindowText = 1023;
-
-constexpr unsigned kEwxShutdown = 0x0001;
-constexpr unsigned kEwxPowerOff = 0x0008;
 
 constexpr const char* kFakeLinkHeader = "[fake shell link]\r\n";
 
 }  // namespace
 
-// --- Top-level windows.
+// --- Top-level windows and drives.
 
-Handle FakeMachine::TopWindow() { return windowTitles_.empty() ? kNoHandle : kFirstWindow; }
-
-Handle FakeMachine::NextWindow(Handle window) {
-    if (window < kFirstWindow || (window - kFirstWindow) % kWindowStep != 0) {
-        return kNoHandle;
+std::vector<std::string> FakeMachine::TopLevelWindowTitles() {
+    std::vector<std::string> titles;
+    for (const std::string& title : windowTitles_) {
+        titles.push_back(title.substr(0, kMaxWindowText));
     }
-    const std::size_t next = (window - kFirstWindow) / kWindowStep + 1;
-    return next < windowTitles_.size() ? kFirstWindow + next * kWindowStep : kNoHandle;
+    return titles;
 }
 
-std::string FakeMachine::WindowText(Handle window) {
-    if (window < kFirstWindow || (window - kFirstWindow) % kWindowStep != 0) {
-        return "";
-    }
-    const std::size_t index = (window - kFirstWindow) / kWindowStep;
-    if (index >= windowTitles_.size()) {
-        return "";
-    }
-    return windowTitles_[index].substr(0, kMaxWindowText);
-}
-
-// --- Drives.
-
-std::string FakeMachine::LogicalDriveStrings() { return files_.LogicalDriveStrings(); }
-
-unsigned FakeMachine::DriveType(const std::string& rootPath) { return files_.DriveType(rootPath); }
+std::vector<std::string> FakeMachine::FixedDrives() { return files_.FixedDrives(); }
 
 // --- System information.
 
@@ -76,32 +55,28 @@ void FakeMachine::RefuseVersionRecords(bool extended, bool basic) {
     refuseBasicVersion_ = basic;
 }
 
-bool FakeMachine::GetVersion(OsVersion& version) {
-    const bool refused = version.recordSize == kOsVersionExSize ? refuseExtendedVersion_
-                         : version.recordSize == kOsVersionSize ? refuseBasicVersion_
-                                                                : true;
-    if (refused) {
-        return false;
-    }
-    const std::uint32_t recordSize = version.recordSize;
-    version = version_;
-    version.recordSize = recordSize;
-    return true;
+bool FakeMachine::WindowsVersion(OsVersion& version) {
+    return ReadVersionFromEitherRecord(
+        [this](std::uint32_t recordSize, OsVersion& read) {
+            if (recordSize == kOsVersionExSize ? refuseExtendedVersion_ : refuseBasicVersion_) {
+                return false;
+            }
+            read = version_;
+            return true;
+        },
+        version);
 }
 
 std::string FakeMachine::SystemDefaultLanguageName() { return language_; }
 
-int FakeMachine::SystemMetric(int index) {
-    const auto found = metrics_.find(index);
-    return found == metrics_.end() ? 0 : found->second;
-}
+ScreenSize FakeMachine::FullScreenSize() { return screen_; }
 
-unsigned FakeMachine::SetErrorMode(unsigned mode) {
+unsigned FakeMachine::SwapErrorMode(unsigned mode) {
     errorModes_.push_back(mode);
     return std::exchange(errorMode_, mode);
 }
 
-// --- Shell link, privilege and restart.
+// --- Shell link and restart.
 
 bool FakeMachine::CreateShellLink(const ShellLink& link) {
     const Handle file = OpenFile(link.linkPath, FileAccess::Write, FileCreation::CreateAlways);
@@ -140,16 +115,9 @@ bool FakeMachine::ReadShellLink(ShellLink& link) {
     return true;
 }
 
-bool FakeMachine::EnableShutdownPrivilege() {
-    privilegeEnabled_ = privilegeEnabled_ || privilegeHeld_;
+bool FakeMachine::Restart() {
+    restartRequests_.push_back(privilegeHeld_);
     return privilegeHeld_;
-}
-
-bool FakeMachine::ExitWindows(unsigned flags, unsigned reason) {
-    const bool needsPrivilege = (flags & (kEwxShutdown | kEwxReboot | kEwxPowerOff)) != 0;
-    const bool succeeded = !needsPrivilege || privilegeEnabled_;
-    exitWindowsCalls_.push_back({flags, reason, succeeded});
-    return succeeded;
 }
 
 }  // namespace tavrik::platform

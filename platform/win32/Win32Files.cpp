@@ -66,7 +66,7 @@ bool Win32Machine::ListDirectory(const std::string& pattern, std::vector<Directo
     return true;
 }
 
-bool Win32Machine::CopyFile(const std::string& from, const std::string& to, bool failIfExists) {
+bool Win32Machine::CopyFileTo(const std::string& from, const std::string& to, bool failIfExists) {
     return ::CopyFileA(from.c_str(), to.c_str(), failIfExists ? TRUE : FALSE) != FALSE;
 }
 
@@ -85,7 +85,7 @@ bool Win32Machine::ClearReadOnly(const std::string& path) {
     return ::SetFileAttributesA(path.c_str(), kept) != FALSE;
 }
 
-bool Win32Machine::DeleteFile(const std::string& path) {
+bool Win32Machine::RemoveFile(const std::string& path) {
     return ::DeleteFileA(path.c_str()) != FALSE;
 }
 
@@ -93,7 +93,7 @@ bool Win32Machine::RenameFile(const std::string& from, const std::string& to) {
     return ::MoveFileA(from.c_str(), to.c_str()) != FALSE;
 }
 
-bool Win32Machine::CreateDirectory(const std::string& path) {
+bool Win32Machine::MakeDirectory(const std::string& path) {
     return ::CreateDirectoryA(path.c_str(), nullptr) != FALSE;
 }
 
@@ -204,7 +204,7 @@ std::string Win32Machine::ProgramDirectory() {
     return slash == std::string::npos ? std::string() : file.substr(0, slash);
 }
 
-bool Win32Machine::GetEnvironmentVariable(const std::string& name, std::string& value) {
+bool Win32Machine::EnvironmentVariable(const std::string& name, std::string& value) {
     ::SetLastError(NO_ERROR);
     const DWORD length = win32::ReadSizedText(
         [&name](char* buffer, DWORD size) {

@@ -27,11 +27,11 @@ public:
     bool FileExists(const std::string& path) override;
     bool DirectoryExists(const std::string& path) override;
     bool ListDirectory(const std::string& pattern, std::vector<DirectoryEntry>& entries) override;
-    bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) override;
-    bool DeleteFile(const std::string& path) override;
+    bool CopyFileTo(const std::string& from, const std::string& to, bool failIfExists) override;
+    bool RemoveFile(const std::string& path) override;
     bool ClearReadOnly(const std::string& path) override;
     bool RenameFile(const std::string& from, const std::string& to) override;
-    bool CreateDirectory(const std::string& path) override;
+    bool MakeDirectory(const std::string& path) override;
 
     Handle OpenFile(const std::string& path, FileAccess access, FileCreation creation) override;
     std::int64_t SeekFile(Handle file, std::int64_t offset, SeekOrigin origin) override;
@@ -42,37 +42,32 @@ public:
     std::string CurrentDirectory() override;
     std::string SystemDirectory() override;
     std::string ProgramDirectory() override;
-    bool GetEnvironmentVariable(const std::string& name, std::string& value) override;
+    bool EnvironmentVariable(const std::string& name, std::string& value) override;
 
-    bool CreateProcess(const std::string& commandLine, const StartOptions& options,
-                       ProcessInfo& info) override;
+    bool StartProcess(const std::string& commandLine, const StartOptions& options,
+                      ProcessInfo& info) override;
     WaitResult WaitForProcess(Handle process, std::uint32_t timeoutMs) override;
-    bool GetExitCodeProcess(Handle process, std::uint32_t& exitCode) override;
+    bool ProcessExitCode(Handle process, std::uint32_t& exitCode) override;
     bool CloseHandle(Handle handle) override;
     bool ClaimSingleInstance(const std::string& name) override;
     bool ProcessSnapshot(std::vector<std::string>& exeNames) override;
 
-    Handle TopWindow() override;
-    Handle NextWindow(Handle window) override;
-    std::string WindowText(Handle window) override;
-
-    std::string LogicalDriveStrings() override;
-    unsigned DriveType(const std::string& rootPath) override;
+    std::vector<std::string> TopLevelWindowTitles() override;
+    std::vector<std::string> FixedDrives() override;
 
     bool GetPowerStatus(PowerStatus& status) override;
-    bool GetVersion(OsVersion& version) override;
+    bool WindowsVersion(OsVersion& version) override;
     std::string SystemDefaultLanguageName() override;
-    int SystemMetric(int index) override;
-    unsigned SetErrorMode(unsigned mode) override;
+    ScreenSize FullScreenSize() override;
+    unsigned SwapErrorMode(unsigned mode) override;
 
-    Handle LoadLibrary(const std::string& name) override;
-    void* GetProcAddress(Handle library, const std::string& name) override;
-    bool FreeLibrary(Handle library) override;
+    Handle OpenLibrary(const std::string& name) override;
+    void* LibraryEntry(Handle library, const std::string& name) override;
+    bool CloseLibrary(Handle library) override;
 
     bool CreateShellLink(const ShellLink& link) override;
     bool ReadShellLink(ShellLink& link) override;
-    bool EnableShutdownPrivilege() override;
-    bool ExitWindows(unsigned flags, unsigned reason) override;
+    bool Restart() override;
 };
 
 // Makes the one Win32Machine of the process the current machine. The

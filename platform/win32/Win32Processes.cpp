@@ -9,10 +9,9 @@ namespace tavrik::platform {
 
 using win32::FromApi;
 using win32::ToHandle;
-using win32::ToWindow;
 
-bool Win32Machine::CreateProcess(const std::string& commandLine, const StartOptions& options,
-                                 ProcessInfo& info) {
+bool Win32Machine::StartProcess(const std::string& commandLine, const StartOptions& options,
+                                ProcessInfo& info) {
     // CreateProcessA may write into the command line it is given.
     std::vector<char> command(commandLine.begin(), commandLine.end());
     command.push_back('\0');
@@ -56,7 +55,7 @@ WaitResult Win32Machine::WaitForProcess(Handle process, std::uint32_t timeoutMs)
     }
 }
 
-bool Win32Machine::GetExitCodeProcess(Handle process, std::uint32_t& exitCode) {
+bool Win32Machine::ProcessExitCode(Handle process, std::uint32_t& exitCode) {
     DWORD code = 0;
     if (process == kNoHandle || !::GetExitCodeProcess(ToHandle(process), &code)) {
         return false;
@@ -99,16 +98,17 @@ bool Win32Machine::ProcessSnapshot(std::vector<std::string>& exeNames) {
     return true;
 }
 
-Handle Win32Machine::TopWindow() { return FromApi(::GetTopWindow(nullptr)); }
-
-Handle Win32Machine::NextWindow(Handle window) {
-    return window == kNoHandle ? kNoHandle : FromApi(::GetWindow(ToWindow(window), GW_HWNDNEXT));
-}
-
-std::string Win32Machine::WindowText(Handle window) {
-    char title[1024];
-    const int length = ::GetWindowTextA(ToWindow(window), title, sizeof title);
-    return length > 0 ? std::string(title, static_cast<std::size_t>(length)) : std::string();
+std::vector<std::string> Win32Machine::TopLevelWindowTitles() {
+    std::vector<std::string> titles;
+    const HWND first = ::GetTopWindow(nullptr);
+    // The list can change while it is walked; a window seen again ends it.
+    for (HWND window = first; window != nullptr && (window != first || titles.empty());
+         window = ::GetWindow(window, GW_HWNDNEXT)) {
+        char title[1024];
+        const int length = ::GetWindowTextA(window, title, sizeof title);
+        titles.emplace_back(title, length > 0 ? static_cast<std::size_t>(length) : 0u);
+    }
+    return titles;
 }
 
 }  // namespace tavrik::platform

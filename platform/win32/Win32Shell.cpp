@@ -164,26 +164,29 @@ bool Win32Machine::ReadShellLink(ShellLink& link) {
     return true;
 }
 
-bool Win32Machine::EnableShutdownPrivilege() {
+namespace {
+
+// The right to restart is held by the account but off until enabled.
+// Success with ERROR_NOT_ALL_ASSIGNED means the account lacks it.
+void EnableShutdownPrivilege() {
     HANDLE token = nullptr;
     if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) {
-        return false;
+        return;
     }
     TOKEN_PRIVILEGES privileges{};
     privileges.PrivilegeCount = 1;
     privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
-    bool enabled = false;
     if (::LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &privileges.Privileges[0].Luid)) {
-        // Success with ERROR_NOT_ALL_ASSIGNED means the account lacks it.
-        enabled = ::AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr) &&
-                  ::GetLastError() == ERROR_SUCCESS;
+        ::AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr);
     }
     ::CloseHandle(token);
-    return enabled;
 }
 
-bool Win32Machine::ExitWindows(unsigned flags, unsigned reason) {
-    return ::ExitWindowsEx(flags, reason) != FALSE;
+}  // namespace
+
+bool Win32Machine::Restart() {
+    EnableShutdownPrivilege();
+    return ::ExitWindowsEx(EWX_REBOOT | EWX_FORCE, 0) != FALSE;
 }
 
 }  // namespace tavrik::platform

@@ -1,6 +1,9 @@
-// Drives, power, version, locale, metrics, error mode and dynamic libraries.
+// Fixed drives, power, version, locale, screen size, error mode and dynamic
+// libraries.
 #include <string>
+#include <vector>
 
+#include "platform/VersionRecords.h"
 #include "platform/win32/GrowingBuffer.h"
 #include "platform/win32/Win32Api.h"
 #include "platform/win32/Win32Machine.h"
@@ -10,19 +13,21 @@ namespace tavrik::platform {
 using win32::FromApi;
 using win32::ToModule;
 
-std::string Win32Machine::LogicalDriveStrings() {
+// GetLogicalDriveStringsA's list ("A:\\\0C:\\\0\0") is read whole, however
+// many drives it names, and each root asked for its type.
+std::vector<std::string> Win32Machine::FixedDrives() {
     std::string drives;
-    const DWORD length = win32::ReadSizedText(
+    win32::ReadSizedText(
         [](char* buffer, DWORD size) { return ::GetLogicalDriveStringsA(size, buffer); }, drives);
-    if (length == 0) {
-        return std::string();
+    std::vector<std::string> fixed;
+    for (std::size_t at = 0; at < drives.size() && drives[at] != '\0';) {
+        const std::string root = drives.c_str() + at;
+        if (::GetDriveTypeA(root.c_str()) == DRIVE_FIXED) {
+            fixed.push_back(root);
+        }
+        at += root.size() + 1;
     }
-    drives.push_back('\0');  // the empty entry that ends the list
-    return drives;
-}
-
-unsigned Win32Machine::DriveType(const std::string& rootPath) {
-    return ::GetDriveTypeA(rootPath.c_str());
+    return fixed;
 }
 
 bool Win32Machine::GetPowerStatus(PowerStatus& status) {
@@ -38,23 +43,22 @@ bool Win32Machine::GetPowerStatus(PowerStatus& status) {
     return true;
 }
 
-bool Win32Machine::GetVersion(OsVersion& version) {
-    OSVERSIONINFOEXA record{};
-    // The system writes as much as the size field announces: never announce
-    // more than this record holds.
-    if (version.recordSize > sizeof record) {
-        return false;
-    }
-    record.dwOSVersionInfoSize = version.recordSize;
-    if (!::GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&record))) {
-        return false;
-    }
-    version.major = record.dwMajorVersion;
-    version.minor = record.dwMinorVersion;
-    version.build = record.dwBuildNumber;
-    version.platformId = record.dwPlatformId;
-    version.servicePack = record.szCSDVersion;
-    return true;
+bool Win32Machine::WindowsVersion(OsVersion& version) {
+    return ReadVersionFromEitherRecord(
+        [](std::uint32_t recordSize, OsVersion& read) {
+            OSVERSIONINFOEXA record{};
+            record.dwOSVersionInfoSize = recordSize;
+            if (!::GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&record))) {
+                return false;
+            }
+            read.major = record.dwMajorVersion;
+            read.minor = record.dwMinorVersion;
+            read.build = record.dwBuildNumber;
+            read.platformId = record.dwPlatformId;
+            read.servicePack = record.szCSDVersion;
+            return true;
+        },
+        version);
 }
 
 std::string Win32Machine::SystemDefaultLanguageName() {
@@ -65,22 +69,24 @@ std::string Win32Machine::SystemDefaultLanguageName() {
     return length > 1 ? std::string(name, static_cast<std::size_t>(length - 1)) : std::string();
 }
 
-int Win32Machine::SystemMetric(int index) { return ::GetSystemMetrics(index); }
+ScreenSize Win32Machine::FullScreenSize() {
+    return {::GetSystemMetrics(SM_CXFULLSCREEN), ::GetSystemMetrics(SM_CYFULLSCREEN)};
+}
 
-unsigned Win32Machine::SetErrorMode(unsigned mode) { return ::SetErrorMode(mode); }
+unsigned Win32Machine::SwapErrorMode(unsigned mode) { return ::SetErrorMode(mode); }
 
-Handle Win32Machine::LoadLibrary(const std::string& name) {
+Handle Win32Machine::OpenLibrary(const std::string& name) {
     return FromApi(::LoadLibraryA(name.c_str()));
 }
 
-void* Win32Machine::GetProcAddress(Handle library, const std::string& name) {
+void* Win32Machine::LibraryEntry(Handle library, const std::string& name) {
     if (library == kNoHandle) {
         return nullptr;
     }
     return reinterpret_cast<void*>(::GetProcAddress(ToModule(library), name.c_str()));
 }
 
-bool Win32Machine::FreeLibrary(Handle library) {
+bool Win32Machine::CloseLibrary(Handle library) {
     return library != kNoHandle && ::FreeLibrary(ToModule(library)) != FALSE;
 }
 

@@ -58,7 +58,7 @@ TEST_F(FileHandleCases, OpeningFollowsCreationModeAndAccess) {
     EXPECT_EQ(Write(reader, "x"), -1);  // a read-only handle
     machine.CloseFile(reader);
 
-    ASSERT_TRUE(machine.CreateDirectory(At("folder")));
+    ASSERT_TRUE(machine.MakeDirectory(At("folder")));
     EXPECT_EQ(machine.OpenFile(At("folder"), FileAccess::Read, FileCreation::OpenExisting),
               kNoHandle);
 }
@@ -78,16 +78,16 @@ TEST_F(FileHandleCases, AnOpenFileIsSharedForReadingAndWriting) {
             machine.OpenFile(At("TraceTavrik.log"), FileAccess::Write, FileCreation::OpenExisting);
         EXPECT_NE(second, kNoHandle);
         machine.CloseFile(second);
-        EXPECT_FALSE(machine.DeleteFile(At("TraceTavrik.log")));
+        EXPECT_FALSE(machine.RemoveFile(At("TraceTavrik.log")));
         EXPECT_FALSE(machine.RenameFile(At("TraceTavrik.log"), At("moved.log")));
-        EXPECT_TRUE(machine.CopyFile(At("TraceTavrik.log"), At("copy.log"), false));
+        EXPECT_TRUE(machine.CopyFileTo(At("TraceTavrik.log"), At("copy.log"), false));
         EXPECT_EQ(ReadWholeFile(At("copy.log")), "first\r\n");
-        EXPECT_TRUE(machine.CopyFile(At("other.txt"), At("TraceTavrik.log"), false));
+        EXPECT_TRUE(machine.CopyFileTo(At("other.txt"), At("TraceTavrik.log"), false));
         EXPECT_EQ(ReadWholeFile(At("TraceTavrik.log")), "other");
         machine.CloseFile(held);
         ASSERT_TRUE(WriteWholeFile(At("TraceTavrik.log"), "first\r\n"));
     }
-    EXPECT_TRUE(machine.DeleteFile(At("TraceTavrik.log")));
+    EXPECT_TRUE(machine.RemoveFile(At("TraceTavrik.log")));
 }
 
 TEST_F(FileHandleCases, NoHandleFailsWithoutEffect) {

@@ -17,7 +17,7 @@ std::vector<std::string> Sorted(std::vector<std::string> names) {
 }
 
 TEST_F(FileCases, NamesIgnoreCaseAndTellFilesFromFolders) {
-    ASSERT_TRUE(machine.CreateDirectory(At("Medium")));
+    ASSERT_TRUE(machine.MakeDirectory(At("Medium")));
     ASSERT_TRUE(WriteWholeFile(At("Medium\\Setup.INI"), "bytes"));
     EXPECT_TRUE(machine.FileExists(At("MEDIUM\\setup.ini")));
     EXPECT_EQ(ReadWholeFile(At("medium\\SETUP.ini")), "bytes");
@@ -32,7 +32,7 @@ TEST_F(FileCases, ListingFollowsThePatternWithDotEntriesFirst) {
     for (const char* name : {"b.txt", "A.TXT", "noext", "b.bmp"}) {
         ASSERT_TRUE(WriteWholeFile(At(name), name));
     }
-    ASSERT_TRUE(machine.CreateDirectory(At("sub")));
+    ASSERT_TRUE(machine.MakeDirectory(At("sub")));
 
     const std::vector<std::string> all = ListedNames(At("*.*"));
     ASSERT_GE(all.size(), 2u);
@@ -53,7 +53,7 @@ TEST_F(FileCases, ListingFollowsThePatternWithDotEntriesFirst) {
 TEST_F(FileCases, ListingReportsAttributes) {
     ASSERT_TRUE(WriteWholeFile(At("plain.txt"), ""));
     ASSERT_TRUE(WriteWholeFile(At("marked.txt"), ""));
-    ASSERT_TRUE(machine.CreateDirectory(At("sub")));
+    ASSERT_TRUE(machine.MakeDirectory(At("sub")));
     CurrentSetup().SetAttributes(At("marked.txt"), kAttrReadOnly | kAttrHidden | kAttrSystem);
 
     std::vector<DirectoryEntry> entries;
@@ -73,25 +73,25 @@ TEST_F(FileCases, ListingReportsAttributes) {
 TEST_F(FileCases, CopyProtectsExistingData) {
     ASSERT_TRUE(WriteWholeFile(At("a.txt"), "original"));
     ASSERT_TRUE(WriteWholeFile(At("b.txt"), "other"));
-    EXPECT_FALSE(machine.CopyFile(At("a.txt"), At("A.TXT"), false));  // onto itself
+    EXPECT_FALSE(machine.CopyFileTo(At("a.txt"), At("A.TXT"), false));  // onto itself
     EXPECT_EQ(ReadWholeFile(At("a.txt")), "original");
-    EXPECT_FALSE(machine.CopyFile(At("b.txt"), At("a.txt"), true));
+    EXPECT_FALSE(machine.CopyFileTo(At("b.txt"), At("a.txt"), true));
     EXPECT_EQ(ReadWholeFile(At("a.txt")), "original");
-    EXPECT_TRUE(machine.CopyFile(At("b.txt"), At("a.txt"), false));
+    EXPECT_TRUE(machine.CopyFileTo(At("b.txt"), At("a.txt"), false));
     EXPECT_EQ(ReadWholeFile(At("a.txt")), "other");
-    EXPECT_FALSE(machine.CopyFile(At("missing"), At("c.txt"), false));
-    EXPECT_FALSE(machine.CopyFile(At("a.txt"), At("nofolder\\c.txt"), false));
+    EXPECT_FALSE(machine.CopyFileTo(At("missing"), At("c.txt"), false));
+    EXPECT_FALSE(machine.CopyFileTo(At("a.txt"), At("nofolder\\c.txt"), false));
 }
 
 TEST_F(FileCases, ReadOnlyFilesResistDeletionAndKeepTheBit) {
     ASSERT_TRUE(WriteWholeFile(At("ro.txt"), "keep"));
     CurrentSetup().SetAttributes(At("ro.txt"), kAttrReadOnly);
-    EXPECT_FALSE(machine.DeleteFile(At("ro.txt")));
+    EXPECT_FALSE(machine.RemoveFile(At("ro.txt")));
 
-    EXPECT_TRUE(machine.CopyFile(At("ro.txt"), At("copy.txt"), false));
-    EXPECT_FALSE(machine.DeleteFile(At("copy.txt")));  // the copy is read-only too
+    EXPECT_TRUE(machine.CopyFileTo(At("ro.txt"), At("copy.txt"), false));
+    EXPECT_FALSE(machine.RemoveFile(At("copy.txt")));  // the copy is read-only too
     EXPECT_TRUE(machine.RenameFile(At("ro.txt"), At("moved.txt")));
-    EXPECT_FALSE(machine.DeleteFile(At("moved.txt")));  // the bit moved with it
+    EXPECT_FALSE(machine.RemoveFile(At("moved.txt")));  // the bit moved with it
     EXPECT_EQ(ReadWholeFile(At("moved.txt")), "keep");
 }
 
@@ -107,14 +107,14 @@ TEST_F(FileCases, ClearingTheReadOnlyBitKeepsTheOthersAndAllowsDeletion) {
     EXPECT_EQ(entries[0].attributes & (kAttrReadOnly | kAttrHidden), kAttrHidden);
     EXPECT_TRUE(machine.ClearReadOnly(At("plain.txt")));
     EXPECT_FALSE(machine.ClearReadOnly(At("missing.txt")));
-    EXPECT_TRUE(machine.DeleteFile(At("ro.txt")));
+    EXPECT_TRUE(machine.RemoveFile(At("ro.txt")));
 }
 
 TEST_F(FileCases, RenameAndDeleteRules) {
     ASSERT_TRUE(WriteWholeFile(At("file.txt"), "1"));
     ASSERT_TRUE(WriteWholeFile(At("taken.txt"), "2"));
-    ASSERT_TRUE(machine.CreateDirectory(At("tree")));
-    ASSERT_TRUE(machine.CreateDirectory(At("tree\\inner")));
+    ASSERT_TRUE(machine.MakeDirectory(At("tree")));
+    ASSERT_TRUE(machine.MakeDirectory(At("tree\\inner")));
 
     EXPECT_FALSE(machine.RenameFile(At("file.txt"), At("taken.txt")));
     EXPECT_EQ(ReadWholeFile(At("taken.txt")), "2");
@@ -123,20 +123,20 @@ TEST_F(FileCases, RenameAndDeleteRules) {
     EXPECT_TRUE(machine.DirectoryExists(At("forest\\inner")));
     EXPECT_FALSE(machine.RenameFile(At("missing"), At("found")));
 
-    EXPECT_TRUE(machine.DeleteFile(At("FILE.TXT")));  // names ignore case
-    EXPECT_FALSE(machine.DeleteFile(At("file.txt")));
+    EXPECT_TRUE(machine.RemoveFile(At("FILE.TXT")));  // names ignore case
+    EXPECT_FALSE(machine.RemoveFile(At("file.txt")));
     EXPECT_FALSE(machine.FileExists(At("file.txt")));
-    EXPECT_FALSE(machine.DeleteFile(At("forest")));  // a folder is no file
+    EXPECT_FALSE(machine.RemoveFile(At("forest")));  // a folder is no file
 }
 
 TEST_F(FileCases, FoldersAreCreatedOneAtATime) {
-    EXPECT_FALSE(machine.CreateDirectory(At("a\\b")));
-    EXPECT_TRUE(machine.CreateDirectory(At("a")));
-    EXPECT_FALSE(machine.CreateDirectory(At("A")));
-    EXPECT_TRUE(machine.CreateDirectory(At("A\\b\\")));
+    EXPECT_FALSE(machine.MakeDirectory(At("a\\b")));
+    EXPECT_TRUE(machine.MakeDirectory(At("a")));
+    EXPECT_FALSE(machine.MakeDirectory(At("A")));
+    EXPECT_TRUE(machine.MakeDirectory(At("A\\b\\")));
     EXPECT_TRUE(machine.DirectoryExists(At("a\\B")));
-    EXPECT_FALSE(machine.CreateDirectory("C:\\"));
-    EXPECT_FALSE(machine.CreateDirectory("C:\\" + std::string(300, 'x')));
+    EXPECT_FALSE(machine.MakeDirectory("C:\\"));
+    EXPECT_FALSE(machine.MakeDirectory("C:\\" + std::string(300, 'x')));
 }
 
 }  // namespace

@@ -25,11 +25,11 @@ TEST_F(IniCases, ADotPathReadsTheCurrentFolderABareNameTheWindowsFolder) {
     const std::string bare = "tavrik-conformance.ini";
     ASSERT_TRUE(WriteWholeFile(At(bare), "[INSTALL]\nNAME=Brendol\n"));
     ASSERT_TRUE(WriteWholeFile("C:\\WINDOWS\\" + bare, "[INSTALL]\nNAME=FromWindows\n"));
-    CurrentSetup().SetCurrentDirectory(Folder());
+    CurrentSetup().ChangeDirectory(Folder());
     EXPECT_EQ(machine.ReadIniString(".\\" + bare, "install", "name", ""), "Brendol");
     EXPECT_EQ(machine.ReadIniString(bare, "install", "name", ""), "FromWindows");
     EXPECT_EQ(machine.ReadIniString(".\\missing.ini", "install", "name", "dflt "), "dflt");
-    machine.DeleteFile("C:\\WINDOWS\\" + bare);
+    machine.RemoveFile("C:\\WINDOWS\\" + bare);
 }
 
 }  // namespace

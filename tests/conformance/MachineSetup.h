@@ -21,10 +21,10 @@ public:
 
     // Read-only, hidden and system bits of an existing file.
     virtual void SetAttributes(const std::string& path, std::uint32_t attributes) = 0;
-    virtual void SetCurrentDirectory(const std::string& path) = 0;
+    virtual void ChangeDirectory(const std::string& path) = 0;
     // No value: the variable is removed.
-    virtual void SetEnvironmentVariable(const std::string& name,
-                                        const std::optional<std::string>& value) = 0;
+    virtual void SetEnvironment(const std::string& name,
+                                const std::optional<std::string>& value) = 0;
     // Stores a value of any type and bytes, as another program would.
     virtual void SetRegistryValue(const std::string& key, const std::string& name,
                                   const platform::RegistryValue& value) = 0;

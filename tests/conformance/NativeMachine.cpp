@@ -55,11 +55,8 @@ public:
     void SetAttributes(const std::string& path, std::uint32_t attributes) override {
         machine_.SetFileAttributes(path, attributes);
     }
-    void SetCurrentDirectory(const std::string& path) override {
-        machine_.SetCurrentDirectory(path);
-    }
-    void SetEnvironmentVariable(const std::string& name,
-                                const std::optional<std::string>& value) override {
+    void ChangeDirectory(const std::string& path) override { machine_.SetCurrentDirectory(path); }
+    void SetEnvironment(const std::string& name, const std::optional<std::string>& value) override {
         if (value) {
             machine_.SetEnvironmentVariable(name, *value);
         } else {

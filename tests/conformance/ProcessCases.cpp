@@ -15,13 +15,13 @@ protected:
     // Starts the command line and waits for its end; its exit code.
     std::uint32_t RunToEnd(const std::string& commandLine, const StartOptions& options = {}) {
         ProcessInfo info;
-        if (!machine.CreateProcess(commandLine, options, info)) {
+        if (!machine.StartProcess(commandLine, options, info)) {
             ADD_FAILURE() << "child did not start: " << commandLine;
             return 0xFFFFFFFFu;
         }
         EXPECT_EQ(WaitResult::Signalled, machine.WaitForProcess(info.process, 30000));
         std::uint32_t code = 0xFFFFFFFFu;
-        EXPECT_TRUE(machine.GetExitCodeProcess(info.process, code));
+        EXPECT_TRUE(machine.ProcessExitCode(info.process, code));
         EXPECT_TRUE(machine.CloseHandle(info.thread));
         EXPECT_TRUE(machine.CloseHandle(info.process));
         EXPECT_FALSE(machine.CloseHandle(info.process));  // closed once only
@@ -56,24 +56,24 @@ TEST_F(ProcessCases, ANamedProgramIsTheOneThatRuns) {
 
     ProcessInfo info;
     options.applicationName = "C:\\no\\such\\setup.exe";
-    EXPECT_FALSE(machine.CreateProcess(ChildCommand("exit 0"), options, info));
+    EXPECT_FALSE(machine.StartProcess(ChildCommand("exit 0"), options, info));
     options.applicationName.clear();
     options.currentDirectory = At("missing");
-    EXPECT_FALSE(machine.CreateProcess(ChildCommand("exit 0"), options, info));
+    EXPECT_FALSE(machine.StartProcess(ChildCommand("exit 0"), options, info));
 }
 
 TEST_F(ProcessCases, ARunningChildTimesOutIsStillActiveAndEnds) {
     ProcessInfo info;
-    ASSERT_TRUE(machine.CreateProcess(ChildCommand("sleep 20000"), StartOptions(), info));
+    ASSERT_TRUE(machine.StartProcess(ChildCommand("sleep 20000"), StartOptions(), info));
     EXPECT_NE(info.process, info.thread);
     EXPECT_NE(0u, info.processId);
     EXPECT_EQ(WaitResult::TimedOut, machine.WaitForProcess(info.process, 50));
     std::uint32_t code = 0;
-    EXPECT_TRUE(machine.GetExitCodeProcess(info.process, code));
+    EXPECT_TRUE(machine.ProcessExitCode(info.process, code));
     EXPECT_EQ(259u, code);  // STILL_ACTIVE
     CurrentSetup().EndChild(info, 9);
     EXPECT_EQ(WaitResult::Signalled, machine.WaitForProcess(info.process, 10000));
-    EXPECT_TRUE(machine.GetExitCodeProcess(info.process, code));
+    EXPECT_TRUE(machine.ProcessExitCode(info.process, code));
     EXPECT_EQ(9u, code);
     machine.CloseHandle(info.thread);
     machine.CloseHandle(info.process);
@@ -81,12 +81,12 @@ TEST_F(ProcessCases, ARunningChildTimesOutIsStillActiveAndEnds) {
 
 TEST_F(ProcessCases, FailuresAreReportedNotHidden) {
     ProcessInfo info;
-    EXPECT_FALSE(machine.CreateProcess("C:\\no\\such\\program.exe", StartOptions(), info));
-    EXPECT_FALSE(machine.CreateProcess("", StartOptions(), info));
+    EXPECT_FALSE(machine.StartProcess("C:\\no\\such\\program.exe", StartOptions(), info));
+    EXPECT_FALSE(machine.StartProcess("", StartOptions(), info));
     EXPECT_EQ(kNoHandle, info.process);
     std::uint32_t code = 0;
     EXPECT_EQ(WaitResult::Failed, machine.WaitForProcess(kNoHandle, 0));
-    EXPECT_FALSE(machine.GetExitCodeProcess(kNoHandle, code));
+    EXPECT_FALSE(machine.ProcessExitCode(kNoHandle, code));
     EXPECT_FALSE(machine.CloseHandle(kNoHandle));
 }
 
@@ -113,7 +113,7 @@ TEST_F(ProcessCases, ARunningChildShowsInTheSnapshotByItsProgramName) {
     };
     const auto before = count();
     ProcessInfo info;
-    ASSERT_TRUE(machine.CreateProcess(ChildCommand("sleep 20000"), StartOptions(), info));
+    ASSERT_TRUE(machine.StartProcess(ChildCommand("sleep 20000"), StartOptions(), info));
     EXPECT_EQ(before + 1, count());
     CurrentSetup().EndChild(info, 0);
     EXPECT_EQ(WaitResult::Signalled, machine.WaitForProcess(info.process, 10000));

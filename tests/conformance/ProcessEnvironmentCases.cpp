@@ -12,22 +12,22 @@ TEST_F(ProcessEnvironmentCases, CurrentDirectoryOfAnyLengthAndTheRoot) {
     std::string deep = Folder();
     while (deep.size() + 27 < 248) {
         deep += "\\abcdefghijklmnopqrstuvwxyz";
-        ASSERT_TRUE(machine.CreateDirectory(deep));
+        ASSERT_TRUE(machine.MakeDirectory(deep));
     }
-    CurrentSetup().SetCurrentDirectory(deep);
+    CurrentSetup().ChangeDirectory(deep);
     EXPECT_EQ(deep, machine.CurrentDirectory());
-    CurrentSetup().SetCurrentDirectory("C:\\");
+    CurrentSetup().ChangeDirectory("C:\\");
     EXPECT_EQ("C:\\", machine.CurrentDirectory());
 }
 
 TEST_F(ProcessEnvironmentCases, RelativePathsFollowTheCurrentDirectory) {
     ASSERT_TRUE(WriteWholeFile(At("tavrik.ini"), ""));
-    ASSERT_TRUE(machine.CreateDirectory(At("BRENDOL")));
-    ASSERT_TRUE(machine.CreateDirectory(At("BRENDOL\\DICO")));
-    CurrentSetup().SetCurrentDirectory(Folder());
+    ASSERT_TRUE(machine.MakeDirectory(At("BRENDOL")));
+    ASSERT_TRUE(machine.MakeDirectory(At("BRENDOL\\DICO")));
+    CurrentSetup().ChangeDirectory(Folder());
     EXPECT_TRUE(machine.FileExists(".\\tavrik.ini"));
     EXPECT_TRUE(machine.FileExists("tavrik.ini"));
-    CurrentSetup().SetCurrentDirectory(At("BRENDOL\\DICO"));
+    CurrentSetup().ChangeDirectory(At("BRENDOL\\DICO"));
     EXPECT_TRUE(machine.FileExists("..\\..\\tavrik.ini"));
     EXPECT_TRUE(machine.FileExists(Folder().substr(2) + "\\tavrik.ini"));  // from the drive's root
     EXPECT_FALSE(machine.FileExists("tavrik.ini"));
@@ -35,18 +35,18 @@ TEST_F(ProcessEnvironmentCases, RelativePathsFollowTheCurrentDirectory) {
 
 TEST_F(ProcessEnvironmentCases, EnvironmentVariablesOfAnyLengthWithoutRegardToCase) {
     const std::string large(20000, 'v');
-    CurrentSetup().SetEnvironmentVariable("TAVRIK_LARGE", large);
+    CurrentSetup().SetEnvironment("TAVRIK_LARGE", large);
     std::string value = "stale";
-    EXPECT_TRUE(machine.GetEnvironmentVariable("tavrik_large", value));
+    EXPECT_TRUE(machine.EnvironmentVariable("tavrik_large", value));
     EXPECT_EQ(large, value);
 
-    CurrentSetup().SetEnvironmentVariable("TAVRIK_EMPTY", "");
-    EXPECT_TRUE(machine.GetEnvironmentVariable("TAVRIK_EMPTY", value));
+    CurrentSetup().SetEnvironment("TAVRIK_EMPTY", "");
+    EXPECT_TRUE(machine.EnvironmentVariable("TAVRIK_EMPTY", value));
     EXPECT_EQ("", value);
 
     for (const char* name : {"TAVRIK_LARGE", "TAVRIK_EMPTY", "TAVRIK_UNSET"}) {
-        CurrentSetup().SetEnvironmentVariable(name, std::nullopt);
-        EXPECT_FALSE(machine.GetEnvironmentVariable(name, value)) << name;
+        CurrentSetup().SetEnvironment(name, std::nullopt);
+        EXPECT_FALSE(machine.EnvironmentVariable(name, value)) << name;
     }
 }
 

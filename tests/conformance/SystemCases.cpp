@@ -1,4 +1,5 @@
-// Drives, the system version, the locale and shell links.
+// Fixed drives, the system version, the error mode, the screen, the locale
+// and shell links.
 #include "ConformanceSupport.h"
 
 namespace tavrik::conformance {
@@ -6,44 +7,48 @@ namespace {
 
 using namespace platform;
 
-TEST(SystemCases, TheDriveListIsWholeInLetterOrderAndTyped) {
-    Machine& machine = CurrentMachine();
-    const std::string drives = machine.LogicalDriveStrings();
-    ASSERT_GE(drives.size(), 5u);
-    EXPECT_EQ(std::string("\0\0", 2), drives.substr(drives.size() - 2));
-    EXPECT_EQ(0u, drives.find("C:\\"));  // A and B absent on both machines
-    char previous = 'A';
-    for (std::size_t at = 0; at + 1 < drives.size(); at += 4) {
-        EXPECT_GT(drives[at], previous) << "at " << at;
-        previous = drives[at];
-        EXPECT_EQ(":\\", drives.substr(at + 1, 2)) << "at " << at;
-        EXPECT_EQ('\0', drives[at + 3]);
+// Drive C is fixed on both machines; the medium's drive and the letters
+// with no drive are not listed.
+TEST(SystemCases, FixedDrivesAreRootsInLetterOrder) {
+    const std::vector<std::string> drives = CurrentMachine().FixedDrives();
+    ASSERT_FALSE(drives.empty());
+    EXPECT_EQ("C:\\", drives.front());
+    for (std::size_t at = 0; at < drives.size(); ++at) {
+        ASSERT_EQ(3u, drives[at].size()) << drives[at];
+        EXPECT_EQ(":\\", drives[at].substr(1)) << drives[at];
+        EXPECT_NE("Q:\\", drives[at]);
+        if (at > 0) {
+            EXPECT_GT(drives[at][0], drives[at - 1][0]) << drives[at];
+        }
     }
-    EXPECT_EQ(kDriveFixed, machine.DriveType("C:\\"));
-    EXPECT_EQ(kDriveFixed, machine.DriveType("c:\\"));
-    EXPECT_EQ(kDriveNoRootDir, machine.DriveType("Q:\\"));
 }
 
-TEST(SystemCases, VersionRecordsOfBothSizesAndNoOther) {
-    Machine& machine = CurrentMachine();
-    OsVersion extended;
-    extended.recordSize = kOsVersionExSize;
-    ASSERT_TRUE(machine.GetVersion(extended));
-    EXPECT_EQ(extended.recordSize, kOsVersionExSize);
-    OsVersion basic;
-    basic.recordSize = kOsVersionSize;
-    ASSERT_TRUE(machine.GetVersion(basic));
-    EXPECT_EQ(extended.major, basic.major);
-    EXPECT_EQ(extended.minor, basic.minor);
-    EXPECT_EQ(extended.servicePack, basic.servicePack);
-    EXPECT_EQ(2u, extended.platformId);  // the NT family
-    EXPECT_GE(extended.major, 5u);
+TEST(SystemCases, TheWindowsVersionIsOfTheNtFamily) {
+    OsVersion version;
+    ASSERT_TRUE(CurrentMachine().WindowsVersion(version));
+    EXPECT_EQ(2u, version.platformId);
+    EXPECT_GE(version.major, 5u);
+    EXPECT_GT(version.build, 0u);
+}
 
-    for (std::uint32_t size : {0u, 12u, 100u, 157u, 4096u}) {
-        OsVersion refused;
-        refused.recordSize = size;
-        EXPECT_FALSE(machine.GetVersion(refused)) << size;
+// While the guard lives critical-error boxes are off; the mode before it
+// comes back when it goes, whatever it was.
+TEST(SystemCases, CriticalErrorBoxesAreOffWhileTheGuardLives) {
+    Machine& machine = CurrentMachine();
+    const unsigned before = machine.SwapErrorMode(0);
+    {
+        const CriticalErrorBoxesOff quiet;
+        const unsigned during = machine.SwapErrorMode(0);
+        EXPECT_EQ(kCriticalErrorBoxesOffMode, during & kCriticalErrorBoxesOffMode);
+        machine.SwapErrorMode(during);
     }
+    EXPECT_EQ(0u, machine.SwapErrorMode(before));
+}
+
+TEST(SystemCases, TheFullScreenAreaIsAScreenSize) {
+    const ScreenSize screen = CurrentMachine().FullScreenSize();
+    EXPECT_GE(screen.width, 640);
+    EXPECT_GE(screen.height, 400);
 }
 
 // Where system programs and the program's own library are taken from: full

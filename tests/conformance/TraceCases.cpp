@@ -10,7 +10,7 @@ using conformance::ReadWholeFile;
 
 class TraceLogCases : public ::testing::Test {
 protected:
-    void TearDown() override { platform::CurrentMachine().DeleteFile(kTraceLogPath); }
+    void TearDown() override { platform::CurrentMachine().RemoveFile(kTraceLogPath); }
 };
 
 TEST_F(TraceLogCases, ASecondRunKeepsOnlyItsOwnLines) {
@@ -38,7 +38,7 @@ TEST_F(TraceLogCases, LinesAreWrittenByteForByte) {
 TEST_F(TraceLogCases, ALogDeletedDuringTheRunIsNeverRecreated) {
     ResetTraceLog();
     AppendTraceLine("before");
-    ASSERT_TRUE(platform::CurrentMachine().DeleteFile(kTraceLogPath));
+    ASSERT_TRUE(platform::CurrentMachine().RemoveFile(kTraceLogPath));
     AppendTraceLine("after");
     AppendTraceLine("and later");
     EXPECT_FALSE(platform::CurrentMachine().FileExists(kTraceLogPath));

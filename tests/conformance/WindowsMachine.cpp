@@ -13,10 +13,6 @@
 #include "platform/win32/Win32Api.h"
 #include "platform/win32/Win32Machine.h"
 
-// The set-up's methods of the same names (the API is called by its A names).
-#undef SetCurrentDirectory
-#undef SetEnvironmentVariable
-
 namespace tavrik::conformance {
 namespace {
 
@@ -71,11 +67,10 @@ public:
     void SetAttributes(const std::string& path, std::uint32_t attributes) override {
         ::SetFileAttributesA(path.c_str(), attributes == 0 ? FILE_ATTRIBUTE_NORMAL : attributes);
     }
-    void SetCurrentDirectory(const std::string& path) override {
+    void ChangeDirectory(const std::string& path) override {
         ASSERT_TRUE(::SetCurrentDirectoryA(path.c_str())) << path;
     }
-    void SetEnvironmentVariable(const std::string& name,
-                                const std::optional<std::string>& value) override {
+    void SetEnvironment(const std::string& name, const std::optional<std::string>& value) override {
         ::SetEnvironmentVariableA(name.c_str(), value ? value->c_str() : nullptr);
     }
     void SetRegistryValue(const std::string& key, const std::string& name,

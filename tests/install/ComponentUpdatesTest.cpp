@@ -249,7 +249,7 @@ TEST_F(ComponentTest, TheUpdateScriptRunsTheSystemsScriptHostOnly) {
 
 TEST_F(ComponentTest, WithoutTheSystemsScriptHostThePlantedOneDoesNotRunEither) {
     PutOnMedium("qxdiag\\cscript.exe", "MZ planted");
-    machine.DeleteFile("C:\\WINDOWS\\system32\\cscript.exe");
+    machine.RemoveFile("C:\\WINDOWS\\system32\\cscript.exe");
     ShowProgressPage(true);
     TickComponents();
     const auto lines = TraceLines();

@@ -77,8 +77,7 @@ TEST_F(RecommendationTest, TheSiteServerAloneLeavesOutTheSecondPhrase) {
 }
 
 TEST_F(RecommendationTest, TheWindowIsCentredOnTheWorkArea) {
-    machine.SetSystemMetric(platform::kSmCxFullScreen, 1024);
-    machine.SetSystemMetric(platform::kSmCyFullScreen, 738);
+    machine.SetFullScreenSize({1024, 738});
     StartWizard();
     EXPECT_EQ(Form().Left(), 192);
     EXPECT_EQ(Form().Top(), 129);

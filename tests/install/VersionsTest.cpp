@@ -58,7 +58,7 @@ TEST_F(ReadVersionsTest, CriticalErrorsAreSuppressedWhileTheMediumIsRead) {
     const ApplicationVersions versions = ReadApplicationVersions();
     EXPECT_EQ(versions.medium, "");
     ASSERT_EQ(machine.ErrorModeCalls().size(), 2u);
-    EXPECT_EQ(machine.ErrorModeCalls()[0], platform::kSemFailCriticalErrors);
+    EXPECT_EQ(machine.ErrorModeCalls()[0], platform::kCriticalErrorBoxesOffMode);
     EXPECT_EQ(machine.ErrorModeCalls()[1], 0u);
 }
 

@@ -100,7 +100,7 @@ TEST_F(LanguageConfirmationTest, TheListingDoesNotAskForADriveThatIsNotReady) {
     Choose(2);
     const std::vector<unsigned> calls(machine.ErrorModeCalls().begin() + static_cast<long>(before),
                                       machine.ErrorModeCalls().end());
-    EXPECT_EQ(calls, (std::vector<unsigned>{platform::kSemFailCriticalErrors, 0u}));
+    EXPECT_EQ(calls, (std::vector<unsigned>{platform::kCriticalErrorBoxesOffMode, 0u}));
 }
 
 TEST_F(LanguageConfirmationTest, AFlagGoneSinceTheChoiceSendsTheUserBackToTheFlags) {

@@ -74,10 +74,10 @@ TEST(FakeFileSystem, LockedFileIsCopiedButNeitherDeletedRenamedNorWritten) {
     machine.WriteFile("C:\\APP\\lib.dll", "code");
     machine.LockFile("c:\\app\\LIB.DLL");
     // The library replacement test: copy, delete, rename back.
-    EXPECT_TRUE(machine.CopyFile("C:\\APP\\lib.dll", "C:\\APP\\lib.dll.cop", false));
-    EXPECT_FALSE(machine.DeleteFile("C:\\APP\\lib.dll"));
+    EXPECT_TRUE(machine.CopyFileTo("C:\\APP\\lib.dll", "C:\\APP\\lib.dll.cop", false));
+    EXPECT_FALSE(machine.RemoveFile("C:\\APP\\lib.dll"));
     EXPECT_FALSE(machine.RenameFile("C:\\APP\\lib.dll", "C:\\APP\\old.dll"));
-    EXPECT_FALSE(machine.CopyFile("C:\\APP\\lib.dll.cop", "C:\\APP\\lib.dll", false));
+    EXPECT_FALSE(machine.CopyFileTo("C:\\APP\\lib.dll.cop", "C:\\APP\\lib.dll", false));
     EXPECT_EQ(machine.OpenFile("C:\\APP\\lib.dll", FileAccess::Write, FileCreation::OpenExisting),
               kNoHandle);
     EXPECT_EQ(machine.ReadFile("C:\\APP\\lib.dll"), "code");
@@ -85,7 +85,7 @@ TEST(FakeFileSystem, LockedFileIsCopiedButNeitherDeletedRenamedNorWritten) {
     EXPECT_FALSE(machine.RenameFile("C:\\APP", "C:\\APP2"));  // a folder holding it neither
 
     machine.UnlockFile("C:\\APP\\lib.dll");
-    EXPECT_TRUE(machine.DeleteFile("C:\\APP\\lib.dll"));
+    EXPECT_TRUE(machine.RemoveFile("C:\\APP\\lib.dll"));
     EXPECT_TRUE(machine.RenameFile("C:\\APP\\lib.dll.cop", "C:\\APP\\lib.dll"));
 }
 
@@ -96,12 +96,12 @@ TEST(FakeFileSystem, ReadOnlyFilesCannotBeWrittenOverAndCopiesStayReadOnly) {
     machine.WriteFile("C:\\ro.txt", "keep");
     machine.WriteFile("C:\\other.txt", "new");
     machine.MakeReadOnly("C:\\ro.txt");
-    EXPECT_FALSE(machine.CopyFile("C:\\other.txt", "C:\\ro.txt", false));
+    EXPECT_FALSE(machine.CopyFileTo("C:\\other.txt", "C:\\ro.txt", false));
     EXPECT_EQ(machine.OpenFile("C:\\ro.txt", FileAccess::ReadWrite, FileCreation::OpenExisting),
               kNoHandle);
     EXPECT_EQ(machine.ReadFile("C:\\ro.txt"), "keep");
 
-    EXPECT_TRUE(machine.CopyFile("C:\\ro.txt", "C:\\copy.txt", false));
+    EXPECT_TRUE(machine.CopyFileTo("C:\\ro.txt", "C:\\copy.txt", false));
     EXPECT_EQ(machine.FileAttributes("C:\\copy.txt"), kAttrArchive | kAttrReadOnly);
     EXPECT_TRUE(machine.RenameFile("C:\\ro.txt", "C:\\moved.txt"));
     EXPECT_EQ(machine.FileAttributes("C:\\moved.txt"), kAttrArchive | kAttrReadOnly);
@@ -113,7 +113,7 @@ TEST(FakeFileSystem, CopyingOverAHiddenFileIsRefused) {
     machine.WriteFile("C:\\a.txt", "original");
     machine.WriteFile("C:\\b.txt", "other");
     machine.SetFileAttributes("C:\\b.txt", kAttrHidden);
-    EXPECT_FALSE(machine.CopyFile("C:\\a.txt", "C:\\b.txt", false));  // hidden target
+    EXPECT_FALSE(machine.CopyFileTo("C:\\a.txt", "C:\\b.txt", false));  // hidden target
     EXPECT_EQ(machine.ReadFile("C:\\b.txt"), "other");
 }
 
@@ -141,29 +141,28 @@ TEST(FakeFileSystem, CdRomIsReadOnlyAndAnEmptyDriveUnreachable) {
     FakeMachine machine;
     machine.AddDrive('E', kDriveCdRom);
     machine.WriteFile("E:\\setup.exe", "MZ");
-    EXPECT_FALSE(machine.DeleteFile("E:\\setup.exe"));
-    EXPECT_FALSE(machine.CreateDirectory("E:\\new"));
-    EXPECT_FALSE(machine.CopyFile("E:\\setup.exe", "E:\\copy.exe", false));
-    EXPECT_TRUE(machine.CopyFile("E:\\setup.exe", "C:\\setup.exe", false));
+    EXPECT_FALSE(machine.RemoveFile("E:\\setup.exe"));
+    EXPECT_FALSE(machine.MakeDirectory("E:\\new"));
+    EXPECT_FALSE(machine.CopyFileTo("E:\\setup.exe", "E:\\copy.exe", false));
+    EXPECT_TRUE(machine.CopyFileTo("E:\\setup.exe", "C:\\setup.exe", false));
 
     machine.SetMediaPresent('E', false);
     EXPECT_FALSE(machine.FileExists("E:\\setup.exe"));
     EXPECT_FALSE(machine.DirectoryExists("E:\\"));
-    EXPECT_EQ(machine.DriveType("E:\\"), kDriveCdRom);
     machine.SetMediaPresent('e', true);
     EXPECT_TRUE(machine.FileExists("E:\\setup.exe"));
 }
 
-TEST(FakeFileSystem, DrivesAreListedInLetterOrderAndTyped) {
+// A fixed drive without its medium is still a fixed drive.
+TEST(FakeFileSystem, FixedDrivesAreListedInLetterOrder) {
     FakeMachine machine;
     machine.AddDrive('e', kDriveCdRom);
     machine.AddDrive('A', kDriveRemovable);
-    EXPECT_EQ(machine.LogicalDriveStrings(), std::string("A:\\\0C:\\\0E:\\\0\0", 13));
-    EXPECT_EQ(machine.DriveType("E:\\"), kDriveCdRom);
-    EXPECT_EQ(machine.DriveType("e:"), kDriveCdRom);
-    EXPECT_EQ(machine.DriveType("C:/"), kDriveFixed);
-    EXPECT_EQ(machine.DriveType("Q:\\"), kDriveNoRootDir);
-    EXPECT_EQ(machine.DriveType("C:\\dir"), kDriveNoRootDir);
+    machine.AddDrive('d', kDriveFixed);
+    machine.SetMediaPresent('D', false);
+    EXPECT_EQ(machine.FixedDrives(), (std::vector<std::string>{"C:\\", "D:\\"}));
+    machine.AddDrive('D', kDriveRemote);
+    EXPECT_EQ(machine.FixedDrives(), (std::vector<std::string>{"C:\\"}));
     EXPECT_THROW(machine.AddDrive('1', kDriveFixed), FakeSetupError);
 }
 

@@ -18,14 +18,14 @@ int FakeTwice(int a, int b) { return 2 * (a + b); }
 TEST(FakeLibraries, NativeLibraryAnswersOnlyItsDecoratedNames) {
     FakeMachine machine;
     machine.AddNativeLibrary("lx32.dll", TAVRIK_PROBE_LIBRARY, kProbeNames);
-    const Handle library = machine.LoadLibrary("LX32.DLL");
+    const Handle library = machine.OpenLibrary("LX32.DLL");
     ASSERT_NE(library, kNoHandle);
-    auto add = reinterpret_cast<AddFunction>(machine.GetProcAddress(library, "@probe_add$qii"));
+    auto add = reinterpret_cast<AddFunction>(machine.LibraryEntry(library, "@probe_add$qii"));
     ASSERT_NE(add, nullptr);
     EXPECT_EQ(add(2, 3), 5);
-    EXPECT_EQ(machine.GetProcAddress(library, "probe_add"), nullptr);  // not an export name
-    EXPECT_EQ(machine.GetProcAddress(library, "@Missing$qv"), nullptr);
-    EXPECT_TRUE(machine.FreeLibrary(library));
+    EXPECT_EQ(machine.LibraryEntry(library, "probe_add"), nullptr);  // not an export name
+    EXPECT_EQ(machine.LibraryEntry(library, "@Missing$qv"), nullptr);
+    EXPECT_TRUE(machine.CloseLibrary(library));
 
     const std::vector<LibraryCall>& calls = machine.LibraryCalls();
     ASSERT_EQ(calls.size(), 5u);
@@ -40,28 +40,28 @@ TEST(FakeLibraries, NativeLibraryAnswersOnlyItsDecoratedNames) {
 TEST(FakeLibraries, TheLastFreeUnloadsAndLoadsShareOneReferenceCount) {
     FakeMachine machine;
     machine.AddNativeLibrary("lx32.dll", TAVRIK_PROBE_LIBRARY, kProbeNames);
-    const Handle first = machine.LoadLibrary("lx32");  // ".dll" is assumed
-    const Handle second = machine.LoadLibrary("C:\\WINDOWS\\lx32.dll");
+    const Handle first = machine.OpenLibrary("lx32");  // ".dll" is assumed
+    const Handle second = machine.OpenLibrary("C:\\WINDOWS\\lx32.dll");
     ASSERT_NE(first, kNoHandle);
     EXPECT_EQ(first, second);
-    auto add = reinterpret_cast<AddFunction>(machine.GetProcAddress(first, "@probe_add$qii"));
+    auto add = reinterpret_cast<AddFunction>(machine.LibraryEntry(first, "@probe_add$qii"));
     auto count =
-        reinterpret_cast<CountFunction>(machine.GetProcAddress(first, "@probe_call_count$qv"));
+        reinterpret_cast<CountFunction>(machine.LibraryEntry(first, "@probe_call_count$qv"));
     ASSERT_NE(count, nullptr);
     add(1, 1);
     EXPECT_EQ(count(), 1);
 
-    EXPECT_TRUE(machine.FreeLibrary(first));
+    EXPECT_TRUE(machine.CloseLibrary(first));
     EXPECT_TRUE(machine.IsLibraryLoaded("lx32.dll"));
-    EXPECT_TRUE(machine.FreeLibrary(second));
+    EXPECT_TRUE(machine.CloseLibrary(second));
     EXPECT_FALSE(machine.IsLibraryLoaded("lx32.dll"));
-    EXPECT_FALSE(machine.FreeLibrary(second));
-    EXPECT_EQ(machine.GetProcAddress(first, "@probe_add$qii"), nullptr);
+    EXPECT_FALSE(machine.CloseLibrary(second));
+    EXPECT_EQ(machine.LibraryEntry(first, "@probe_add$qii"), nullptr);
 
-    const Handle again = machine.LoadLibrary("lx32.dll");
-    count = reinterpret_cast<CountFunction>(machine.GetProcAddress(again, "@probe_call_count$qv"));
+    const Handle again = machine.OpenLibrary("lx32.dll");
+    count = reinterpret_cast<CountFunction>(machine.LibraryEntry(again, "@probe_call_count$qv"));
     EXPECT_EQ(count(), 0);  // really unloaded in between
-    machine.FreeLibrary(again);
+    machine.CloseLibrary(again);
     EXPECT_EQ(machine.LibraryLoadCount("lx32.dll"), 3);
     EXPECT_EQ(machine.LibraryFreeCount("LX32.DLL"), 3);
 }
@@ -69,18 +69,18 @@ TEST(FakeLibraries, TheLastFreeUnloadsAndLoadsShareOneReferenceCount) {
 TEST(FakeLibraries, TablesOfExportsAndUnknownLibraries) {
     FakeMachine machine;
     machine.AddLibrary("fake.dll", {{"@Twice$qii", reinterpret_cast<void*>(&FakeTwice)}});
-    const Handle library = machine.LoadLibrary("Fake.dll");
+    const Handle library = machine.OpenLibrary("Fake.dll");
     ASSERT_NE(library, kNoHandle);
-    auto twice = reinterpret_cast<AddFunction>(machine.GetProcAddress(library, "@Twice$qii"));
+    auto twice = reinterpret_cast<AddFunction>(machine.LibraryEntry(library, "@Twice$qii"));
     ASSERT_NE(twice, nullptr);
     EXPECT_EQ(twice(1, 2), 6);
-    EXPECT_EQ(machine.GetProcAddress(library, "@twice$qii"), nullptr);  // exports keep case
-    machine.FreeLibrary(library);
+    EXPECT_EQ(machine.LibraryEntry(library, "@twice$qii"), nullptr);  // exports keep case
+    machine.CloseLibrary(library);
 
-    EXPECT_EQ(machine.LoadLibrary("missing.dll"), kNoHandle);
-    EXPECT_EQ(machine.LoadLibrary(""), kNoHandle);
+    EXPECT_EQ(machine.OpenLibrary("missing.dll"), kNoHandle);
+    EXPECT_EQ(machine.OpenLibrary(""), kNoHandle);
     machine.AddNativeLibrary("broken.dll", "/nonexistent/libbroken.so", {});
-    EXPECT_EQ(machine.LoadLibrary("broken.dll"), kNoHandle);
+    EXPECT_EQ(machine.OpenLibrary("broken.dll"), kNoHandle);
     EXPECT_EQ(machine.LibraryLoadCount("broken.dll"), 0);
 }
 

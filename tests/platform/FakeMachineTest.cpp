@@ -21,52 +21,44 @@ TEST(FakeMachine, AnEnvironmentNameWithAnEqualsSignCannotBeSet) {
     EXPECT_THROW(machine.SetEnvironmentVariable("A=B", "x"), FakeSetupError);
 }
 
-TEST(FakeMachine, VersionRecordsCanBeRefused) {
-    FakeMachine machine;
-    machine.SetVersion(5, 0, 2195, "Service Pack 4");
-    OsVersion extended;
-    extended.recordSize = kOsVersionExSize;
-    ASSERT_TRUE(machine.GetVersion(extended));
-    EXPECT_EQ(extended.recordSize, kOsVersionExSize);
-    EXPECT_EQ(extended.major, 5u);
-    EXPECT_EQ(extended.minor, 0u);
-    EXPECT_EQ(extended.servicePack, "Service Pack 4");
-
-    machine.RefuseVersionRecords(true, false);
-    OsVersion basic;
-    basic.recordSize = kOsVersionSize;
-    EXPECT_FALSE(machine.GetVersion(extended));
-    EXPECT_TRUE(machine.GetVersion(basic));
-    machine.RefuseVersionRecords(true, true);
-    EXPECT_FALSE(machine.GetVersion(basic));
-    OsVersion odd;
-    odd.recordSize = 12;
-    machine.RefuseVersionRecords(false, false);
-    EXPECT_FALSE(machine.GetVersion(odd));
+// The extended record carries the service pack; a system that refuses it
+// is read from the basic record, one that refuses both has no version.
+TEST(FakeMachine, TheVersionFallsBackToTheBasicRecord) {
+    struct Row {
+        bool refuseExtended, refuseBasic, readable;
+    };
+    for (const Row row : {Row{false, false, true}, Row{true, false, true}, Row{false, true, true},
+                          Row{true, true, false}}) {
+        FakeMachine machine;
+        machine.SetVersion(5, 0, 2195, "Service Pack 4");
+        machine.RefuseVersionRecords(row.refuseExtended, row.refuseBasic);
+        OsVersion version;
+        ASSERT_EQ(machine.WindowsVersion(version), row.readable) << row.refuseExtended;
+        if (row.readable) {
+            EXPECT_EQ(version.major, 5u);
+            EXPECT_EQ(version.minor, 0u);
+            EXPECT_EQ(version.servicePack, "Service Pack 4");
+        }
+    }
 }
 
-TEST(FakeMachine, WindowsAreWalkedTopDown) {
+TEST(FakeMachine, WindowTitlesAreListedTopDownAndCut) {
     FakeMachine machine;
-    EXPECT_EQ(machine.TopWindow(), kNoHandle);
+    EXPECT_TRUE(machine.TopLevelWindowTitles().empty());
     machine.SetTopWindows({"Tavrik", "Solvane 16", std::string(2000, 't')});
-    const Handle top = machine.TopWindow();
-    EXPECT_EQ(machine.WindowText(top), "Tavrik");
-    const Handle second = machine.NextWindow(top);
-    EXPECT_EQ(machine.WindowText(second), "Solvane 16");
-    const Handle third = machine.NextWindow(second);
-    EXPECT_EQ(machine.WindowText(third).size(), 1023u);
-    EXPECT_EQ(machine.NextWindow(third), kNoHandle);
-    EXPECT_EQ(machine.NextWindow(kNoHandle), kNoHandle);
-    EXPECT_EQ(machine.WindowText(0x1234), "");
+    EXPECT_EQ(machine.TopLevelWindowTitles(),
+              (std::vector<std::string>{"Tavrik", "Solvane 16", std::string(1023, 't')}));
 }
 
-TEST(FakeMachine, SystemKnobsAndRecordedCalls) {
+TEST(FakeMachine, SystemKnobs) {
     FakeMachine machine;
-    EXPECT_EQ(machine.SystemMetric(kSmCxFullScreen), 1024);
-    EXPECT_EQ(machine.SystemMetric(kSmCyFullScreen), 738);
-    EXPECT_EQ(machine.SetErrorMode(kSemFailCriticalErrors), 0u);
-    EXPECT_EQ(machine.SetErrorMode(0), kSemFailCriticalErrors);
-    EXPECT_EQ(machine.ErrorModeCalls(), (std::vector<unsigned>{kSemFailCriticalErrors, 0}));
+    EXPECT_EQ(machine.FullScreenSize().width, 1024);
+    EXPECT_EQ(machine.FullScreenSize().height, 738);
+    {
+        ScopedCurrentMachine installed(machine);
+        const CriticalErrorBoxesOff quiet;
+    }
+    EXPECT_EQ(machine.ErrorModeCalls(), (std::vector<unsigned>{kCriticalErrorBoxesOffMode, 0}));
 
     PowerStatus status;
     machine.SetPowerStatus(PowerStatus{0, 1, 80, 3600, 7200});
@@ -101,19 +93,12 @@ TEST(FakeMachine, ShellLinksAreRecordedWhereTheirFileCanBeWritten) {
     EXPECT_EQ(machine.OpenHandleCount(), 0);
 }
 
-TEST(FakeMachine, RestartNeedsTheShutdownPrivilegeEnabled) {
+TEST(FakeMachine, ARestartNeedsTheShutdownRight) {
     FakeMachine machine;
-    EXPECT_FALSE(machine.ExitWindows(kEwxReboot | kEwxForce, 0));
-    EXPECT_TRUE(machine.EnableShutdownPrivilege());
-    EXPECT_TRUE(machine.ExitWindows(kEwxReboot | kEwxForce, 0));
-    ASSERT_EQ(machine.ExitWindowsCalls().size(), 2u);
-    EXPECT_FALSE(machine.ExitWindowsCalls()[0].succeeded);
-    EXPECT_EQ(machine.ExitWindowsCalls()[1].flags, 6u);
-
-    FakeMachine withoutRights;
-    withoutRights.SetShutdownPrivilegeHeld(false);
-    EXPECT_FALSE(withoutRights.EnableShutdownPrivilege());
-    EXPECT_FALSE(withoutRights.ExitWindows(kEwxReboot | kEwxForce, 0));
+    EXPECT_TRUE(machine.Restart());
+    machine.SetShutdownPrivilegeHeld(false);
+    EXPECT_FALSE(machine.Restart());
+    EXPECT_EQ(machine.RestartRequests(), (std::vector<bool>{true, false}));
 }
 
 TEST(FakeMachine, InstallsItselfAsTheCurrentMachineForAScope) {

@@ -11,7 +11,7 @@ const std::string kSetup = "E:\\setup.exe -s -f1E:\\install.iss -f2D:\\setup.log
 TEST(FakeProcesses, AnUnscriptedCommandLineFailsToStartButIsRecorded) {
     FakeMachine machine;
     ProcessInfo info;
-    EXPECT_FALSE(machine.CreateProcess("notepad.exe", StartOptions{}, info));
+    EXPECT_FALSE(machine.StartProcess("notepad.exe", StartOptions{}, info));
     EXPECT_EQ(info.process, kNoHandle);
     ASSERT_EQ(machine.ProcessStarts().size(), 1u);
     EXPECT_FALSE(machine.ProcessStarts()[0].started);
@@ -30,7 +30,7 @@ TEST(FakeProcesses, AProcessThatEndsAtOnceRunsItsEffectsAndCountsItsHandles) {
     options.hidden = true;
     options.currentDirectory = "c:\\app\\qxdiag\\";
     ProcessInfo info;
-    ASSERT_TRUE(machine.CreateProcess(kStop, options, info));
+    ASSERT_TRUE(machine.StartProcess(kStop, options, info));
     EXPECT_TRUE(machine.FileExists("C:\\app\\qxdiag\\stopped"));
     EXPECT_NE(info.process, info.thread);
     EXPECT_NE(info.processId, 0u);
@@ -38,9 +38,9 @@ TEST(FakeProcesses, AProcessThatEndsAtOnceRunsItsEffectsAndCountsItsHandles) {
 
     EXPECT_EQ(machine.WaitForProcess(info.process, kInfinite), WaitResult::Signalled);
     std::uint32_t code = 0;
-    EXPECT_TRUE(machine.GetExitCodeProcess(info.process, code));
+    EXPECT_TRUE(machine.ProcessExitCode(info.process, code));
     EXPECT_EQ(code, 3u);
-    EXPECT_FALSE(machine.GetExitCodeProcess(info.thread, code));  // not a process handle
+    EXPECT_FALSE(machine.ProcessExitCode(info.thread, code));  // not a process handle
     EXPECT_TRUE(machine.CloseHandle(info.process));
     EXPECT_TRUE(machine.CloseHandle(info.thread));
     EXPECT_FALSE(machine.CloseHandle(info.thread));
@@ -63,12 +63,12 @@ TEST(FakeProcesses, ARunningProcessIsPolledUntilTheTestEndsIt) {
     script.onEnd = [&ended](FakeMachine&) { ++ended; };
     machine.ScriptProcess(kSetup, script);
     ProcessInfo info;
-    ASSERT_TRUE(machine.CreateProcess(kSetup, StartOptions{}, info));
+    ASSERT_TRUE(machine.StartProcess(kSetup, StartOptions{}, info));
 
     std::uint32_t code = 0;
     EXPECT_EQ(machine.WaitForProcess(info.process, 0), WaitResult::TimedOut);
     EXPECT_EQ(machine.WaitForProcess(info.thread, 100), WaitResult::TimedOut);
-    EXPECT_TRUE(machine.GetExitCodeProcess(info.process, code));
+    EXPECT_TRUE(machine.ProcessExitCode(info.process, code));
     EXPECT_EQ(code, kStillActive);
     EXPECT_EQ(ended, 0);
 
@@ -76,7 +76,7 @@ TEST(FakeProcesses, ARunningProcessIsPolledUntilTheTestEndsIt) {
     EXPECT_FALSE(machine.EndProcess(info.processId, 8));  // already ended
     EXPECT_EQ(ended, 1);
     EXPECT_EQ(machine.WaitForProcess(info.process, 0), WaitResult::Signalled);
-    EXPECT_TRUE(machine.GetExitCodeProcess(info.process, code));
+    EXPECT_TRUE(machine.ProcessExitCode(info.process, code));
     EXPECT_EQ(code, 7u);
 }
 
@@ -92,8 +92,8 @@ TEST(FakeProcesses, AnInfiniteWaitNeverBlocks) {
 
     ProcessInfo a;
     ProcessInfo b;
-    ASSERT_TRUE(machine.CreateProcess("a.exe", StartOptions{}, a));
-    ASSERT_TRUE(machine.CreateProcess("b.exe", StartOptions{}, b));
+    ASSERT_TRUE(machine.StartProcess("a.exe", StartOptions{}, a));
+    ASSERT_TRUE(machine.StartProcess("b.exe", StartOptions{}, b));
     EXPECT_EQ(machine.WaitForProcess(a.process, 0), WaitResult::TimedOut);  // a poll
     EXPECT_EQ(machine.WaitForProcess(b.process, 100), WaitResult::TimedOut);
     EXPECT_TRUE(machine.HungWaits().empty());
@@ -117,22 +117,22 @@ TEST(FakeProcesses, ExactScriptsComeBeforePredicatesAndFoldersMustExist) {
 
     ProcessInfo info;
     std::uint32_t code = 0;
-    ASSERT_TRUE(machine.CreateProcess(kSetup, StartOptions{}, info));
-    machine.GetExitCodeProcess(info.process, code);
+    ASSERT_TRUE(machine.StartProcess(kSetup, StartOptions{}, info));
+    machine.ProcessExitCode(info.process, code);
     EXPECT_EQ(code, 2u);
-    ASSERT_TRUE(machine.CreateProcess("E:\\setup.exe -s", StartOptions{}, info));
-    machine.GetExitCodeProcess(info.process, code);
+    ASSERT_TRUE(machine.StartProcess("E:\\setup.exe -s", StartOptions{}, info));
+    machine.ProcessExitCode(info.process, code);
     EXPECT_EQ(code, 1u);
 
     StartOptions missingFolder;
     missingFolder.currentDirectory = "C:\\nowhere";
-    EXPECT_FALSE(machine.CreateProcess(kSetup, missingFolder, info));
+    EXPECT_FALSE(machine.StartProcess(kSetup, missingFolder, info));
 
     StartOptions named;
     named.applicationName = "C:\\medium\\setup.exe";
-    EXPECT_FALSE(machine.CreateProcess(kSetup, named, info));  // no such file yet
+    EXPECT_FALSE(machine.StartProcess(kSetup, named, info));  // no such file yet
     machine.WriteFile("C:\\medium\\setup.exe", "MZ");
-    EXPECT_TRUE(machine.CreateProcess(kSetup, named, info));
+    EXPECT_TRUE(machine.StartProcess(kSetup, named, info));
 }
 
 TEST(FakeProcesses, RunningProcessesJoinTheSnapshotByExecutableName) {
@@ -144,9 +144,9 @@ TEST(FakeProcesses, RunningProcessesJoinTheSnapshotByExecutableName) {
     machine.ScriptProcess("\"C:\\Program Files\\x\\Tool.EXE\" -a", running);
     machine.ScriptProcess("cscript update.vbs", running);
     ProcessInfo info;
-    machine.CreateProcess(kStop, StartOptions{}, info);
-    machine.CreateProcess("\"C:\\Program Files\\x\\Tool.EXE\" -a", StartOptions{}, info);
-    machine.CreateProcess("cscript update.vbs", StartOptions{}, info);
+    machine.StartProcess(kStop, StartOptions{}, info);
+    machine.StartProcess("\"C:\\Program Files\\x\\Tool.EXE\" -a", StartOptions{}, info);
+    machine.StartProcess("cscript update.vbs", StartOptions{}, info);
     machine.EndProcess(info.processId, 0);
 
     std::vector<std::string> names;

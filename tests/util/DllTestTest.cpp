@@ -78,7 +78,7 @@ TEST_F(DllTestTest, AnEmptyZeroOrBrokenCountTestsNothing) {
         ListFiles(count, {"\\locked.dll"});
         EXPECT_EQ(RunDllTest(), DllTestOutcome::Passed) << "NB=" << count;
     }
-    machine.DeleteFile("E:\\ap.ini");
+    machine.RemoveFile("E:\\ap.ini");
     EXPECT_EQ(RunDllTest(), DllTestOutcome::Passed);
     EXPECT_FALSE(machine.FileExists("D:\\locked.dll.cop"));
 }
@@ -120,7 +120,7 @@ TEST_F(DllTestTest, FailuresOtherThanALibraryInUseAreReportedAsSuch) {
     EXPECT_EQ(RunDllTest(), DllTestOutcome::Failed);
     EXPECT_EQ(Content("\\core.dll"), "core");
     machine.UnlockFile("D:\\core.dll.cop");
-    machine.DeleteFile("D:\\core.dll.cop");
+    machine.RemoveFile("D:\\core.dll.cop");
 
     // No copy can be written beside the library (here a drive that cannot
     // be written; a full disk or missing rights alike).

@@ -73,7 +73,7 @@ TEST_F(BitmapTest, TheSameContentIsDecodedOnceAndAChangedFileAnew) {
     EXPECT_EQ(second.PixelColor(1, 0), clBlack);
     EXPECT_EQ(first.PixelColor(1, 0), RGBColor(0x44, 0x55, 0x66));
 
-    machine.DeleteFile("C:\\page.bmp");
+    machine.RemoveFile("C:\\page.bmp");
     EXPECT_THROW(second.LoadFromFile("C:\\page.bmp"), EFOpenError);
     EXPECT_EQ(second.PixelColor(1, 0), clBlack);
 }

@@ -34,11 +34,11 @@ bool ObservedMachine::RegistryDeleteValue(const std::string& key, const std::str
     return deleted;
 }
 
-bool ObservedMachine::CreateProcess(const std::string& commandLine,
-                                    const platform::StartOptions& options,
-                                    platform::ProcessInfo& info) {
+bool ObservedMachine::StartProcess(const std::string& commandLine,
+                                   const platform::StartOptions& options,
+                                   platform::ProcessInfo& info) {
     if (commandLine == kServiceCheck || commandLine == kServiceStop) {
-        const bool started = FakeMachine::CreateProcess(commandLine, options, info);
+        const bool started = FakeMachine::StartProcess(commandLine, options, info);
         if (road_ != nullptr) {
             road_->Start(commandLine, options,
                          started
@@ -72,7 +72,7 @@ bool ObservedMachine::StartAsTold(const std::string& commandLine,
         };
     }
     ScriptProcess(commandLine, script);
-    const bool started = FakeMachine::CreateProcess(commandLine, options, info);
+    const bool started = FakeMachine::StartProcess(commandLine, options, info);
     if (road_ != nullptr) {
         std::string what = "ends with code " + std::to_string(outcome.exitCode);
         if (outcome.isSetup) {

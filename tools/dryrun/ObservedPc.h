@@ -26,8 +26,8 @@ public:
                              const std::string& text) override;
     bool RegistryDeleteKeyTree(const std::string& key) override;
     bool RegistryDeleteValue(const std::string& key, const std::string& name) override;
-    bool CreateProcess(const std::string& commandLine, const platform::StartOptions& options,
-                       platform::ProcessInfo& info) override;
+    bool StartProcess(const std::string& commandLine, const platform::StartOptions& options,
+                      platform::ProcessInfo& info) override;
 
 private:
     bool StartAsTold(const std::string& commandLine, const platform::StartOptions& options,

@@ -48,16 +48,10 @@ int WriteTrace() {
     return 0;
 }
 
-int ListDrives() {
-    const std::string drives = CurrentMachine().LogicalDriveStrings();
-    for (std::size_t at = 0; at < drives.size() && drives[at] != '\0';) {
-        const std::string root = drives.c_str() + at;
-        std::printf("%s %u\n", root.c_str(), CurrentMachine().DriveType(root));
-        at += root.size() + 1;
+int ListFixedDrives() {
+    for (const std::string& root : CurrentMachine().FixedDrives()) {
+        std::printf("%s\n", root.c_str());
     }
-    std::printf(
-        "list ends with an empty entry: %s\n",
-        drives.size() >= 2 && drives.compare(drives.size() - 2, 2, "\0\0", 2) == 0 ? "yes" : "no");
     return 0;
 }
 
@@ -67,13 +61,13 @@ int RunChild(const std::string& commandLine, const std::string& directory) {
     options.hidden = true;
     options.currentDirectory = directory;
     tavrik::platform::ProcessInfo info;
-    if (!machine.CreateProcess(commandLine, options, info)) {
+    if (!machine.StartProcess(commandLine, options, info)) {
         std::printf("start failed\n");
         return 0;
     }
     const auto waited = machine.WaitForProcess(info.process, 30000);
     std::uint32_t code = 0;
-    const bool known = machine.GetExitCodeProcess(info.process, code);
+    const bool known = machine.ProcessExitCode(info.process, code);
     machine.CloseHandle(info.thread);
     machine.CloseHandle(info.process);
     if (waited != tavrik::platform::WaitResult::Signalled || !known) {
@@ -84,15 +78,14 @@ int RunChild(const std::string& commandLine, const std::string& directory) {
     return 0;
 }
 
-int PrintVersion(std::uint32_t recordSize) {
+int PrintVersion() {
     tavrik::platform::OsVersion version;
-    version.recordSize = recordSize;
-    if (!CurrentMachine().GetVersion(version)) {
-        std::printf("record %u refused\n", recordSize);
+    if (!CurrentMachine().WindowsVersion(version)) {
+        std::printf("version unreadable\n");
         return 0;
     }
-    std::printf("record %u: %u.%u build %u platform %u '%s'\n", recordSize, version.major,
-                version.minor, version.build, version.platformId, version.servicePack.c_str());
+    std::printf("version %u.%u build %u platform %u '%s'\n", version.major, version.minor,
+                version.build, version.platformId, version.servicePack.c_str());
     return 0;
 }
 
@@ -139,14 +132,13 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (command == "drives" && args.size() == 1) {
-        return ListDrives();
+        return ListFixedDrives();
     }
     if (command == "child" && (args.size() == 2 || args.size() == 3)) {
         return RunChild(args[1], args.size() == 3 ? args[2] : std::string());
     }
     if (command == "version" && args.size() == 1) {
-        return PrintVersion(tavrik::platform::kOsVersionExSize) |
-               PrintVersion(tavrik::platform::kOsVersionSize) | PrintVersion(200);
+        return PrintVersion();
     }
     return Usage();
 }
