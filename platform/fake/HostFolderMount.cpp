@@ -33,7 +33,12 @@ class Mount {
 public:
     Mount(FakeMachine& machine, const fs::path& folder, const std::string& windowsFolder,
           const MountOptions& options)
-        : machine_(machine), folder_(folder), windowsFolder_(windowsFolder), options_(options) {}
+        // Without a trailing separator, so that each entry's path relative
+        // to it is its own, whatever links it was reached through.
+        : machine_(machine),
+          folder_((folder / "").parent_path()),
+          windowsFolder_(windowsFolder),
+          options_(options) {}
 
     MountOutcome Run() {
         std::error_code failure;
@@ -57,7 +62,7 @@ public:
 private:
     // False when the mount stops.
     bool Entry(fs::recursive_directory_iterator& walk) {
-        const fs::path relative = fs::relative(walk->path(), folder_);
+        const fs::path relative = walk->path().lexically_relative(folder_);
         const std::string shown = relative.generic_string();
         if (options_.wanted && !options_.wanted(shown)) {
             walk.disable_recursion_pending();
@@ -87,7 +92,10 @@ private:
     bool File(const fs::path& host, const std::string& shown, const std::string& windowsPath) {
         std::error_code failure;
         if (options_.by == MountBy::Linking) {
-            fs::create_symlink(fs::absolute(host), machine_.HostPath(windowsPath), failure);
+            // The folder mounted into may not exist yet; its own entries do.
+            const fs::path link = machine_.HostPath(windowsPath);
+            fs::create_directories(link.parent_path(), failure);
+            if (!failure) fs::create_symlink(fs::absolute(host), link, failure);
             if (failure) return Fail(MountOutcome::Failure::FileUnlinkable, host, shown, failure);
             return true;
         }
