@@ -8,15 +8,19 @@
 
 namespace tavrik {
 
-int RunWizard(const std::string& commandLine) {
-    vcl::TApplication application;
+void CreateWizard(vcl::TApplication& application, const std::string& commandLine) {
     application.SetTitle("Tavrik");
     // The start-up decides from it, and from the resume record, whether
     // this run resumes an installation after a restart.
     State.CommandLine = commandLine;
+    application.Initialize();
+    application.CreateForm(State.MainForm);
+}
+
+int RunWizard(const std::string& commandLine) {
+    vcl::TApplication application;
     try {
-        application.Initialize();
-        application.CreateForm(State.MainForm);
+        CreateWizard(application, commandLine);
         application.Run();
     } catch (const std::exception& error) {
         application.ShowException(error);

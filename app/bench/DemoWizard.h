@@ -5,13 +5,12 @@
 // what it meets on the workshop's medium.
 #pragma once
 
-#include <memory>
 #include <string>
 
+#include "app/EmbeddedWizard.h"
 #include "app/Unit1.h"
 #include "platform/fake/FakeMachine.h"
 #include "platform/fake/ScopedCurrentMachine.h"
-#include "vcl/Application.h"
 #include "vcl/headless/HeadlessHost.h"
 
 namespace tavrik::bench {
@@ -23,13 +22,12 @@ public:
     // native build's dictionary library.
     DemoWizard(const std::string& sourceDir, const std::string& nativeMedium,
                const std::string& library);
-    ~DemoWizard();
     DemoWizard(const DemoWizard&) = delete;
     DemoWizard& operator=(const DemoWizard&) = delete;
 
     // Program entry without the blocking loop: the form and its first page.
     void Start();
-    TMainForm& Form() { return *form_; }
+    TMainForm& Form() { return *wizard_.Form(); }
     // Empty when ready, else what is missing.
     const std::string& Fault() const { return fault_; }
 
@@ -37,9 +35,9 @@ private:
     platform::FakeMachine machine_;
     platform::ScopedCurrentMachine machineScope_{machine_};
     vcl::HeadlessHost host_;
-    std::unique_ptr<vcl::TApplication> application_;
-    TMainForm* form_ = nullptr;
     std::string fault_;
+    EmbeddedWizard wizard_{
+        host_, [this](int code) { fault_ = "the wizard ended with " + std::to_string(code); }};
 };
 
 }  // namespace tavrik::bench

@@ -1,14 +1,14 @@
 #include "WizardFixture.h"
 
-#include <fstream>
+#include <algorithm>
+#include <cstdio>
 #include <iterator>
 #include <map>
-#include <sstream>
 
 #include "app/ProgramExit.h"
-#include "app/ProgramState.h"
 #include "app/ResumeRecord.h"
-#include "vcl/Host.h"
+#include "platform/fake/HostFolderMount.h"
+#include "tools/onmachine/DictionaryOnMachine.h"
 
 namespace tavrik::testing {
 
@@ -44,9 +44,25 @@ void GetLanguageConfiguration(const char* file, char* fontName, const int size, 
     *charset = name.find("RU") != std::string::npos ? 204 : 0;
 }
 
-std::string ReadHostFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+// The part of the demo medium the wizard meets in these tests, folders
+// included: three of its flags.
+constexpr const char* kPictures[] = {"page_fon.bmp", "valid.bmp", "sortie.bmp", "yes.bmp",
+                                     "no.bmp"};
+constexpr const char* kMediumEntries[] = {"tavrik.ini",
+                                          "ap.ini",
+                                          "cluf_FR.txt",
+                                          "cluf_GB.txt",
+                                          "BRENDOL",
+                                          "BRENDOL/applic.ini",
+                                          "BRENDOL/DICO",
+                                          "BRENDOL/DICO/CodeAssOS.ini",
+                                          "BRENDOL/DICO/THESAUFR.bmp",
+                                          "BRENDOL/DICO/THESAUGB.bmp",
+                                          "BRENDOL/DICO/THESAURU.bmp"};
+
+template <std::size_t N>
+bool OneOf(const std::string& entry, const char* const (&names)[N]) {
+    return std::find(std::begin(names), std::end(names), entry) != std::end(names);
 }
 
 }  // namespace
@@ -56,44 +72,23 @@ std::string ScriptedPhrase(const std::string& dictionary, long number) {
 }
 
 WizardTest::WizardTest() {
-    State = ProgramState{};
     library = ScriptedLibrary{};
-    vcl::SetCurrentHost(&host);
-    SetProcessExitHandler([this](int code) { processExits.push_back(code); });
-
     machine.AddDrive('E', platform::kDriveCdRom);
-    const std::string media = TAVRIK_SOURCE_DIR "/media/BMP/";
-    for (const char* picture : {"page_fon.bmp", "valid.bmp", "sortie.bmp", "yes.bmp", "no.bmp"}) {
-        machine.WriteFile(std::string("E:\\BMP\\") + picture, ReadHostFile(media + picture));
-    }
-    const std::string medium = TAVRIK_SOURCE_DIR "/medium/";
-    for (const char* file : {"tavrik.ini", "ap.ini"}) {
-        machine.WriteFile(std::string("E:\\") + file, ReadHostFile(medium + file));
-    }
-    for (const char* file :
-         {"cluf_FR.txt", "cluf_GB.txt", "BRENDOL/applic.ini", "BRENDOL/DICO/CodeAssOS.ini",
-          "BRENDOL/DICO/THESAUFR.bmp", "BRENDOL/DICO/THESAUGB.bmp", "BRENDOL/DICO/THESAURU.bmp"}) {
-        std::string windowsPath = std::string("E:\\") + file;
-        for (char& c : windowsPath) {
-            if (c == '/') c = '\\';
-        }
-        machine.WriteFile(windowsPath, ReadHostFile(medium + file));
+    const platform::MountOptions pictures{platform::MountBy::Copying, [](const std::string& entry) {
+                                              return OneOf(entry, kPictures);
+                                          }};
+    const platform::MountOptions medium{platform::MountBy::Copying, [](const std::string& entry) {
+                                            return OneOf(entry, kMediumEntries);
+                                        }};
+    for (const auto& outcome :
+         {platform::MountHostFolder(machine, TAVRIK_SOURCE_DIR "/media/BMP", "E:\\BMP\\", pictures),
+          platform::MountHostFolder(machine, TAVRIK_SOURCE_DIR "/medium", "E:\\", medium)}) {
+        EXPECT_EQ(outcome.failure, platform::MountOutcome::Failure::None) << outcome.failedEntry;
     }
     machine.SetCurrentDirectory("E:\\");
     machine.SetSystemDefaultLanguageName("fr");
-    machine.AddLibrary(
-        "lx32.dll",
-        {{"@LX_API_SetDBZFileFullName$qpxc", reinterpret_cast<void*>(&SetDbzFileFullName)},
-         {"@LX_API_GetDicoPhrase$ql", reinterpret_cast<void*>(&GetDicoPhrase)},
-         {"@LX_API_getLanguageConfiguration$qpxcpcxipi",
-          reinterpret_cast<void*>(&GetLanguageConfiguration)}});
-}
-
-WizardTest::~WizardTest() {
-    application.reset();  // destroys the form and its components
-    State = ProgramState{};
-    SetProcessExitHandler(nullptr);
-    vcl::SetCurrentHost(nullptr);
+    onmachine::AddDictionaryLibrary(
+        machine, {&SetDbzFileFullName, &GetDicoPhrase, &GetLanguageConfiguration});
 }
 
 void WizardTest::StartWizard(const std::string& commandLine) {
@@ -102,13 +97,8 @@ void WizardTest::StartWizard(const std::string& commandLine) {
     if (application != nullptr) {
         machine.ReleaseSingleInstance(kSingleInstanceName);
     }
-    application = std::make_unique<vcl::TApplication>();
-    State.CommandLine = commandLine;
-    application->Initialize();
-    application->CreateForm(form_);
-    if (processExits.empty()) {
-        application->Run();
-    }
+    wizard_.Start(commandLine);
+    application = wizard_.Application();
 }
 
 void WizardTest::LeaveResumeRecord() {
@@ -124,12 +114,12 @@ void WizardTest::StartResumedWizard() {
 }
 
 std::uint16_t WizardTest::Press(std::uint16_t key, vcl::ShiftState shift) {
-    return host.PressKey(*form_, key, shift);
+    return host.PressKey(Form(), key, shift);
 }
 
 bool WizardTest::Closed() const {
     for (const vcl::TForm* closed : host.ClosedForms()) {
-        if (closed == form_) return true;
+        if (closed == wizard_.Form()) return true;
     }
     return false;
 }

@@ -8,10 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
+#include "app/EmbeddedWizard.h"
 #include "app/Unit1.h"
 #include "platform/fake/FakeMachine.h"
 #include "platform/fake/ScopedCurrentMachine.h"
@@ -23,7 +23,6 @@ namespace tavrik::testing {
 class WizardTest : public ::testing::Test {
 protected:
     WizardTest();
-    ~WizardTest() override;
 
     // Program entry without a blocking loop: the application with its Tag,
     // the form and its first showing.
@@ -32,12 +31,12 @@ protected:
     // its shortcut starts after the restart.
     void LeaveResumeRecord();
     void StartResumedWizard();
-    TMainForm& Form() { return *form_; }
-    bool Started() const { return form_ != nullptr; }
+    TMainForm& Form() { return *wizard_.Form(); }
+    bool Started() const { return wizard_.Form() != nullptr; }
 
     std::uint16_t Press(std::uint16_t key, vcl::ShiftState shift = 0);
     void Click(vcl::TControl* control) { host.Click(*control); }
-    int Page() const { return form_->ActivePage(); }
+    int Page() const { return wizard_.Form()->ActivePage(); }
     bool Closed() const;
 
     // The scripted library answers this text for the number, whatever the
@@ -55,11 +54,11 @@ protected:
     platform::FakeMachine machine;
     platform::ScopedCurrentMachine machineScope{machine};
     vcl::HeadlessHost host;
-    std::unique_ptr<vcl::TApplication> application;
     std::vector<int> processExits;
+    vcl::TApplication* application = nullptr;  // of the last start
 
 private:
-    TMainForm* form_ = nullptr;
+    EmbeddedWizard wizard_{host, [this](int code) { processExits.push_back(code); }};
 };
 
 // Text the scripted library answers for a phrase: "<dictionary>#<number>",

@@ -1,16 +1,15 @@
 #include "PcSetup.h"
 
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "ObservedPc.h"
+#include "platform/fake/HostFolderMount.h"
+#include "tools/onmachine/DictionaryOnMachine.h"
 
 namespace tavrik::dryrun {
 
 namespace {
-
-namespace fs = std::filesystem;
 
 std::string DriveRoot(char letter) { return std::string(1, letter) + ":\\"; }
 
@@ -59,26 +58,28 @@ void ApplyRegistry(platform::FakeMachine& machine, const std::vector<RegOperatio
     }
 }
 
-// The medium folder as the CD-ROM drive, names kept as they are (the
-// machine compares them without regard to case).
+// The medium folder as the CD-ROM drive. What Windows could not hold is
+// left out as the drive would show it, but a name it refuses makes the
+// medium unusable.
 void LoadMedium(platform::FakeMachine& machine, const std::string& folder, char drive) {
-    std::error_code error;
-    if (!fs::is_directory(folder, error)) throw InputError(folder + ": not a folder");
+    using Failure = platform::MountOutcome::Failure;
     machine.AddDrive(drive, platform::kDriveCdRom);
-    for (fs::recursive_directory_iterator it(folder, error), end; !error && it != end;
-         it.increment(error)) {
-        const fs::path relative = fs::relative(it->path(), folder);
-        std::string windowsPath = DriveRoot(drive) + relative.generic_string();
-        for (char& c : windowsPath) {
-            if (c == '/') c = '\\';
-        }
-        if (it->is_directory()) {
-            machine.AddDirectory(windowsPath);
-        } else if (it->is_regular_file()) {
-            machine.WriteFile(windowsPath, ReadHostFile(it->path().string()));
-        }
+    const platform::MountOutcome outcome =
+        platform::MountHostFolder(machine, folder, DriveRoot(drive));
+    for (const platform::MountLeftOut& left : outcome.leftOut) {
+        if (left.why == platform::MountLeftOut::Why::NameRefused) throw InputError(left.detail);
     }
-    if (error) throw InputError(folder + ": " + error.message());
+    switch (outcome.failure) {
+        case Failure::None:
+            break;
+        case Failure::NotAFolder:
+            throw InputError(folder + ": not a folder");
+        case Failure::FileUnreadable:
+        case Failure::FileUnlinkable:
+            throw InputError(outcome.hostPath + ": cannot be read");
+        case Failure::FolderUnreadable:
+            throw InputError(folder + ": " + outcome.message);
+    }
     machine.SetCurrentDirectory(DriveRoot(drive));
 }
 
@@ -135,11 +136,7 @@ std::vector<std::string> PreparePc(platform::FakeMachine& machine, const Options
     } catch (const platform::FakeSetupError& error) {
         throw InputError(error.what());
     }
-    machine.AddNativeLibrary(
-        "lx32.dll", lx32Library,
-        {{"@LX_API_SetDBZFileFullName$qpxc", "LX_API_SetDBZFileFullName"},
-         {"@LX_API_GetDicoPhrase$ql", "LX_API_GetDicoPhrase"},
-         {"@LX_API_getLanguageConfiguration$qpxcpcxipi", "LX_API_getLanguageConfiguration"}});
+    onmachine::AddNativeDictionaryLibrary(machine, lx32Library);
     return notes;
 }
 

@@ -6,8 +6,8 @@
 
 #include "ComponentPlan.h"
 #include "PageOutcomes.h"
+#include "app/EmbeddedWizard.h"
 #include "app/PageTable.h"
-#include "app/ProgramExit.h"
 #include "app/ProgramState.h"
 #include "app/Unit1.h"
 #include "config/StartDirectory.h"
@@ -15,7 +15,6 @@
 #include "localisation/FlagGrid.h"
 #include "system/MainsPower.h"
 #include "util/DictionaryNames.h"
-#include "vcl/Application.h"
 
 namespace tavrik::dryrun {
 
@@ -34,24 +33,14 @@ std::string Upper(std::string text) {
 }  // namespace
 
 void Technician::Run() {
-    State = ProgramState{};
-    SetProcessExitHandler([this](int code) { exits_.push_back(code); });
-    {
-        // The program as its entry makes it; destroyed before the state
-        // its form refers to is reset.
-        vcl::TApplication application;
-        application.SetTitle("Tavrik");
-        // As RunWizard: the start-up decides the road from it and the record.
-        if (options_.afterRestart) State.CommandLine = "-reboot";
-        application.Initialize();
-        application.CreateForm(State.MainForm);
-        form_ = State.MainForm;
+    // The wizard goes before the state its form refers to is reset.
+    EmbeddedWizard wizard(host_, [this](int code) { exits_.push_back(code); });
+    // The start-up decides the road from it and the resume record.
+    wizard.Start(options_.afterRestart ? "-reboot" : "", [this](TMainForm& form) {
+        form_ = &form;
         WatchPages();
-        if (exits_.empty()) application.Run();
-        Drive();
-    }
-    SetProcessExitHandler(nullptr);
-    State = ProgramState{};
+    });
+    Drive();
 }
 
 // A page is told as it starts showing, before its show handler runs (as a

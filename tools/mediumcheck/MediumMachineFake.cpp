@@ -1,16 +1,11 @@
-#include <exception>
-#include <filesystem>
-#include <map>
 #include <optional>
 
 #include "MediumMachine.h"
-#include "platform/fake/CaseFolding.h"
 #include "platform/fake/FakeMachine.h"
+#include "platform/fake/HostFolderMount.h"
 #include "platform/fake/ScopedCurrentMachine.h"
 
 namespace tavrik::mediumcheck {
-
-namespace fs = std::filesystem;
 
 struct MediumMachine::Parts {
     platform::FakeMachine machine;
@@ -24,62 +19,50 @@ namespace {
 
 constexpr const char* kDrive = "E:\\";
 
-std::string WindowsName(const fs::path& relative) {
-    std::string name;
-    for (const auto& part : relative) {
-        name += (name.empty() ? "" : "\\") + part.string();
+// What Windows could not hold of the folder, as the checker tells it.
+void TellLeftOut(const std::vector<platform::MountLeftOut>& leftOut, Findings& findings) {
+    using Why = platform::MountLeftOut::Why;
+    for (const platform::MountLeftOut& left : leftOut) {
+        switch (left.why) {
+            case Why::CaseOnlyClash:
+                findings.Warning(
+                    left.entry, "", "",
+                    "differs from " + left.detail + " only in case: Windows sees one of them");
+                break;
+            case Why::NotAPlainFile:
+                findings.Warning(left.entry, "", "", "not a plain file: the wizard never reads it");
+                break;
+            case Why::NameRefused:
+                findings.Error(left.entry, "", "",
+                               "a name Windows cannot hold: the wizard never sees it");
+                break;
+        }
     }
-    return name;
 }
 
 }  // namespace
 
 bool MediumMachine::Open(const std::string& folder, Findings& findings, std::string& error) {
-    std::error_code failure;
-    if (!fs::is_directory(folder, failure)) {
-        error = folder + ": not a folder";
-        return false;
-    }
+    using Failure = platform::MountOutcome::Failure;
     auto& machine = parts_->machine;
     machine.AddDrive('E', platform::kDriveCdRom);
-    // Names as Windows compares them: a second one that differs only in case
-    // is the same file there, and only the first is loaded.
-    std::map<std::string, std::string> loaded;
-    fs::recursive_directory_iterator walk(folder, fs::directory_options::follow_directory_symlink,
-                                          failure);
-    for (const fs::recursive_directory_iterator end; !failure && walk != end;
-         walk.increment(failure)) {
-        const std::string name = WindowsName(fs::relative(walk->path(), folder));
-        const std::string shown = fs::relative(walk->path(), folder).generic_string();
-        const auto [previous, added] = loaded.emplace(platform::CaseFoldedKey(name), shown);
-        if (!added) {
-            findings.Warning(
-                shown, "", "",
-                "differs from " + previous->second + " only in case: Windows sees one of them");
-            continue;
-        }
-        try {
-            if (walk->is_directory()) {
-                machine.AddDirectory(kDrive + name);
-            } else if (!fs::is_regular_file(walk->path(), failure)) {
-                failure.clear();
-                findings.Warning(shown, "", "", "not a plain file: the wizard never reads it");
-            } else {
-                // The drive's file links to the medium's: nothing is copied.
-                fs::create_symlink(fs::absolute(walk->path()), machine.HostPath(kDrive + name),
-                                   failure);
-                if (failure) {
-                    error = shown + ": cannot be linked (" + failure.message() + ")";
-                    return false;
-                }
-            }
-        } catch (const std::exception&) {
-            findings.Error(shown, "", "", "a name Windows cannot hold: the wizard never sees it");
-        }
-    }
-    if (failure) {
-        error = folder + ": cannot be read (" + failure.message() + ")";
-        return false;
+    // The drive's files link to the medium's: nothing is copied.
+    const platform::MountOutcome outcome =
+        platform::MountHostFolder(machine, folder, kDrive, {platform::MountBy::Linking, nullptr});
+    TellLeftOut(outcome.leftOut, findings);
+    switch (outcome.failure) {
+        case Failure::None:
+            break;
+        case Failure::NotAFolder:
+            error = folder + ": not a folder";
+            return false;
+        case Failure::FileUnreadable:
+        case Failure::FileUnlinkable:
+            error = outcome.failedEntry + ": cannot be linked (" + outcome.message + ")";
+            return false;
+        case Failure::FolderUnreadable:
+            error = folder + ": cannot be read (" + outcome.message + ")";
+            return false;
     }
     machine.SetCurrentDirectory(kDrive);
     parts_->installed.emplace(machine);
