@@ -10,11 +10,6 @@
 
 namespace tavrik {
 
-namespace {
-
-
-}  // namespace
-
 void TMainForm::OnPageErreurVersion(TObject* /*sender*/) {
     AppendTraceLine("OnPageErreurVersion");
     ApplyLanguageFont(DictionaryFileOf(State.DictionaryFileName));
