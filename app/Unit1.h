@@ -234,11 +234,14 @@ public:
 private:
     void PublishHandlers();
     void BindComponents();
+    // A call per component, the name a literal: the ninety bindings stay
+    // small in the release program.
     template <typename T>
-    void Bind(T*& member, const std::string& name) {
+    void Bind(T*& member, const char* name) {
         member = Find<T>(name);
-        boundComponents_.push_back(name);
+        RecordBinding(name);
     }
+    void RecordBinding(const char* name);
     void StartUp();
 
     std::vector<std::string> boundComponents_;

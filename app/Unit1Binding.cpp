@@ -63,6 +63,8 @@ void TMainForm::PublishHandlers() {
     for (const auto& handler : kNotifyHandlers) table.Add(handler.name, this, handler.method);
 }
 
+void TMainForm::RecordBinding(const char* name) { boundComponents_.emplace_back(name); }
+
 // Typed pointers to the components the handlers use; a component the
 // description lost stops the start with the framework's error. Only the
 // corner pictures, which carry nothing but a place, go unbound.
@@ -149,7 +151,7 @@ void TMainForm::BindComponents() {
     Bind(SpeedButtonValidPageControleSecteur, "SpeedButtonValidPageControleSecteur");
     Bind(SpeedButtonQuittePageControleSecteur, "SpeedButtonQuittePageControleSecteur");
     for (int i = 0; i < 30; ++i) {
-        Bind(FlagButtons[i], "SpeedButton" + std::to_string(i + 1));
+        Bind(FlagButtons[i], ("SpeedButton" + std::to_string(i + 1)).c_str());
     }
 }
 
