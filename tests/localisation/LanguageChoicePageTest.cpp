@@ -43,6 +43,15 @@ protected:
     void Scroll(vcl::ScrollCode code, int thumb = 0) {
         host.Scroll(*Form().ScrollBar1, code, thumb);
     }
+    // One move, and the flag the highlight must then stand behind.
+    void PressThenExpect(std::uint16_t key, int flag) {
+        Press(key);
+        ExpectHighlightOn(flag);
+    }
+    void ScrollThenExpect(vcl::ScrollCode code, int flag) {
+        Scroll(code);
+        ExpectHighlightOn(flag);
+    }
 };
 
 TEST_F(LanguageChoiceTest, TenFlagsOpenOnTheDefaultLanguagesRow) {
@@ -82,37 +91,28 @@ TEST_F(LanguageChoiceTest, TenFlagsOpenOnTheDefaultLanguagesRow) {
 
 TEST_F(LanguageChoiceTest, ArrowsFollowTheRowsAndWrapOnTheFirstRow) {
     Open(kTenFlags, "hu");
-    Press(kKeyDown);  // the short last row takes its last flag
-    ExpectHighlightOn(10);
+    PressThenExpect(kKeyDown, 10);  // the short last row takes its last flag
     EXPECT_TRUE(State.FlagKeyNavigation);
-    Press(kKeyDown);
-    ExpectHighlightOn(10);
-    Press(kKeyRight);  // back to the first of its row
-    ExpectHighlightOn(9);
-    Press(kKeyLeft);  // column 1 of a later row: end of the row above
-    ExpectHighlightOn(8);
-    Press(kKeyUp);
-    ExpectHighlightOn(4);  // above the window: it scrolls one row up
+    PressThenExpect(kKeyDown, 10);
+    PressThenExpect(kKeyRight, 9);  // back to the first of its row
+    PressThenExpect(kKeyLeft, 8);   // column 1 of a later row: end of the row above
+    PressThenExpect(kKeyUp, 4);     // above the window: it scrolls one row up
     EXPECT_EQ(State.FlagGrid->TopRow, 0);
     EXPECT_EQ(VisibleFlags(), Range(1, 10));
-    Press(kKeyRight);  // end of a row: first of the next
-    ExpectHighlightOn(5);
-    Press(kKeyUp);
-    Press(kKeyLeft);  // flag 1: wraps to the end of the first row
-    ExpectHighlightOn(4);
-    Press(kKeyUp);  // first row: nothing
-    ExpectHighlightOn(4);
+    PressThenExpect(kKeyRight, 5);  // end of a row: first of the next
+    PressThenExpect(kKeyUp, 1);
+    PressThenExpect(kKeyLeft, 4);  // flag 1: wraps to the end of the first row
+    PressThenExpect(kKeyUp, 4);    // first row: nothing
 }
 
 TEST_F(LanguageChoiceTest, DownBelowTheThirdVisibleRowScrollsTheWindow) {
     Open(kFourteenFlags, "cs");
     ExpectHighlightOn(1);
     EXPECT_EQ(VisibleFlags(), Range(1, 12));
-    Press(kKeyDown);
-    Press(kKeyDown);
+    PressThenExpect(kKeyDown, 5);
+    PressThenExpect(kKeyDown, 9);
     EXPECT_EQ(State.FlagGrid->TopRow, 0);
-    Press(kKeyDown);
-    ExpectHighlightOn(13);
+    PressThenExpect(kKeyDown, 13);
     EXPECT_EQ(State.FlagGrid->TopRow, 1);
     EXPECT_EQ(VisibleFlags(), Range(5, 14));
     EXPECT_EQ(FlagButton(13)->Top(), State.FlagGrid->TopOf(13) + 40);
@@ -121,29 +121,21 @@ TEST_F(LanguageChoiceTest, DownBelowTheThirdVisibleRowScrollsTheWindow) {
 
 TEST_F(LanguageChoiceTest, ASingleFlagStaysSelectedWhateverTheKey) {
     Open({"FR"}, "fr");
-    for (std::uint16_t key : {kKeyLeft, kKeyRight, kKeyUp, kKeyDown}) {
-        Press(key);
-        ExpectHighlightOn(1);
-    }
+    for (std::uint16_t key : {kKeyLeft, kKeyRight, kKeyUp, kKeyDown}) PressThenExpect(key, 1);
     EXPECT_EQ(VisibleFlags(), std::vector<int>{1});
 }
 
 TEST_F(LanguageChoiceTest, TheScrollBarMovesTheSelectionRowByRow) {
     Open(kFourteenFlags, "cs");
-    Scroll(vcl::ScrollCode::LineDown);
-    ExpectHighlightOn(5);
-    Scroll(vcl::ScrollCode::PageDown);
-    ExpectHighlightOn(9);
-    Scroll(vcl::ScrollCode::LineDown);  // below the window
-    ExpectHighlightOn(13);
+    using Code = vcl::ScrollCode;
+    ScrollThenExpect(Code::LineDown, 5);
+    ScrollThenExpect(Code::PageDown, 9);
+    ScrollThenExpect(Code::LineDown, 13);  // below the window
     EXPECT_EQ(VisibleFlags(), Range(5, 14));
-    Scroll(vcl::ScrollCode::LineDown);  // last row: nothing
-    ExpectHighlightOn(13);
-    Scroll(vcl::ScrollCode::PageUp);
-    ExpectHighlightOn(9);
-    Scroll(vcl::ScrollCode::LineUp);
-    Scroll(vcl::ScrollCode::LineUp);
-    ExpectHighlightOn(1);
+    ScrollThenExpect(Code::LineDown, 13);  // last row: nothing
+    ScrollThenExpect(Code::PageUp, 9);
+    ScrollThenExpect(Code::LineUp, 5);
+    ScrollThenExpect(Code::LineUp, 1);
     EXPECT_EQ(VisibleFlags(), Range(1, 12));
 }
 

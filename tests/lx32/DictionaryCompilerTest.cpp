@@ -106,9 +106,10 @@ TEST(DictionaryCompiler, ReportsEachFaultOnItsLine) {
     }
 }
 
-// A source in another encoding is told once; text encoded twice is warned
-// of on its line and still compiled.
-TEST(DictionaryCompiler, NamesTheSourcesEncoding) {
+// A source in another encoding is told once; text encoded twice, or a
+// character set that does not show the code page, is warned of on its line
+// and still compiled.
+TEST(DictionaryCompiler, NamesTheSourcesEncodingAndWarnsOfDoubtfulText) {
     const std::string latin = "@codepage 1252\n@font Arial\n@charset 0\n";
     struct Case {
         std::string source;
@@ -130,24 +131,16 @@ TEST(DictionaryCompiler, NamesTheSourcesEncoding) {
          "src.txt:5: warning: \"\xC3\xA2\xE2\x82\xAC\xE2\x84\xA2\" looks like UTF-8 read as "
          "Windows-1252 and saved again (meant \"\xE2\x80\x99\"?)\n"},
         {latin + "1\tcaf\xC3\xA9 \xC3\x80 l\xE2\x80\x99\xC3\xA9t\xC3\xA9\n", true, ""},
+        {"@codepage 1251\n@font Arial\n@charset 161\n", true,
+         "src.txt:3: warning: character set 161 does not show code page 1251 (expected 204)\n"},
+        // DEFAULT_CHARSET lets the system choose: no warning.
+        {"@codepage 1253\n@font Arial\n@charset 1\n", true, ""},
     };
     for (const Case& c : cases) {
         const CompileResult result = CompileDictionary(c.source);
         EXPECT_EQ(result.ok, c.ok) << c.expected;
         EXPECT_EQ(AllDiagnostics(result), c.expected);
     }
-}
-
-TEST(DictionaryCompiler, WarnsWhenTheCharacterSetDoesNotShowTheCodePage) {
-    const CompileResult mismatch = CompileDictionary("@codepage 1251\n@font Arial\n@charset 161\n");
-    EXPECT_TRUE(mismatch.ok);
-    EXPECT_EQ(AllDiagnostics(mismatch),
-              "src.txt:3: warning: character set 161 does not show code page 1251 (expected "
-              "204)\n");
-    // DEFAULT_CHARSET lets the system choose: no warning.
-    const CompileResult automatic = CompileDictionary("@codepage 1253\n@font Arial\n@charset 1\n");
-    EXPECT_TRUE(automatic.ok);
-    EXPECT_TRUE(automatic.diagnostics.empty());
 }
 
 }  // namespace

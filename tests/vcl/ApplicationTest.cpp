@@ -36,8 +36,7 @@ TEST_F(ApplicationTest, TheFirstFormIsTheMainFormAlreadyInItsConstructor) {
 }
 
 TEST_F(ApplicationTest, HandlerExceptionIsShownWithTitleAndTheProgramGoesOn) {
-    auto* button = new TSpeedButton(form);
-    button->SetParent(form);
+    auto* button = Make<TSpeedButton>(form);
     int clicks = 0;
     button->OnClick = [&](TObject*) {
         if (++clicks == 1) throw EFOpenError("Cannot open file \"x.bmp\". The file does not exist");
@@ -76,8 +75,7 @@ TEST_F(ApplicationTest, RunShowsTheMainFormAndRunsTheLoopUntilClosed) {
 }
 
 TEST_F(ApplicationTest, CloseLetsTheRunningHandlerFinish) {
-    auto* button = new TSpeedButton(form);
-    button->SetParent(form);
+    auto* button = Make<TSpeedButton>(form);
     bool finished = false;
     button->OnClick = [&](TObject*) {
         form->Close();

@@ -228,10 +228,8 @@ TEST_F(BitmapTest, TransparentColourIsTheBottomLeftPixelUntilFixed) {
 }
 
 TEST_F(BitmapTest, GlyphAndPictureKeepTheirOwnCopies) {
-    auto* button = new TSpeedButton(form);
-    auto* image = new TImage(form);
-    button->SetParent(form);
-    image->SetParent(form);
+    auto* button = Make<TSpeedButton>(form);
+    auto* image = Make<TImage>(form);
     ShowForm();
     machine.WriteFile("C:\\valid.bmp",
                       Bmp24(18, 18, std::vector<std::uint32_t>(18 * 18, 0x00FF00)));

@@ -109,8 +109,7 @@ TEST_F(ControlFacesTest, ALabelsTextIsPlacedByItsLayoutWithinItsBounds) {
     };
     for (const LabelCase& c : cases) {
         SCOPED_TRACE(c.what);
-        auto* label = new TLabel(form);
-        label->SetParent(form);
+        auto* label = Make<TLabel>(form);
         label->SetBounds(10, 20, 40, 50);
         label->SetColor(clYellow);
         label->SetLayout(c.setup.layout);
@@ -125,10 +124,8 @@ TEST_F(ControlFacesTest, ALabelsTextIsPlacedByItsLayoutWithinItsBounds) {
 }
 
 TEST_F(ControlFacesTest, ADisabledLabelIsEtchedWhereverItsParentIsDisabled) {
-    auto* group = new TGroupBox(form);
-    group->SetParent(form);
-    auto* label = new TLabel(form);
-    label->SetParent(group);
+    auto* group = Make<TGroupBox>(form);
+    auto* label = Make<TLabel>(group);
     label->SetBounds(0, 0, 40, 16);
     label->SetTransparent(true);
     label->SetCaption("Off");
@@ -206,8 +203,7 @@ TEST_F(ControlFacesTest, ASpeedButtonsFaceGlyphAndCaptionFollowItsStateAndMargin
     };
     for (const ButtonCase& c : cases) {
         SCOPED_TRACE(c.what);
-        auto* button = new TSpeedButton(form);
-        button->SetParent(form);
+        auto* button = Make<TSpeedButton>(form);
         button->SetBounds(100, 50, 40, 30);
         button->SetFlat(c.setup.flat);
         button->SetEnabled(c.setup.enabled);
@@ -221,8 +217,7 @@ TEST_F(ControlFacesTest, ASpeedButtonsFaceGlyphAndCaptionFollowItsStateAndMargin
 }
 
 TEST_F(ControlFacesTest, AGroupFrameStartsHalfALineDownAndItsCaptionInterruptsIt) {
-    auto* group = new TGroupBox(form);
-    group->SetParent(form);
+    auto* group = Make<TGroupBox>(form);
     group->SetColor(clSilver);
     const PixelRect client{0, 0, 200, 100};
     {

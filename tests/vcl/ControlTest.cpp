@@ -13,10 +13,8 @@ namespace {
 using ControlTest = testing::VclTest;
 
 TEST_F(ControlTest, PeersAreCreatedWhenTheFormShowsAndForControlsAddedLater) {
-    auto* group = new TGroupBox(form);
-    group->SetParent(form);
-    auto* label = new TLabel(form);
-    label->SetParent(group);
+    auto* group = Make<TGroupBox>(form);
+    auto* label = Make<TLabel>(group);
     EXPECT_EQ(host.PeerCount(), 0);
     ShowForm();
     EXPECT_EQ(host.PeerCount(), 3);
@@ -32,10 +30,8 @@ TEST_F(ControlTest, PeersAreCreatedWhenTheFormShowsAndForControlsAddedLater) {
 }
 
 TEST_F(ControlTest, ReparentingRecreatesPeersAndIsRefusedForCycles) {
-    auto* outer = new TGroupBox(form);
-    auto* inner = new TGroupBox(form);
-    outer->SetParent(form);
-    inner->SetParent(outer);
+    auto* outer = Make<TGroupBox>(form);
+    auto* inner = Make<TGroupBox>(outer);
     ShowForm();
     const PeerId before = inner->Peer();
     inner->SetParent(form);
@@ -62,10 +58,8 @@ TEST_F(ControlTest, OwnerDestroysWhatItOwnsAndNamesAreUnique) {
 }
 
 TEST_F(ControlTest, ZOrderAndHitTestingOfWindowlessChildren) {
-    auto* below = new TShape(form);
-    auto* above = new TSpeedButton(form);
-    below->SetParent(form);
-    above->SetParent(form);
+    auto* below = Make<TShape>(form);
+    auto* above = Make<TSpeedButton>(form);
     below->SetBounds(0, 0, 100, 100);
     above->SetBounds(50, 50, 20, 20);
     EXPECT_EQ(form->ControlAtPos(55, 55), above);
@@ -83,10 +77,8 @@ TEST_F(ControlTest, ZOrderAndHitTestingOfWindowlessChildren) {
 }
 
 TEST_F(ControlTest, ClickReachesOnlyShowingEnabledControls) {
-    auto* group = new TGroupBox(form);
-    group->SetParent(form);
-    auto* button = new TSpeedButton(form);
-    button->SetParent(group);
+    auto* group = Make<TGroupBox>(form);
+    auto* button = Make<TSpeedButton>(group);
     int clicks = 0;
     button->OnClick = [&](TObject* sender) {
         EXPECT_EQ(sender, button);
@@ -105,8 +97,7 @@ TEST_F(ControlTest, ClickReachesOnlyShowingEnabledControls) {
 }
 
 TEST_F(ControlTest, PropertyChangesReachTheHostByGroup) {
-    auto* label = new TLabel(form);
-    label->SetParent(form);
+    auto* label = Make<TLabel>(form);
     ShowForm();
     host.ClearChanges();
     label->SetCaption("x");

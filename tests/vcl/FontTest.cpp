@@ -30,12 +30,9 @@ TEST_F(FontInheritanceTest, FormFontDefaultsAndFlowsToControlsThatFollowIt) {
     EXPECT_EQ(form->Font().Style(), fsBold);
     EXPECT_EQ(form->Font().Charset(), DEFAULT_CHARSET);
 
-    auto* group = new TGroupBox(form);
-    group->SetParent(form);
-    auto* follower = new TLabel(form);
-    follower->SetParent(group);
-    auto* own = new TLabel(form);
-    own->SetParent(group);
+    auto* group = Make<TGroupBox>(form);
+    auto* follower = Make<TLabel>(group);
+    auto* own = Make<TLabel>(group);
     own->Font().SetColor(clRed);  // its own font from now on
     EXPECT_FALSE(own->ParentFont());
 

@@ -216,24 +216,7 @@ TEST_F(FormReaderTest, BindsEventsToThePublishedHandlers) {
                                                      "scroll 1", "updown", "tick"}));
 }
 
-TEST_F(FormReaderTest, ReportsUnknownNamesWithTheirLine) {
-    EXPECT_EQ(ErrorOf("object F: TSampleForm\n  object X: TButton\n  end\nend\n"),
-              "Form description line 2: unknown class TButton");
-    EXPECT_EQ(ErrorOf("object F: TSampleForm\n  object X: TLabel\n    Colour = clRed\n  end\nend"),
-              "Form description line 3: unknown property Colour of TLabel");
-    EXPECT_EQ(ErrorOf("object F: TSampleForm\n  object X: TLabel\n    OnClick = Missing\n"
-                      "  end\nend"),
-              "Form description line 3: OnClick: handler Missing is not published by "
-              "TSampleForm");
-    EXPECT_EQ(ErrorOf("object F: TSampleForm\n\n  OnKeyDown = ButtonClick\nend"),
-              "Form description line 3: OnKeyDown: handler ButtonClick is a notify (Sender) "
-              "handler, which does not fit OnKeyDown");
-    EXPECT_EQ(ErrorOf("object F: TOtherForm\nend"),
-              "Form description line 1: the description is for TOtherForm, the form is a "
-              "TSampleForm");
-}
-
-TEST_F(FormReaderTest, ReportsBadValuesAndStructure) {
+TEST_F(FormReaderTest, ReportsUnknownNamesBadValuesAndStructureWithTheirLine) {
     const auto inLabel = [](const std::string& property) {
         return "object F: TSampleForm\n  object X: TLabel\n    " + property + "\n  end\nend";
     };
@@ -241,6 +224,16 @@ TEST_F(FormReaderTest, ReportsBadValuesAndStructure) {
         std::string description;
         const char* message;
     } cases[] = {
+        {"object F: TSampleForm\n  object X: TButton\n  end\nend\n",
+         "line 2: unknown class TButton"},
+        {inLabel("Colour = clRed"), "line 3: unknown property Colour of TLabel"},
+        {inLabel("OnClick = Missing"),
+         "line 3: OnClick: handler Missing is not published by TSampleForm"},
+        {"object F: TSampleForm\n\n  OnKeyDown = ButtonClick\nend",
+         "line 3: OnKeyDown: handler ButtonClick is a notify (Sender) handler, which does not fit "
+         "OnKeyDown"},
+        {"object F: TOtherForm\nend",
+         "line 1: the description is for TOtherForm, the form is a TSampleForm"},
         {inLabel("Left = 'ten'"), "line 3: Left: expected an integer, found a string"},
         {inLabel("Alignment = taMiddle"),
          "line 3: Alignment: unknown value taMiddle (expected one of taLeftJustify, "

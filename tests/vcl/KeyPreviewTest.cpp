@@ -10,8 +10,7 @@ namespace {
 class KeyPreviewTest : public testing::VclTest {
 protected:
     KeyPreviewTest() {
-        list = new TListBox(form);
-        list->SetParent(form);
+        list = Make<TListBox>(form);
         form->OnKeyDown = [this](TObject* sender, std::uint16_t& key, ShiftState shift) {
             log.push_back("form " + std::to_string(key) + (sender == form ? "" : " ?") +
                           (shift & kShiftCtrl ? " ctrl" : ""));

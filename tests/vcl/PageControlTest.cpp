@@ -14,8 +14,7 @@ namespace {
 class PageControlTest : public testing::VclTest {
 protected:
     PageControlTest() {
-        pages = new TPageControl(form);
-        pages->SetParent(form);
+        pages = Make<TPageControl>(form);
         pages->SetBounds(0, 0, 648, 490);
         for (int i = 1; i <= 3; ++i) {
             auto* sheet = new TTabSheet(form);
@@ -75,8 +74,7 @@ TEST_F(PageControlTest, AnIndexOutsideThePagesLeavesNoPageActive) {
 
 TEST_F(PageControlTest, ShowHandlerFailureIsShownAndThePageStaysUp) {
     ShowForm();
-    auto* button = new TSpeedButton(form);
-    button->SetParent(pages->Pages(1));
+    auto* button = Make<TSpeedButton>(pages->Pages(1));
     button->OnClick = [this](TObject*) { pages->SetActivePageIndex(2); };
     pages->SetActivePageIndex(1);
     throwingPage = 2;
@@ -113,8 +111,7 @@ TEST_F(PageControlTest, TheFormAppearsAfterThePageHandledItsShowing) {
 
 // A page's windows are made when it is first shown, as it is then, and kept.
 TEST_F(PageControlTest, APageGetsItsWindowsWhenFirstShown) {
-    auto* later = new TSpeedButton(form);
-    later->SetParent(pages->Pages(2));
+    auto* later = Make<TSpeedButton>(pages->Pages(2));
     pages->SetActivePageIndex(1);
     ShowForm();
     EXPECT_TRUE(host.HasPeer(*pages->Pages(1)));

@@ -12,8 +12,7 @@ namespace {
 class ScrollBarTest : public testing::VclTest {
 protected:
     ScrollBarTest() {
-        bar = new TScrollBar(form);
-        bar->SetParent(form);
+        bar = Make<TScrollBar>(form);
         bar->SetParams(2, 1, 5);
         bar->OnScroll = [this](TObject*, ScrollCode code, int& position) {
             log.push_back("scroll " + std::to_string(static_cast<int>(code)) + " " +

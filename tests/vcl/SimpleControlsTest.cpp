@@ -17,13 +17,6 @@ namespace {
 
 using SimpleControlsTest = testing::VclTest;
 
-template <typename C>
-C* Make(TWinControl* parent) {
-    auto* control = new C(parent->ParentForm());
-    control->SetParent(parent);
-    return control;
-}
-
 TEST_F(SimpleControlsTest, RadioButtonsAreExclusiveWithinOneParentOnly) {
     auto* group = Make<TGroupBox>(form);
     auto* inGroupA = Make<TRadioButton>(group);

@@ -22,6 +22,14 @@ protected:
     // Shows the form, which creates the peers and fires OnShow events.
     void ShowForm() { form->Show(); }
 
+    // A new control of the form, placed on `parent`.
+    template <typename C>
+    C* Make(TWinControl* parent) {
+        auto* control = new C(parent->ParentForm());
+        control->SetParent(parent);
+        return control;
+    }
+
     platform::FakeMachine machine;
     platform::ScopedCurrentMachine machineScope{machine};
     HeadlessHost host;
