@@ -45,6 +45,8 @@ protected:
 
     std::string TraceLog() const;
     std::vector<std::string> TraceLines() const;
+    // The trace holds this line; the failure shows the whole trace.
+    ::testing::AssertionResult Traced(const std::string& line) const;
     std::string RegistryString(const std::string& key, const std::string& name) const;
 
     // Replaces a file of the medium (a CD-ROM the wizard cannot write).
