@@ -150,6 +150,12 @@ std::vector<std::string> WizardTest::TraceLines() const {
                                          << TraceLog();
 }
 
+void WizardTest::AcLine(std::uint8_t status) {
+    platform::PowerStatus power;
+    power.acLineStatus = status;
+    machine.SetPowerStatus(power);
+}
+
 std::string WizardTest::RegistryString(const std::string& key, const std::string& name) const {
     const auto value = machine.RegistryValueOf(key, name);
     return value ? value->data : "<missing>";

@@ -49,6 +49,9 @@ protected:
     ::testing::AssertionResult Traced(const std::string& line) const;
     std::string RegistryString(const std::string& key, const std::string& name) const;
 
+    // The power supply the machine reports: 0 battery, 1 mains, 255 unknown.
+    void AcLine(std::uint8_t status);
+
     // Replaces a file of the medium (a CD-ROM the wizard cannot write).
     void PutOnMedium(const std::string& relativePath, const std::string& bytes);
     void RemoveFromMedium(const std::string& relativePath);
