@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <ostream>
+#include <utility>
 #include <vector>
 
 #include "WizardFixture.h"
@@ -101,9 +102,7 @@ TEST_F(KeyboardTest, F1OnTheProgressPageWaitsForTheEndOfTheSetup) {
 TEST_F(KeyboardTest, F3ConfirmsTheLanguageOnPage5) {
     On(kPageLanguageConfirmation);
     Press(kKeyF3);
-    const auto lines = TraceLines();
-    ASSERT_GE(lines.size(), 2u);
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "pathInstall.IsEmpty()"), lines.end());
+    EXPECT_TRUE(Traced("pathInstall.IsEmpty()"));
 }
 
 TEST_F(KeyboardTest, EnterOnPage3DecidesFromTheRemovalMark) {
@@ -198,14 +197,10 @@ TEST_F(KeyboardTest, EnterOnTheLicencePageValidatesItsChoice) {
 
 TEST_F(KeyboardTest, EnterOnTheMainsPageFollowsThePowerStatus) {
     On(kPageMainsPower);
-    platform::PowerStatus battery;
-    battery.acLineStatus = 0;
-    machine.SetPowerStatus(battery);
+    AcLine(0);
     Press(kKeyReturn);
     EXPECT_EQ(Page(), kPageMainsPower);
-    platform::PowerStatus mains;
-    mains.acLineStatus = 1;
-    machine.SetPowerStatus(mains);
+    AcLine(1);
     Press(kKeyReturn);
     EXPECT_EQ(Page(), kPageInstallInProgress);
 }
@@ -238,14 +233,12 @@ TEST_F(KeyboardTest, UpAndDownOnPage1MoveTheVolumeSelectionWithinItsLimits) {
     On(kPageVolumeInstall);
     ASSERT_EQ(Form().listbox1->Items().Count(), 2);
     EXPECT_EQ(Form().listbox1->ItemIndex(), 0);
-    Press(kKeyUp);
-    EXPECT_EQ(Form().listbox1->ItemIndex(), 0);
-    Press(kKeyDown);
-    EXPECT_EQ(Form().listbox1->ItemIndex(), 1);
-    Press(kKeyDown);
-    EXPECT_EQ(Form().listbox1->ItemIndex(), 1);
-    Press(kKeyUp);
-    EXPECT_EQ(Form().listbox1->ItemIndex(), 0);
+    const std::pair<std::uint16_t, int> steps[] = {
+        {kKeyUp, 0}, {kKeyDown, 1}, {kKeyDown, 1}, {kKeyUp, 0}};
+    for (const auto& [key, selected] : steps) {
+        Press(key);
+        EXPECT_EQ(Form().listbox1->ItemIndex(), selected) << KeyName(key);
+    }
 }
 
 TEST_F(KeyboardTest, EnterValidatesTheVolumePageThroughTheKeyPressHandler) {

@@ -133,12 +133,15 @@ struct VersionCase {
     unsigned major;
     unsigned minor;
     bool accepted;
+    bool extendedRefused = false;  // the basic record is tried then
+    bool basicRefused = false;
 };
 
 class OsVersionTest : public WizardTest, public ::testing::WithParamInterface<VersionCase> {};
 
 TEST_P(OsVersionTest, AcceptsWindows2000AndXpOnly) {
     machine.SetVersion(GetParam().major, GetParam().minor);
+    machine.RefuseVersionRecords(GetParam().extendedRefused, GetParam().basicRefused);
     StartWizard();
     EXPECT_EQ(State.SystemValid, GetParam().accepted);
     const auto lines = TraceLines();
@@ -150,20 +153,9 @@ TEST_P(OsVersionTest, AcceptsWindows2000AndXpOnly) {
 INSTANTIATE_TEST_SUITE_P(Versions, OsVersionTest,
                          ::testing::Values(VersionCase{5, 0, true}, VersionCase{5, 1, true},
                                            VersionCase{5, 2, false}, VersionCase{4, 0, false},
-                                           VersionCase{6, 1, false}, VersionCase{6, 0, false}));
-
-TEST_F(StartUpTest, TheBasicVersionRecordIsTriedWhenTheExtendedOneIsRefused) {
-    machine.SetVersion(5, 0);
-    machine.RefuseVersionRecords(true, false);
-    StartWizard();
-    EXPECT_TRUE(State.SystemValid);
-}
-
-TEST_F(StartUpTest, NoVersionAtAllIsNotAccepted) {
-    machine.RefuseVersionRecords(true, true);
-    StartWizard();
-    EXPECT_FALSE(State.SystemValid);
-}
+                                           VersionCase{6, 1, false}, VersionCase{6, 0, false},
+                                           VersionCase{5, 0, true, true},
+                                           VersionCase{5, 1, false, true, true}));  // none
 
 TEST_F(StartUpTest, RebootWithAResumeRecordMarksARunAfterARestart) {
     StartResumedWizard();

@@ -141,6 +141,21 @@ std::vector<std::string> WizardTest::TraceLines() const {
     return lines;
 }
 
+::testing::AssertionResult WizardTest::Traced(const std::string& line) const {
+    const std::vector<std::string> lines = TraceLines();
+    if (std::find(lines.begin(), lines.end(), line) != lines.end()) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << "\"" << line << "\" is not in the trace:\n"
+                                         << TraceLog();
+}
+
+void WizardTest::AcLine(std::uint8_t status) {
+    platform::PowerStatus power;
+    power.acLineStatus = status;
+    machine.SetPowerStatus(power);
+}
+
 std::string WizardTest::RegistryString(const std::string& key, const std::string& name) const {
     const auto value = machine.RegistryValueOf(key, name);
     return value ? value->data : "<missing>";

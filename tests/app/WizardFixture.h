@@ -45,7 +45,12 @@ protected:
 
     std::string TraceLog() const;
     std::vector<std::string> TraceLines() const;
+    // The trace holds this line; the failure shows the whole trace.
+    ::testing::AssertionResult Traced(const std::string& line) const;
     std::string RegistryString(const std::string& key, const std::string& name) const;
+
+    // The power supply the machine reports: 0 battery, 1 mains, 255 unknown.
+    void AcLine(std::uint8_t status);
 
     // Replaces a file of the medium (a CD-ROM the wizard cannot write).
     void PutOnMedium(const std::string& relativePath, const std::string& bytes);

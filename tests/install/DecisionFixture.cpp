@@ -31,12 +31,6 @@ void DecisionTest::Independent(const std::string& value) {
                               "\r\nTITRE=Suite\r\nTITRE_INDEPENDANT=Seule\r\n");
 }
 
-void DecisionTest::AcLine(std::uint8_t status) {
-    platform::PowerStatus power;
-    power.acLineStatus = status;
-    machine.SetPowerStatus(power);
-}
-
 void DecisionTest::ConfirmLanguage() {
     Form().SpeedButton_oui_CF_LGClick(Form().SpeedButton_oui_CF_LG);
 }

@@ -4,7 +4,6 @@
 // power supply.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -27,7 +26,6 @@ protected:
     void RefusedMachineType();
     // ap.ini with INDEPENDANT = value and both titles.
     void Independent(const std::string& value);
-    void AcLine(std::uint8_t status);
 
     // Runs the yes handler of the language confirmation page (F3).
     void ConfirmLanguage();

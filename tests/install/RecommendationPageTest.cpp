@@ -16,11 +16,6 @@ protected:
         machine.ScriptProcess("c:\\app\\qxdiag\\qxd.bat check >nul", {});
     }
     const std::string& Text() { return Form().Label_PageRecom->Caption(); }
-    void Power(std::uint8_t acLine) {
-        platform::PowerStatus status;
-        status.acLineStatus = acLine;
-        machine.SetPowerStatus(status);
-    }
 };
 
 TEST_F(RecommendationTest, ANormalStartListsTheChecksLeftAligned) {
@@ -109,7 +104,7 @@ class AfterRestartPowerTest : public RecommendationTest,
 
 TEST_P(AfterRestartPowerTest, OnlyMainsPowerLetsARestartedRunGoOn) {
     StartResumedWizard();
-    Power(static_cast<std::uint8_t>(GetParam()));
+    AcLine(static_cast<std::uint8_t>(GetParam()));
     const int messages = host.ProcessMessagesCalls();
     Click(Form().SpeedButtonValide_PageRecom);
     if (GetParam() == 1) {

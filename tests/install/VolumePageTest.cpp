@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "DecisionFixture.h"
@@ -62,31 +63,27 @@ TEST_F(VolumePageTest, ArrowKeysMoveTheSelectionAndStopAtTheEnds) {
     machine.AddDrive('D', platform::kDriveFixed);
     machine.AddDrive('F', platform::kDriveFixed);
     ReachPage1();
-    Press(kKeyUp);
-    EXPECT_EQ(Selection(), 0);
-    Press(kKeyDown);
-    EXPECT_EQ(Selection(), 1);
-    Press(kKeyDown);
-    Press(kKeyDown);
-    EXPECT_EQ(Selection(), 2);
-    Press(kKeyUp);
-    EXPECT_EQ(Selection(), 1);
-    Press(kKeyLeft);
-    Press(kKeyRight);
-    EXPECT_EQ(Selection(), 1);
+    const std::pair<std::uint16_t, int> steps[] = {{kKeyUp, 0},   {kKeyDown, 1}, {kKeyDown, 2},
+                                                   {kKeyDown, 2}, {kKeyUp, 1},   {kKeyLeft, 1},
+                                                   {kKeyRight, 1}};
+    for (const auto& [key, selected] : steps) {
+        Press(key);
+        EXPECT_EQ(Selection(), selected) << KeyName(key);
+    }
 }
 
 TEST_F(VolumePageTest, TheUpDownArrowsMoveTheSelectionAndStopAtTheEnds) {
     machine.AddDrive('D', platform::kDriveFixed);
     ReachPage1();
-    host.PressUpDown(*Form().UpDown1, vcl::UpDownButton::Next);
-    EXPECT_EQ(Selection(), 0);
-    host.PressUpDown(*Form().UpDown1, vcl::UpDownButton::Previous);
-    EXPECT_EQ(Selection(), 1);
-    host.PressUpDown(*Form().UpDown1, vcl::UpDownButton::Previous);
-    EXPECT_EQ(Selection(), 1);
-    host.PressUpDown(*Form().UpDown1, vcl::UpDownButton::Next);
-    EXPECT_EQ(Selection(), 0);
+    using vcl::UpDownButton;
+    const std::pair<UpDownButton, int> steps[] = {{UpDownButton::Next, 0},
+                                                  {UpDownButton::Previous, 1},
+                                                  {UpDownButton::Previous, 1},
+                                                  {UpDownButton::Next, 0}};
+    for (const auto& [button, selected] : steps) {
+        host.PressUpDown(*Form().UpDown1, button);
+        EXPECT_EQ(Selection(), selected);
+    }
 }
 
 struct PowerCase {

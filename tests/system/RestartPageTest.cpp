@@ -2,7 +2,6 @@
 // and read back, and a refused shortcut or restart leaves nothing armed.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -70,8 +69,7 @@ TEST_P(RestartRefusedTest, IsToldOnThePageAndLeavesNothingArmed) {
 
     EXPECT_FALSE(Closed());
     EXPECT_EQ(Page(), kPageReboot);
-    const std::vector<std::string> trace = TraceLines();
-    EXPECT_NE(std::find(trace.begin(), trace.end(), row.trace), trace.end());
+    EXPECT_TRUE(Traced(row.trace));
     EXPECT_EQ(Text().rfind(row.firstSentence, 0), 0u) << Text();
     EXPECT_NE(Text().find("relancez l'installation"), std::string::npos);
     EXPECT_EQ(Form().Texte_PageReboot->Font().Color(), vcl::clRed);

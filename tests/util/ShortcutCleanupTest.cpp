@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "platform/fake/FakeMachine.h"
 #include "platform/fake/ScopedCurrentMachine.h"
 #include "util/FileUtilities.h"
@@ -19,34 +22,22 @@ protected:
     bool Has(const std::string& relative) { return machine.FileExists(profile + "\\" + relative); }
 };
 
-TEST_F(ShortcutCleanupTest, RemovesTheThreeShortcutsAtAnyDepth) {
-    Put("Bureau\\Solvane 2000.lnk");
-    Put("Menu D\xe9marrer\\Programmes\\Solvane\\Solvane Office.lnk");
-    Put("Solvane Measure.lnk");
-    Put("Bureau\\Solvane Interface.lnk");
+// The three shortcuts go at any depth, matched by their exact name, case
+// included; a dotted folder is not searched.
+TEST_F(ShortcutCleanupTest, RemovesTheThreeShortcutsByExactNameOutsideDottedFolders) {
+    const std::vector<std::string> removed = {
+        "Bureau\\Solvane 2000.lnk", "Menu D\xe9marrer\\Programmes\\Solvane\\Solvane Office.lnk",
+        "Solvane Measure.lnk", "Shortcuts\\Solvane 2000.lnk"};
+    const std::vector<std::string> kept = {"Bureau\\Solvane Interface.lnk", "solvane office.lnk",
+                                           "Solvane Office.lnk.bak",
+                                           "Shortcuts.old\\Solvane 2000.lnk"};
+    for (const auto& name : removed) Put(name);
+    for (const auto& name : kept) Put(name);
 
     RemoveProductShortcuts(profile);
 
-    EXPECT_FALSE(Has("Bureau\\Solvane 2000.lnk"));
-    EXPECT_FALSE(Has("Menu D\xe9marrer\\Programmes\\Solvane\\Solvane Office.lnk"));
-    EXPECT_FALSE(Has("Solvane Measure.lnk"));
-    EXPECT_TRUE(Has("Bureau\\Solvane Interface.lnk"));
-}
-
-TEST_F(ShortcutCleanupTest, NamesMatchExactlyIncludingCase) {
-    Put("solvane office.lnk");
-    Put("Solvane Office.lnk.bak");
-    RemoveProductShortcuts(profile);
-    EXPECT_TRUE(Has("solvane office.lnk"));
-    EXPECT_TRUE(Has("Solvane Office.lnk.bak"));
-}
-
-TEST_F(ShortcutCleanupTest, ADottedFolderIsNotSearched) {
-    Put("Shortcuts.old\\Solvane 2000.lnk");
-    Put("Shortcuts\\Solvane 2000.lnk");
-    RemoveProductShortcuts(profile);
-    EXPECT_TRUE(Has("Shortcuts.old\\Solvane 2000.lnk"));
-    EXPECT_FALSE(Has("Shortcuts\\Solvane 2000.lnk"));
+    for (const auto& name : removed) EXPECT_FALSE(Has(name)) << name;
+    for (const auto& name : kept) EXPECT_TRUE(Has(name)) << name;
 }
 
 TEST_F(ShortcutCleanupTest, AnEmptyFolderArgumentTouchesNothing) {
