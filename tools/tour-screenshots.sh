@@ -216,9 +216,9 @@ tour_start_on_battery() {
 # The setup takes its time, so that page 6 can be seen at work: 100 steps,
 # the bar moving one each, and a pause of 20 s halfway, where the picture
 # is taken.
-install_response install.iss Progress Steps 100
-install_response install.iss Progress StepMs 50
-install_response install.iss Faults HangSeconds 20
+wizard_medium_ini install.iss Progress Steps 100
+wizard_medium_ini install.iss Progress StepMs 50
+wizard_medium_ini install.iss Faults HangSeconds 20
 
 say "--- a first installation, in English: pages 7, 4, 5, 1, 6"
 tour_first_installation
