@@ -15,7 +15,6 @@
 #include "Road.h"
 #include "Technician.h"
 #include "platform/fake/ScopedCurrentMachine.h"
-#include "vcl/Host.h"
 
 namespace {
 
@@ -77,15 +76,14 @@ int main(int argc, char** argv) {
     std::ostream roadOut(&roadBuffer);
     Road road(roadOut, machine);
     for (const std::string& note : notes) road.Note(note);
+    // The technician's wizard makes the host current for its whole run.
     ObservedHost host;
-    tavrik::vcl::SetCurrentHost(&host);
     machine.SetProgramOutcomes(options.programs);
     machine.Observe(&road);
     host.Observe(&road);
     Technician(host, road, options).Run();
     machine.Observe(nullptr);
     host.Observe(nullptr);
-    tavrik::vcl::SetCurrentHost(nullptr);
     roadOut.flush();
     return 0;
 }
